@@ -1,0 +1,46 @@
+# make play   builds the game and starts it
+# make test   installs what is missing, builds, and runs every test (also under ASan+UBSan)
+# make bench  builds and runs the benchmarks
+
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+JOBS ?= 2
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build play test test-plain test-asan bench clean
+
+all: build
+
+deps:
+	@scripts/deps
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+$(ASAN_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DBRELLIK_SANITIZE=ON \
+	      -DBRELLIK_E2E=OFF $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS)
+
+play: build
+	$(BUILD)/tools/platform_demo
+
+test: deps test-plain test-asan
+
+test-plain: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+test-asan: $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
+	$(BUILD)/bench/benchmarks
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,241 @@
+#include "headless.h"
+
+#include "../backend.h"
+#include "../message_queue.h"
+
+#include <png.h>
+
+#include <memory>
+
+namespace headless {
+
+namespace {
+
+using platform::Message;
+
+class HeadlessBackend final : public platform::Backend {
+public:
+    explicit HeadlessBackend(const Config& config)
+        : config_(config), tick_(config.startTick), time_(config.startTime) {
+        screen_.width = config.width;
+        screen_.height = config.height;
+        screen_.pixels.assign(static_cast<std::size_t>(config.width) * config.height, 0);
+    }
+
+    platform::DisplayMode GetDisplayMode() override {
+        return {config_.width, config_.height, config_.bitsPerPixel};
+    }
+
+    uint32_t RoundTripDisplayColor(uint32_t color) override {
+        if (config_.bitsPerPixel > 16) return color & 0xFFFFFF;
+        const uint32_t r = color & 0xFF, g = color >> 8 & 0xFF, b = color >> 16 & 0xFF;
+        const uint32_t greenBits = Is565() ? 6 : 5;
+        const uint32_t keptGreen = g >> (8 - greenBits) << (8 - greenBits);
+        return (b >> 3 << 3) << 16 | keptGreen << 8 | (r >> 3 << 3);
+    }
+
+    bool CreateMainWindow(const char* title, int x, int y, int width, int height) override {
+        window_ = WindowState{};
+        window_.exists = true;
+        window_.title = title ? title : "";
+        window_.x = x;
+        window_.y = y;
+        window_.width = width;
+        window_.height = height;
+        window_.cursor = platform::kCursorArrow;
+        return true;
+    }
+    bool MainWindowExists() override { return window_.exists; }
+    void ShowMainWindow() override { window_.visible = window_.exists; }
+    void MoveMainWindow(int x, int y, int width, int height) override {
+        window_.x = x;
+        window_.y = y;
+        window_.width = width;
+        window_.height = height;
+    }
+    void MinimiseMainWindow() override {
+        if (!window_.exists || window_.minimised) return;
+        window_.minimised = true;
+        platform::PostMessage({platform::kWmActivate, 0x10000, 0});
+    }
+    void SetMainWindowTopMost(bool topMost) override { window_.topMost = topMost; }
+    void DestroyMainWindow() override { window_.exists = window_.visible = false; }
+
+    void Present(const uint8_t* bits, int width, int height, int stride,
+                 platform::PixelLayout layout, int x, int y) override {
+        const int bpp = platform::BytesPerPixel(layout);
+        for (int row = 0; row < height; ++row) {
+            const int sy = y + row;
+            if (sy < 0 || sy >= screen_.height) continue;
+            const uint8_t* src = bits + static_cast<std::size_t>(height - 1 - row) * stride;
+            for (int col = 0; col < width; ++col) {
+                const int sx = x + col;
+                if (sx < 0 || sx >= screen_.width) continue;
+                screen_.pixels[static_cast<std::size_t>(sy) * screen_.width + sx] =
+                    platform::RgbOfPixel(layout, src + col * bpp);
+            }
+        }
+        ++presentCount_;
+    }
+
+    void SetCursor(int cursorId) override { window_.cursor = cursorId; }
+    void SetIconFile(const std::string& path) override { window_.iconFile = path; }
+    void PollEvents() override {}
+
+    void ShowMessageBox(const char* text, const char* caption, platform::BoxIcon icon) override {
+        boxes_.push_back({text, caption, icon});
+    }
+
+    uint32_t GetTickCount() override { return tick_; }
+    void Sleep(uint32_t ms) override { Advance(ms); }
+    std::time_t Time() override { return time_ + static_cast<std::time_t>(subSecond_ / 1000); }
+    std::tm LocalTime(std::time_t t) override {
+        std::tm out{};
+        ::gmtime_r(&t, &out);
+        return out;
+    }
+
+    void Advance(uint32_t ms) {
+        tick_ += ms;
+        subSecond_ += ms;
+    }
+    void SetTick(uint32_t tick) { tick_ = tick; }
+    void SetTime(std::time_t seconds) {
+        time_ = seconds;
+        subSecond_ = 0;
+    }
+
+    Config config_;
+    uint32_t tick_;
+    std::time_t time_;
+    uint64_t subSecond_ = 0;
+    WindowState window_;
+    std::vector<BoxRecord> boxes_;
+    Frame screen_;
+    int presentCount_ = 0;
+
+private:
+    bool Is565() const { return config_.bitsPerPixel == 16 && config_.green6; }
+};
+
+HeadlessBackend* current = nullptr;
+
+HeadlessBackend& Current() {
+    if (!current) Install();
+    return *current;
+}
+
+uint32_t& MouseX() {
+    static uint32_t x = 0;
+    return x;
+}
+uint32_t& MouseY() {
+    static uint32_t y = 0;
+    return y;
+}
+
+}  // namespace
+
+void Install(const Config& config) {
+    auto backend = std::make_unique<HeadlessBackend>(config);
+    current = backend.get();
+    platform::InstallBackend(std::move(backend));
+}
+
+void Advance(uint32_t ms) { Current().Advance(ms); }
+void SetTickCount(uint32_t tick) { Current().SetTick(tick); }
+void SetTime(std::time_t seconds) { Current().SetTime(seconds); }
+
+void KeyDown(uint32_t scanCode, uint8_t ch, bool alt) {
+    Current();
+    platform::PostKeyDown(scanCode, ch, alt, false);
+}
+void KeyUp(uint32_t scanCode, uint8_t ch, bool alt) {
+    Current();
+    platform::PostKeyUp(scanCode, ch, alt);
+}
+void PressKey(uint32_t scanCode, uint8_t ch) {
+    KeyDown(scanCode, ch);
+    KeyUp(scanCode, ch);
+}
+
+void TypeText(std::string_view cp1250) {
+    Current();
+    for (char c : cp1250) {
+        const auto ch = static_cast<uint8_t>(c);
+        platform::PostMessage({platform::kWmChar, ch, platform::kKeyRepeatCountOne});
+        platform::PostMessage({platform::kWmChar, ch,
+                               platform::kKeyRepeatCountOne | platform::kKeyTransitionBit |
+                                   platform::kKeyPreviousStateBit});
+    }
+}
+
+void MoveMouse(int x, int y) {
+    Current();
+    MouseX() = static_cast<uint32_t>(x);
+    MouseY() = static_cast<uint32_t>(y);
+    platform::PostMessage({platform::kWmMouseMove, 0, platform::MakeMouseLParam(x, y)});
+}
+
+void MouseButton(bool right, bool down) {
+    Current();
+    uint32_t id = right ? (down ? platform::kWmRButtonDown : platform::kWmRButtonUp)
+                        : (down ? platform::kWmLButtonDown : platform::kWmLButtonUp);
+    platform::PostMessage({id, 0,
+                           platform::MakeMouseLParam(static_cast<int>(MouseX()),
+                                                     static_cast<int>(MouseY()))});
+}
+
+void Click(int x, int y, bool right) {
+    MoveMouse(x, y);
+    MouseButton(right, true);
+    MouseButton(right, false);
+}
+
+void SetActivity(bool active, bool minimised) {
+    Current().window_.minimised = minimised;
+    platform::PostMessage(
+        {platform::kWmActivate, (minimised ? 0x10000u : 0u) | (active ? 1u : 0u), 0});
+}
+
+void CloseWindow() {
+    Current();
+    platform::PostMessage({platform::kWmClose, 0, 0});
+}
+
+const std::vector<BoxRecord>& Boxes() { return Current().boxes_; }
+const WindowState& Window() { return Current().window_; }
+const Frame& Screen() { return Current().screen_; }
+int PresentCount() { return Current().presentCount_; }
+
+bool Frame::SavePng(const std::string& path) const {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info || setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        std::fclose(file);
+        return false;
+    }
+    png_init_io(png, file);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    std::vector<png_byte> row(static_cast<std::size_t>(width) * 3);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t p = At(x, y);
+            row[x * 3] = static_cast<png_byte>(p >> 16);
+            row[x * 3 + 1] = static_cast<png_byte>(p >> 8);
+            row[x * 3 + 2] = static_cast<png_byte>(p);
+        }
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return std::fclose(file) == 0;
+}
+
+}  // namespace headless

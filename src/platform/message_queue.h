@@ -1,0 +1,20 @@
+// The message queue both backends feed, and the order of messages one key makes.
+#pragma once
+
+#include "platform.h"
+
+#include <deque>
+
+namespace platform {
+
+std::deque<Message>& MessageQueue();
+
+// A key press: KeyDown (or SysKeyDown with Alt held), then Char (SysChar with Alt) when the
+// key types character `ch` (0 = none).
+void PostKeyDown(uint32_t scanCode, uint8_t ch, bool alt, bool repeat);
+// A key release: Char with the key-up flag when the key types `ch`, then KeyUp (SysKeyUp).
+void PostKeyUp(uint32_t scanCode, uint8_t ch, bool alt);
+// The character a typed text contributes without a key of its own (an input method).
+void PostChar(uint8_t ch);
+
+}  // namespace platform

@@ -1,0 +1,163 @@
+// The narrow system-services interface the game is written against. It stands in for the
+// window, message, time, file and drawing facilities of the original Windows target.
+// Only src/platform may include SDL or POSIX headers; everything else calls this header.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// ---- Backends -----------------------------------------------------------------------------
+// One backend is installed at start-up: the game installs the SDL one, tests the headless
+// one (src/platform/headless/headless.h). Every call below goes to the installed backend or
+// to code shared by both.
+void UseSdlBackend();
+bool HasBackend();
+
+// ---- Display ------------------------------------------------------------------------------
+struct DisplayMode {
+    int width = 0;         // SM_CXSCREEN
+    int height = 0;        // SM_CYSCREEN
+    int bitsPerPixel = 0;  // 15/16, 24 or 32 as the desktop reports it
+};
+DisplayMode GetDisplayMode();
+
+// Writes a 0x00BBGGRR colour through the desktop's pixel format and reads it back: the
+// green-depth probe. A 5-6-5 display returns 0x000C00 for 0x000C00, a 5-5-5 one does not.
+uint32_t RoundTripDisplayColor(uint32_t color);
+
+// The pixel layouts a back buffer can have. Surfaces are bottom-up in memory.
+enum class PixelLayout { Rgb565, Rgb555, Bgr24, Bgrx32 };
+int BitsOf(PixelLayout layout);
+int BytesPerPixel(PixelLayout layout);
+// The colour of the pixel stored at `pixel`, as 0x00RRGGBB with each channel widened to
+// 8 bits the way a display shows it (the top bits repeated into the low ones).
+uint32_t RgbOfPixel(PixelLayout layout, const uint8_t* pixel);
+
+// ---- The main window ----------------------------------------------------------------------
+// One borderless window covering the display.
+bool CreateMainWindow(const char* title, int x, int y, int width, int height);
+bool MainWindowExists();
+void ShowMainWindow();
+void MoveMainWindow(int x, int y, int width, int height);
+void MinimiseMainWindow();
+void SetMainWindowTopMost(bool topMost);
+void DestroyMainWindow();
+
+// Copies a bottom-up back buffer in `layout` to the window with its top-left corner at
+// (x, y) in window coordinates, and shows it.
+void Present(const uint8_t* bits, int width, int height, int stride, PixelLayout layout,
+             int x, int y);
+
+// Resource ids of the original program.
+constexpr int kIconApp = 101;
+constexpr int kCursorBusy = 103;
+constexpr int kCursorArrow = 104;
+void SetCursor(int cursorId);
+// Icon 101 is read from this picture file (BMP); a missing file leaves a placeholder.
+void SetIconFile(const std::string& bmpPath);
+
+// ---- Messages -----------------------------------------------------------------------------
+// Windows message ids, as the frame's window procedure handles them.
+enum : uint32_t {
+    kWmNull = 0x0000,
+    kWmDestroy = 0x0002,
+    kWmActivate = 0x0006,
+    kWmPaint = 0x000F,
+    kWmClose = 0x0010,
+    kWmQuit = 0x0012,
+    kWmKeyDown = 0x0100,
+    kWmKeyUp = 0x0101,
+    kWmChar = 0x0102,
+    kWmSysKeyDown = 0x0104,
+    kWmSysKeyUp = 0x0105,
+    kWmSysChar = 0x0106,
+    kWmMouseMove = 0x0200,
+    kWmLButtonDown = 0x0201,
+    kWmLButtonUp = 0x0202,
+    kWmRButtonDown = 0x0204,
+    kWmRButtonUp = 0x0205,
+};
+
+struct Message {
+    uint32_t id = kWmNull;
+    uint32_t wParam = 0;
+    uint32_t lParam = 0;
+};
+
+// Key data (lParam) of key and character messages.
+constexpr uint32_t kKeyRepeatCountOne = 1;
+constexpr uint32_t kKeyExtendedBit = 1u << 24;
+constexpr uint32_t kKeyPreviousStateBit = 1u << 30;
+constexpr uint32_t kKeyTransitionBit = 1u << 31;  // set on release
+inline uint32_t ScanCodeOf(uint32_t lParam) { return (lParam >> 16) & 0x1FF; }
+inline uint32_t MakeMouseLParam(int x, int y) {
+    return (static_cast<uint32_t>(y) & 0xFFFF) << 16 | (static_cast<uint32_t>(x) & 0xFFFF);
+}
+
+// Takes the next message off the queue without waiting; false when the queue is empty.
+bool PeekMessage(Message& out);
+void PostMessage(const Message& message);
+void PostQuitMessage(int code);
+// The platform's default handling of a message (closing destroys the window, and so on).
+void DefaultHandling(const Message& message);
+
+// ---- Message boxes ------------------------------------------------------------------------
+enum class BoxIcon { Information, Error };
+// Text and caption are Windows-1250. Returns when the player has closed the box.
+void ShowMessageBox(const char* text, const char* caption, BoxIcon icon);
+
+// ---- Time ---------------------------------------------------------------------------------
+uint32_t GetTickCount();  // milliseconds since boot, wrapping at 2^32
+void Sleep(uint32_t ms);
+std::time_t Time();               // seconds since the epoch, as time(NULL)
+std::tm LocalTime(std::time_t t);  // as localtime()
+std::string StrDate();            // "MM/DD/YY", as _strdate
+
+// ---- The user folder (the Windows directory) ---------------------------------------------
+// $BRELLIK_HOME, else $XDG_DATA_HOME/brellik, else ~/.local/share/brellik. Created, with its
+// System subfolder, by EnsureUserFolder.
+std::string UserFolder();
+bool EnsureUserFolder();
+
+// ---- Files --------------------------------------------------------------------------------
+// Turns a Windows-style relative or absolute name into an existing Linux path where one
+// matches: "\" becomes "/", and each component is matched case-insensitively against what
+// exists. Components that do not exist are kept as written.
+std::string TranslatePath(std::string_view windowsName);
+// fopen with a Windows name and mode. A mode with 't' (or without 'b') reads CR LF as LF;
+// 'c' (commit) is accepted and ignored. Returns nullptr on failure.
+std::FILE* OpenFile(std::string_view windowsName, const char* mode);
+// Replaces `path` by `data` atomically: a temporary file in the same folder, then rename.
+bool WriteFileAtomically(std::string_view windowsName, const void* data, std::size_t size);
+
+// ---- Single instance ----------------------------------------------------------------------
+// Takes an exclusive lock named after `title` in the user folder. False when another live
+// process holds it. The kernel releases it when the process dies.
+bool AcquireSingleInstance(const char* title);
+void ReleaseSingleInstance();
+
+// ---- Registry stand-in --------------------------------------------------------------------
+// The game keeps nothing in the registry: opening succeeds and stores nothing.
+bool OpenRegistryKey(const std::string& path);
+void CloseRegistryKey();
+
+// ---- The runtime's random generator -------------------------------------------------------
+// The classic linear congruential rule: state = state * 214013 + 2531011, result bits 16-30.
+void SeedRandom(uint32_t seed);
+int Random();  // 0 .. 32767
+
+// ---- Text encoding ------------------------------------------------------------------------
+// All game text is Windows-1250.
+char32_t Cp1250ToUnicode(uint8_t byte);
+// Unmappable characters are dropped, or reported through `ok` when it is given.
+std::string Utf8ToCp1250(std::string_view utf8, bool* ok = nullptr);
+std::string Cp1250ToUtf8(std::string_view text);
+// One code point to its Windows-1250 byte; false when it has none.
+bool UnicodeToCp1250(char32_t cp, uint8_t& out);
+
+}  // namespace platform

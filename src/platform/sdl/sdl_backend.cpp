@@ -1,0 +1,352 @@
+// The real backend: one borderless SDL window covering the display.
+#include "../backend.h"
+#include "../message_queue.h"
+#include "scancodes.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <iostream>
+
+namespace platform {
+
+namespace {
+
+// A development aid: BRELLIK_WINDOW=WxH plays in an ordinary window of that size, taken as
+// the screen.
+bool WindowedSize(int& width, int& height) {
+    const char* text = std::getenv("BRELLIK_WINDOW");
+    return text && std::sscanf(text, "%dx%d", &width, &height) == 2 && width > 0 && height > 0;
+}
+
+SDL_PixelFormatEnum SdlFormatOf(PixelLayout layout) {
+    switch (layout) {
+        case PixelLayout::Rgb565: return SDL_PIXELFORMAT_RGB565;
+        case PixelLayout::Rgb555: return SDL_PIXELFORMAT_RGB555;
+        case PixelLayout::Bgr24: return SDL_PIXELFORMAT_BGR24;
+        case PixelLayout::Bgrx32: return SDL_PIXELFORMAT_RGB888;
+    }
+    return SDL_PIXELFORMAT_UNKNOWN;
+}
+
+std::string Utf8Of(const char* cp1250) { return Cp1250ToUtf8(cp1250); }
+
+// A 32 x 32 placeholder icon: a gold disc with a dark question mark, used until the artwork
+// supplies one.
+SDL_Surface* PlaceholderIcon() {
+    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormat(0, 32, 32, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!icon) return nullptr;
+    auto* pixels = static_cast<uint32_t*>(icon->pixels);
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const int dx = x - 16, dy = y - 16;
+            const bool disc = dx * dx + dy * dy < 15 * 15;
+            const bool mark = (y >= 8 && y <= 10 && x >= 12 && x <= 19) ||
+                              (x >= 18 && x <= 20 && y >= 10 && y <= 15) ||
+                              (x >= 15 && x <= 17 && y >= 15 && y <= 19) ||
+                              (x >= 15 && x <= 17 && y >= 22 && y <= 24);
+            pixels[y * (icon->pitch / 4) + x] =
+                !disc ? 0x00000000u : mark ? 0xFF202040u : 0xFFF0B020u;
+        }
+    }
+    return icon;
+}
+
+class SdlBackend final : public Backend {
+public:
+    SdlBackend() {
+        if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+            std::cerr << "Cannot open the display: " << SDL_GetError() << "\n";
+            return;
+        }
+        videoReady_ = true;
+    }
+
+    ~SdlBackend() override {
+        DestroyMainWindow();
+        for (SDL_Cursor* cursor : cursors_) {
+            if (cursor) SDL_FreeCursor(cursor);
+        }
+        if (videoReady_) SDL_Quit();
+    }
+
+    DisplayMode GetDisplayMode() override {
+        DisplayMode mode;
+        SDL_DisplayMode desktop{};
+        if (!videoReady_ || SDL_GetDesktopDisplayMode(0, &desktop) != 0) return mode;
+        mode.width = desktop.w;
+        mode.height = desktop.h;
+        WindowedSize(mode.width, mode.height);
+        // SDL names a 4-byte XRGB desktop "24 bits" and 5-5-5 "15 bits"; to the game they
+        // are 32 and 16 bits.
+        const int bytes = SDL_BYTESPERPIXEL(desktop.format);
+        mode.bitsPerPixel = bytes == 4 ? 32 : bytes == 2 ? 16 : bytes * 8;
+        desktopFormat_ = desktop.format;
+        return mode;
+    }
+
+    uint32_t RoundTripDisplayColor(uint32_t color) override {
+        if (desktopFormat_ == SDL_PIXELFORMAT_UNKNOWN) GetDisplayMode();
+        SDL_PixelFormat* format = SDL_AllocFormat(desktopFormat_);
+        if (!format) return color;
+        const uint32_t pixel =
+            SDL_MapRGB(format, color & 0xFF, color >> 8 & 0xFF, color >> 16 & 0xFF);
+        Uint8 r = 0, g = 0, b = 0;
+        SDL_GetRGB(pixel, format, &r, &g, &b);
+        SDL_FreeFormat(format);
+        return static_cast<uint32_t>(b) << 16 | g << 8 | r;
+    }
+
+    bool CreateMainWindow(const char* title, int, int, int width, int height) override {
+        if (!videoReady_) return false;
+        DestroyMainWindow();
+        int windowedWidth = 0, windowedHeight = 0;
+        const bool windowed = WindowedSize(windowedWidth, windowedHeight);
+        const Uint32 flags = SDL_WINDOW_HIDDEN | (windowed ? 0 : SDL_WINDOW_BORDERLESS);
+        window_ = SDL_CreateWindow(title ? title : "", windowed ? SDL_WINDOWPOS_CENTERED : 0,
+                                   windowed ? SDL_WINDOWPOS_CENTERED : 0,
+                                   windowed ? windowedWidth : width,
+                                   windowed ? windowedHeight : height, flags);
+        if (!window_) {
+            std::cerr << "Cannot create the window: " << SDL_GetError() << "\n";
+            return false;
+        }
+        if (!windowed) SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        if (SDL_Surface* icon = PlaceholderIcon()) {
+            SDL_SetWindowIcon(window_, icon);
+            SDL_FreeSurface(icon);
+        }
+        SDL_StartTextInput();
+        return true;
+    }
+
+    bool MainWindowExists() override { return window_ != nullptr; }
+
+    void ShowMainWindow() override {
+        if (!window_) return;
+        SDL_ShowWindow(window_);
+        SDL_RaiseWindow(window_);
+    }
+
+    // The window always covers the display; moving it is the platform's business.
+    void MoveMainWindow(int, int, int, int) override {}
+
+    void MinimiseMainWindow() override {
+        if (window_) SDL_MinimizeWindow(window_);
+    }
+
+    void SetMainWindowTopMost(bool topMost) override {
+        if (window_) SDL_SetWindowAlwaysOnTop(window_, topMost ? SDL_TRUE : SDL_FALSE);
+    }
+
+    void DestroyMainWindow() override {
+        if (!window_) return;
+        SDL_DestroyWindow(window_);
+        window_ = nullptr;
+    }
+
+    void Present(const uint8_t* bits, int width, int height, int stride, PixelLayout layout,
+                 int x, int y) override {
+        if (!window_) return;
+        SDL_Surface* target = SDL_GetWindowSurface(window_);
+        if (!target) return;
+        const int left = std::max(0, x), right = std::min(target->w, x + width);
+        if (right <= left) return;
+        if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
+        const int targetBytes = target->format->BytesPerPixel;
+        const int sourceBytes = BytesPerPixel(layout);
+        for (int row = 0; row < height; ++row) {
+            const int ty = y + row;
+            if (ty < 0 || ty >= target->h) continue;
+            // The back buffer is bottom-up: its top row is the last in memory.
+            const uint8_t* source = bits + static_cast<std::size_t>(height - 1 - row) * stride +
+                                    (left - x) * sourceBytes;
+            auto* dest = static_cast<uint8_t*>(target->pixels) +
+                         static_cast<std::size_t>(ty) * target->pitch + left * targetBytes;
+            SDL_ConvertPixels(right - left, 1, SdlFormatOf(layout), source, stride,
+                              target->format->format, dest, target->pitch);
+        }
+        if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+        SDL_UpdateWindowSurface(window_);
+    }
+
+    void SetCursor(int cursorId) override {
+        if (!videoReady_) return;
+        const bool busy = cursorId == kCursorBusy;
+        SDL_Cursor*& cursor = cursors_[busy ? 1 : 0];
+        if (!cursor) {
+            cursor = SDL_CreateSystemCursor(busy ? SDL_SYSTEM_CURSOR_WAIT
+                                                 : SDL_SYSTEM_CURSOR_ARROW);
+        }
+        if (cursor) SDL_SetCursor(cursor);
+    }
+
+    void SetIconFile(const std::string& path) override {
+        if (!window_) return;
+        SDL_Surface* icon = SDL_LoadBMP(TranslatePath(path).c_str());
+        if (!icon) return;
+        SDL_SetColorKey(icon, SDL_TRUE, SDL_MapRGB(icon->format, 255, 0, 255));
+        SDL_SetWindowIcon(window_, icon);
+        SDL_FreeSurface(icon);
+    }
+
+    void PollEvents() override {
+        if (!videoReady_) return;
+        SDL_Event event;
+        while (SDL_PollEvent(&event)) Translate(event);
+    }
+
+    void ShowMessageBox(const char* text, const char* caption, BoxIcon icon) override {
+        const Uint32 flags =
+            icon == BoxIcon::Error ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
+        const std::string utf8Text = Utf8Of(text), utf8Caption = Utf8Of(caption);
+        if (!videoReady_ || SDL_ShowSimpleMessageBox(flags, utf8Caption.c_str(), utf8Text.c_str(),
+                                                     window_) != 0) {
+            std::cerr << utf8Caption << ": " << utf8Text << "\n";
+        }
+    }
+
+    uint32_t GetTickCount() override {
+        timespec now{};
+        ::clock_gettime(CLOCK_BOOTTIME, &now);
+        const uint64_t ms = static_cast<uint64_t>(now.tv_sec) * 1000u +
+                            static_cast<uint64_t>(now.tv_nsec) / 1000000u;
+        return static_cast<uint32_t>(ms);
+    }
+
+    void Sleep(uint32_t ms) override {
+        timespec delay{static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000) * 1000000L};
+        while (::nanosleep(&delay, &delay) != 0) {
+        }
+    }
+
+    std::time_t Time() override { return std::time(nullptr); }
+
+    std::tm LocalTime(std::time_t t) override {
+        std::tm out{};
+        ::localtime_r(&t, &out);
+        return out;
+    }
+
+private:
+    void Translate(const SDL_Event& event) {
+        switch (event.type) {
+            case SDL_QUIT: PostClose(); break;
+            case SDL_KEYDOWN: OnKeyDown(event.key); break;
+            case SDL_KEYUP: OnKeyUp(event.key); break;
+            case SDL_TEXTINPUT: OnText(event.text.text); break;
+            case SDL_MOUSEMOTION:
+                mouseX_ = event.motion.x;
+                mouseY_ = event.motion.y;
+                PostMessage({kWmMouseMove, 0, MakeMouseLParam(mouseX_, mouseY_)});
+                break;
+            case SDL_MOUSEBUTTONDOWN:
+            case SDL_MOUSEBUTTONUP: OnButton(event.button); break;
+            case SDL_WINDOWEVENT: OnWindowEvent(event.window); break;
+            default: break;
+        }
+    }
+
+    static uint8_t ControlCharacterOf(SDL_Scancode code) {
+        switch (code) {
+            case SDL_SCANCODE_RETURN:
+            case SDL_SCANCODE_KP_ENTER: return 13;
+            case SDL_SCANCODE_ESCAPE: return 27;
+            case SDL_SCANCODE_BACKSPACE: return 8;
+            case SDL_SCANCODE_TAB: return 9;
+            default: return 0;
+        }
+    }
+
+    void OnKeyDown(const SDL_KeyboardEvent& key) {
+        const uint32_t scan = SetOneScanCode(key.keysym.scancode);
+        if (scan == 0) return;
+        const bool alt = (key.keysym.mod & KMOD_ALT) != 0;
+        const uint8_t ch = ControlCharacterOf(key.keysym.scancode);
+        typed_[key.keysym.scancode] = ch;
+        PostKeyDown(scan, ch, alt, key.repeat != 0);
+        // The character the key types, if any, arrives as text right after this event.
+        pendingKey_ = ch == 0 ? key.keysym.scancode : SDL_SCANCODE_UNKNOWN;
+        pendingAlt_ = alt;
+    }
+
+    void OnKeyUp(const SDL_KeyboardEvent& key) {
+        const uint32_t scan = SetOneScanCode(key.keysym.scancode);
+        if (scan == 0) return;
+        PostKeyUp(scan, typed_[key.keysym.scancode], (key.keysym.mod & KMOD_ALT) != 0);
+        typed_[key.keysym.scancode] = 0;
+        if (pendingKey_ == key.keysym.scancode) pendingKey_ = SDL_SCANCODE_UNKNOWN;
+    }
+
+    void OnText(const char* utf8) {
+        for (char c : Utf8ToCp1250(utf8)) {
+            const auto ch = static_cast<uint8_t>(c);
+            if (pendingKey_ != SDL_SCANCODE_UNKNOWN) {
+                const uint32_t scan = SetOneScanCode(pendingKey_);
+                uint32_t data = kKeyRepeatCountOne | (scan & 0xFF) << 16;
+                if (scan & 0x100) data |= kKeyExtendedBit;
+                PostMessage({pendingAlt_ ? kWmSysChar : kWmChar, ch, data});
+                typed_[pendingKey_] = ch;
+                pendingKey_ = SDL_SCANCODE_UNKNOWN;
+            } else {
+                PostChar(ch);
+            }
+        }
+    }
+
+    void OnButton(const SDL_MouseButtonEvent& button) {
+        const bool down = button.type == SDL_MOUSEBUTTONDOWN;
+        uint32_t id = 0;
+        if (button.button == SDL_BUTTON_LEFT) id = down ? kWmLButtonDown : kWmLButtonUp;
+        if (button.button == SDL_BUTTON_RIGHT) id = down ? kWmRButtonDown : kWmRButtonUp;
+        if (id == 0) return;
+        mouseX_ = button.x;
+        mouseY_ = button.y;
+        PostMessage({id, 0, MakeMouseLParam(mouseX_, mouseY_)});
+    }
+
+    void OnWindowEvent(const SDL_WindowEvent& window) {
+        switch (window.event) {
+            case SDL_WINDOWEVENT_FOCUS_GAINED: PostActivate(true, minimised_); break;
+            case SDL_WINDOWEVENT_FOCUS_LOST: PostActivate(false, minimised_); break;
+            case SDL_WINDOWEVENT_MINIMIZED: PostActivate(false, true); break;
+            case SDL_WINDOWEVENT_RESTORED: PostActivate(true, false); break;
+            case SDL_WINDOWEVENT_CLOSE: PostClose(); break;
+            default: break;
+        }
+    }
+
+    // SDL reports one close as a window event and as a quit event; the game hears it once.
+    void PostClose() {
+        if (closePosted_) return;
+        closePosted_ = true;
+        PostMessage({kWmClose, 0, 0});
+    }
+
+    void PostActivate(bool active, bool minimised) {
+        minimised_ = minimised;
+        PostMessage({kWmActivate, (minimised ? 0x10000u : 0u) | (active ? 1u : 0u), 0});
+    }
+
+    bool videoReady_ = false;
+    SDL_Window* window_ = nullptr;
+    Uint32 desktopFormat_ = SDL_PIXELFORMAT_UNKNOWN;
+    std::array<SDL_Cursor*, 2> cursors_{};
+    std::array<uint8_t, SDL_NUM_SCANCODES> typed_{};
+    SDL_Scancode pendingKey_ = SDL_SCANCODE_UNKNOWN;
+    bool pendingAlt_ = false;
+    bool minimised_ = false;
+    bool closePosted_ = false;
+    int mouseX_ = 0;
+    int mouseY_ = 0;
+};
+
+}  // namespace
+
+void UseSdlBackend() { InstallBackend(std::make_unique<SdlBackend>()); }
+
+}  // namespace platform

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Runs the platform demo in a real window under Xvfb at depths 15, 16 and 24, sends a
+# click and a key with xdotool, closes the window and checks the messages it printed.
+set -u
+demo=$1 xclose=$2 out=$3
+mkdir -p "$out"
+status=0
+
+fail() { echo "FAIL (depth $depth): $*"; status=1; }
+
+for depth in 15 16 24; do
+    display=":$((90 + depth))"
+    Xvfb "$display" -screen 0 1024x768x"$depth" -nolisten tcp >"$out/xvfb-$depth.log" 2>&1 &
+    xvfb=$!
+    for _ in $(seq 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    log="$out/demo-$depth.log"
+    DISPLAY=$display SDL_VIDEODRIVER=x11 "$demo" >"$log" 2>&1 &
+    demo_pid=$!
+    for _ in $(seq 100); do grep -q '^Ready' "$log" && break; sleep 0.1; done
+    sleep 0.5  # the window may be made anew when it goes full screen
+    window=$(DISPLAY=$display xdotool search --onlyvisible --name 'Brellik demo' | head -n 1)
+    if [ -z "$window" ]; then
+        fail "no window"
+    else
+        DISPLAY=$display xdotool windowfocus "$window" 2>/dev/null
+        sleep 0.3
+        DISPLAY=$display xdotool mousemove 300 200
+        sleep 0.2
+        DISPLAY=$display xdotool mousedown 1
+        sleep 0.1
+        DISPLAY=$display xdotool mouseup 1
+        sleep 0.1
+        DISPLAY=$display xdotool key a
+        sleep 0.5
+        DISPLAY=$display import -window root "$out/demo-$depth.png" 2>/dev/null
+        DISPLAY=$display "$xclose" "$window" || fail "could not close the window"
+    fi
+    for _ in $(seq 50); do kill -0 "$demo_pid" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$demo_pid" 2>/dev/null; then
+        fail "the demo did not quit when its window was closed"
+        kill "$demo_pid"
+    fi
+    wait "$demo_pid" 2>/dev/null
+    expected_depth=16; [ "$depth" = 24 ] && expected_depth=32
+    grep -q "^Ready 1024x768 depth $expected_depth" "$log" || fail "wrong display mode"
+    grep -q '^LButtonDown x=300 y=200' "$log" || fail "no left button down at (300, 200)"
+    grep -q '^LButtonUp x=300 y=200' "$log" || fail "no left button up"
+    grep -q '^KeyDown scan=30' "$log" || fail "no key down for A (scan 30)"
+    grep -q '^Char code=97 up=0' "$log" || fail "no character a"
+    grep -q '^Char code=97 up=1' "$log" || fail "no character a with the key-up flag"
+    grep -q '^KeyUp scan=30' "$log" || fail "no key up for A"
+    grep -q '^Close' "$log" || fail "no close message"
+    # The key's messages come in order: KeyDown, Char, Char up, KeyUp.
+    order=$(grep -E '^(KeyDown scan=30|Char code=97|KeyUp scan=30)' "$log" | cut -c1-12 | tr '\n' '|')
+    [ "$order" = "KeyDown scan|Char code=97|Char code=97|KeyUp scan=3|" ] || fail "key order: $order"
+    kill "$xvfb" 2>/dev/null
+    wait "$xvfb" 2>/dev/null
+    [ $status -eq 0 ] && echo "depth $depth: ok"
+done
+exit $status
