@@ -1,6 +1,10 @@
 // Helpers shared by the tests: a scratch folder that is removed afterwards.
 #pragma once
 
+#include "platform/platform.h"
+
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -34,5 +38,16 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// Names the pixel layouts in parameterised test names.
+inline std::string LayoutName(const ::testing::TestParamInfo<platform::PixelLayout>& info) {
+    switch (info.param) {
+        case platform::PixelLayout::Rgb565: return "Rgb565";
+        case platform::PixelLayout::Rgb555: return "Rgb555";
+        case platform::PixelLayout::Bgr24: return "Bgr24";
+        case platform::PixelLayout::Bgrx32: return "Bgrx32";
+    }
+    return "Unknown";
+}
 
 }  // namespace testing_support

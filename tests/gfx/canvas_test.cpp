@@ -1,5 +1,7 @@
 #include "gfx/canvas.h"
 
+#include "test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -22,7 +24,8 @@ protected:
 };
 INSTANTIATE_TEST_SUITE_P(Formats, CanvasAt,
                          ::testing::Values(PixelLayout::Rgb565, PixelLayout::Rgb555,
-                                           PixelLayout::Bgr24, PixelLayout::Bgrx32));
+                                           PixelLayout::Bgr24, PixelLayout::Bgrx32),
+                         testing_support::LayoutName);
 
 TEST_P(CanvasAt, FillCoversTheRectangleWithoutItsRightAndBottomEdges) {
     Canvas canvas(surface);

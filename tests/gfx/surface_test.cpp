@@ -1,5 +1,7 @@
 #include "gfx/surface.h"
 
+#include "test_support.h"
+
 #include <gtest/gtest.h>
 
 using gfx::PixelLayout;
@@ -8,7 +10,8 @@ using gfx::Surface;
 class EveryLayout : public ::testing::TestWithParam<PixelLayout> {};
 INSTANTIATE_TEST_SUITE_P(Formats, EveryLayout,
                          ::testing::Values(PixelLayout::Rgb565, PixelLayout::Rgb555,
-                                           PixelLayout::Bgr24, PixelLayout::Bgrx32));
+                                           PixelLayout::Bgr24, PixelLayout::Bgrx32),
+                         testing_support::LayoutName);
 
 TEST(ColorToPixel, MagentaAndChannelsInEachFormat) {
     EXPECT_EQ(gfx::ColorToPixel(PixelLayout::Rgb565, 0xFF00FF), 0xF81Fu);
