@@ -25,7 +25,7 @@ build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
 
 play: build
-	$(BUILD)/tools/platform_demo
+	cd $(BUILD)/game && ./brellik
 
 test: deps test-plain test-asan
 

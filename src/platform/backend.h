@@ -13,6 +13,7 @@ class Backend {
 public:
     virtual ~Backend() = default;
 
+    virtual bool DisplayAvailable() = 0;
     virtual DisplayMode GetDisplayMode() = 0;
     virtual uint32_t RoundTripDisplayColor(uint32_t color) = 0;
 

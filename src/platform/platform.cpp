@@ -55,6 +55,7 @@ uint32_t RgbOfPixel(PixelLayout layout, const uint8_t* pixel) {
     return 0;
 }
 
+bool DisplayAvailable() { return CurrentBackend().DisplayAvailable(); }
 DisplayMode GetDisplayMode() { return CurrentBackend().GetDisplayMode(); }
 uint32_t RoundTripDisplayColor(uint32_t color) {
     return CurrentBackend().RoundTripDisplayColor(color);

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -19,6 +20,9 @@ void UseSdlBackend();
 bool HasBackend();
 
 // ---- Display ------------------------------------------------------------------------------
+// False when the backend could not reach a display at all (no desktop session).
+bool DisplayAvailable();
+
 struct DisplayMode {
     int width = 0;         // SM_CXSCREEN
     int height = 0;        // SM_CYSCREEN
@@ -134,6 +138,16 @@ std::string TranslatePath(std::string_view windowsName);
 std::FILE* OpenFile(std::string_view windowsName, const char* mode);
 // Replaces `path` by `data` atomically: a temporary file in the same folder, then rename.
 bool WriteFileAtomically(std::string_view windowsName, const void* data, std::size_t size);
+
+// ---- Bitmap files ---------------------------------------------------------------------------
+// Reads a BMP file (any depth the platform's loader knows) as 0x00RRGGBB pixels, top row
+// first. False when the file is missing or not a bitmap the loader can read.
+struct RgbImage {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+};
+bool LoadBitmapFile(std::string_view windowsName, RgbImage& out);
 
 // ---- Single instance ----------------------------------------------------------------------
 // Takes an exclusive lock named after `title` in the user folder. False when another live

@@ -7,18 +7,16 @@ mkdir -p "$out"
 status=0
 
 fail() { echo "FAIL (depth $depth): $*"; status=1; }
+. "$(dirname "$0")/x11_helpers.sh"
 
 for depth in 15 16 24; do
     display=":$((90 + depth))"
-    Xvfb "$display" -screen 0 1024x768x"$depth" -nolisten tcp >"$out/xvfb-$depth.log" 2>&1 &
-    xvfb=$!
-    for _ in $(seq 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    start_xvfb "$depth" "$out/xvfb-$depth.log"
     log="$out/demo-$depth.log"
     DISPLAY=$display SDL_VIDEODRIVER=x11 "$demo" >"$log" 2>&1 &
     demo_pid=$!
     for _ in $(seq 100); do grep -q '^Ready' "$log" && break; sleep 0.1; done
-    sleep 0.5  # the window may be made anew when it goes full screen
-    window=$(DISPLAY=$display xdotool search --onlyvisible --name 'Brellik demo' | head -n 1)
+    window=$(wait_for_window 'Brellik demo')
     if [ -z "$window" ]; then
         fail "no window"
     else
@@ -53,8 +51,7 @@ for depth in 15 16 24; do
     # The key's messages come in order: KeyDown, Char, Char up, KeyUp.
     order=$(grep -E '^(KeyDown scan=30|Char code=97|KeyUp scan=30)' "$log" | cut -c1-12 | tr '\n' '|')
     [ "$order" = "KeyDown scan|Char code=97|Char code=97|KeyUp scan=3|" ] || fail "key order: $order"
-    kill "$xvfb" 2>/dev/null
-    wait "$xvfb" 2>/dev/null
+    stop_xvfb
     [ $status -eq 0 ] && echo "depth $depth: ok"
 done
 exit $status

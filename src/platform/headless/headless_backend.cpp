@@ -22,6 +22,8 @@ public:
         screen_.pixels.assign(static_cast<std::size_t>(config.width) * config.height, 0);
     }
 
+    bool DisplayAvailable() override { return true; }
+
     platform::DisplayMode GetDisplayMode() override {
         return {config_.width, config_.height, config_.bitsPerPixel};
     }

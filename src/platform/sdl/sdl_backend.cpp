@@ -59,6 +59,9 @@ SDL_Surface* PlaceholderIcon() {
 class SdlBackend final : public Backend {
 public:
     SdlBackend() {
+        // The window surface is filled in software; asking SDL not to put a renderer behind
+        // it also keeps it from recreating the window for one.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         if (SDL_Init(SDL_INIT_VIDEO) != 0) {
             std::cerr << "Cannot open the display: " << SDL_GetError() << "\n";
             return;
@@ -73,6 +76,8 @@ public:
         }
         if (videoReady_) SDL_Quit();
     }
+
+    bool DisplayAvailable() override { return videoReady_; }
 
     DisplayMode GetDisplayMode() override {
         DisplayMode mode;
@@ -106,7 +111,9 @@ public:
         DestroyMainWindow();
         int windowedWidth = 0, windowedHeight = 0;
         const bool windowed = WindowedSize(windowedWidth, windowedHeight);
-        const Uint32 flags = SDL_WINDOW_HIDDEN | (windowed ? 0 : SDL_WINDOW_BORDERLESS);
+        const Uint32 flags =
+            SDL_WINDOW_HIDDEN |
+            (windowed ? 0 : SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP);
         window_ = SDL_CreateWindow(title ? title : "", windowed ? SDL_WINDOWPOS_CENTERED : 0,
                                    windowed ? SDL_WINDOWPOS_CENTERED : 0,
                                    windowed ? windowedWidth : width,
@@ -115,7 +122,6 @@ public:
             std::cerr << "Cannot create the window: " << SDL_GetError() << "\n";
             return false;
         }
-        if (!windowed) SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
         if (SDL_Surface* icon = PlaceholderIcon()) {
             SDL_SetWindowIcon(window_, icon);
             SDL_FreeSurface(icon);

@@ -1,0 +1,78 @@
+// The frame's module-level state, shared by the files that make up Interface.
+#pragma once
+
+#include "interface.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace Interface::detail {
+
+struct HintState {
+    int32_t hoveredId = -1;
+    gfx::Size extent;
+    int x = 0, y = 0;
+    int placedAtX = 0, placedAtY = 0;
+    uint32_t hoverStart = 0;
+    uint32_t delayMs = 1000;
+    uint32_t textColor = 0x000000;
+    uint32_t backgroundColor = 0xFFFFFF;
+    uint32_t borderColor = 0x000000;
+};
+
+struct FrameState {
+    int level = 0;
+    StartupProperties* properties = nullptr;
+    std::string dataPath;
+    std::string runtimePath;
+    bool registryOpen = false;
+    int screenWidth = 0;   // as the window covers it: the screen height + 40
+    int screenHeight = 0;
+    gfx::Rect clip{0, 0, kBufferWidth, kBufferHeight};
+    std::FILE* log = nullptr;
+
+    std::array<Control*, kControlSlots> controls{};
+    int32_t focusId = 0;
+    int mouseX = -1, mouseY = -1;
+    bool active = true;
+    bool minimised = false;
+    bool quit = false;
+    bool inputBlocked = false;
+
+    bool runStarted = false;
+    uint32_t startTick = 0;
+    uint32_t elapsedPeriods = 0;
+
+    bool fpsStarted = false;
+    uint32_t fpsTick = 0;
+    int fpsCount = 0;
+    int fpsShown = 0;
+
+    std::unique_ptr<gfx::Surface> backBuffer;
+    bool green6 = true;
+    int displayBits = 0;
+    std::unique_ptr<gfx::Surface> background;
+    std::string backgroundName;
+
+    HintState hint;
+    uint32_t fillColor = 0;
+    bool pensMade = false;
+    char statusLine[256] = "";
+
+    std::array<int32_t, kStateSlots> stateStack{};
+    int stateTop = 0;
+
+    StateChangedCallback onStateChanged = nullptr;
+    ControlEventCallback onControlEvent = nullptr;
+    TickCallback onTick = nullptr;
+    InputCallback onInput = nullptr;
+};
+
+FrameState& State();
+// The play-area origin on the screen, recomputed from the current screen size.
+int OriginX();
+int OriginY();
+void ReleaseDisplay();
+
+}  // namespace Interface::detail

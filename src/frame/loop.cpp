@@ -1,0 +1,215 @@
+// The window procedure, the message pump and the paced frame loop with its update and
+// render passes.
+#include "controls/control.h"
+#include "frame_state.h"
+
+#include <cstring>
+
+namespace Interface {
+
+using detail::State;
+
+namespace {
+
+void DispatchIfOpen(int32_t code, int32_t value) {
+    if (!State().inputBlocked) DispatchInput(code, value);
+}
+
+void NotifyGame(int32_t code) {
+    if (!State().onInput) return;
+    int32_t handled = 1;
+    State().onInput(code, 0, &handled);
+}
+
+void HandleActivate(uint32_t wParam) {
+    detail::FrameState& s = State();
+    const bool active = (wParam & 0xFFFF) != 0;
+    if (active != s.active) {
+        s.active = active;
+        NotifyGame(active ? kInputActivated : kInputDeactivated);
+    }
+    const bool minimised = (wParam >> 16) != 0;
+    if (minimised != s.minimised) {
+        s.minimised = minimised;
+        NotifyGame(minimised ? kInputMinimised : kInputRestored);
+    }
+}
+
+}  // namespace
+
+void HandleMessage(const platform::Message& m) {
+    detail::FrameState& s = State();
+    switch (m.id) {
+        case platform::kWmChar:
+            DispatchIfOpen((m.lParam & platform::kKeyTransitionBit) ? kInputCharUp : kInputChar,
+                           static_cast<int32_t>(m.wParam));
+            break;
+        case platform::kWmLButtonDown: DispatchIfOpen(kInputLeftDown, 0); break;
+        case platform::kWmLButtonUp: DispatchIfOpen(kInputLeftUp, 0); break;
+        case platform::kWmRButtonDown: DispatchIfOpen(kInputRightDown, 0); break;
+        case platform::kWmRButtonUp: DispatchIfOpen(kInputRightUp, 0); break;
+        case platform::kWmMouseMove:
+            if (s.inputBlocked) break;
+            s.mouseX = static_cast<int>(m.lParam & 0xFFFF) - detail::OriginX();
+            s.mouseY = static_cast<int>(m.lParam >> 16) - detail::OriginY();
+            DispatchInput(kInputMouseMove, 0);
+            break;
+        case platform::kWmKeyDown:
+        case platform::kWmSysKeyDown:
+            DispatchIfOpen(kInputKeyDown, static_cast<int32_t>(platform::ScanCodeOf(m.lParam)));
+            break;
+        case platform::kWmKeyUp:
+        case platform::kWmSysKeyUp:
+            DispatchIfOpen(kInputKeyUp, static_cast<int32_t>(platform::ScanCodeOf(m.lParam)));
+            break;
+        case platform::kWmActivate: HandleActivate(m.wParam); break;
+        case platform::kWmClose: s.quit = true; break;
+        case platform::kWmDestroy: platform::PostQuitMessage(0); return;
+        default: break;
+    }
+    // Alt shortcuts (Alt+F4 included) do nothing: the system keys skip default handling.
+    if (m.id != platform::kWmSysKeyDown && m.id != platform::kWmSysKeyUp) {
+        platform::DefaultHandling(m);
+    }
+}
+
+void PumpMessages() {
+    platform::Message message;
+    while (platform::PeekMessage(message)) {
+        if (message.id == platform::kWmNull) break;
+        HandleMessage(message);
+    }
+    State().inputBlocked = false;
+}
+
+int Run() {
+    detail::FrameState& s = State();
+    if (!s.runStarted) {
+        s.runStarted = true;
+        s.startTick = platform::GetTickCount();
+    }
+    const uint32_t period = static_cast<uint32_t>(s.properties->framePeriodMs);
+    while (!s.quit) {
+        PumpMessages();
+        const uint32_t now = platform::GetTickCount();
+        const auto late = static_cast<int32_t>(now - s.elapsedPeriods * period - s.startTick);
+        if (late > static_cast<int32_t>(period)) {
+            s.elapsedPeriods = (now - s.startTick) / period;
+            if ((s.active && !s.minimised) || s.properties->runWhenInactive) {
+                Update();
+                Render();
+            }
+        } else {
+            platform::Sleep(10);
+        }
+    }
+    return 0;
+}
+
+void RequestQuit() { State().quit = true; }
+
+void Update() {
+    if (State().onTick) State().onTick();
+    for (Control* control : State().controls) {
+        if (!control) break;
+        control->Update();
+    }
+}
+
+namespace {
+
+void PlaceHint(const Control& control) {
+    detail::HintState& hint = State().hint;
+    const detail::FrameState& s = State();
+    gfx::Size size;
+    MeasureText(control.GetHint(), nullptr, &size);
+    hint.extent = size;
+    hint.hoverStart = platform::GetTickCount();
+    hint.x = s.mouseX + 16;
+    hint.y = s.mouseY + 16;
+    hint.placedAtX = s.mouseX;
+    hint.placedAtY = s.mouseY;
+    if (hint.x > kBufferWidth - size.width) hint.x = s.mouseX - size.width;
+    if (hint.y > kBufferHeight - size.height) hint.y = s.mouseY - size.height;
+}
+
+void DrawHint(gfx::Canvas& canvas) {
+    detail::FrameState& s = State();
+    detail::HintState& hint = s.hint;
+    if (hint.hoveredId == -1) {
+        for (Control* control : s.controls) {
+            if (control && control->IsPointerIn()) {
+                hint.hoveredId = control->GetId();
+                PlaceHint(*control);
+                break;
+            }
+        }
+        return;
+    }
+    Control* control = FindControl(hint.hoveredId);
+    if (!control || !control->IsPointerIn()) {
+        hint.hoveredId = -1;
+        return;
+    }
+    if (s.mouseX != hint.placedAtX || s.mouseY != hint.placedAtY) PlaceHint(*control);
+    if (platform::GetTickCount() - hint.hoverStart < hint.delayMs || !control->GetHint()[0]) return;
+    canvas.SetTextColor(hint.textColor);
+    canvas.SetBackgroundColor(hint.backgroundColor);
+    canvas.TextOut(hint.x + 1, hint.y, control->GetHint());
+    canvas.SetPen(hint.borderColor);
+    const int x = hint.x, y = hint.y, w = hint.extent.width, h = hint.extent.height;
+    canvas.MoveTo(x, y);
+    canvas.LineTo(x + w, y);
+    canvas.LineTo(x + w, y + h);
+    canvas.LineTo(x, y + h);
+    canvas.LineTo(x, y);
+}
+
+void CountFrame() {
+    detail::FrameState& s = State();
+    const uint32_t now = platform::GetTickCount();
+    if (!s.fpsStarted) {
+        s.fpsStarted = true;
+        s.fpsTick = now;
+    }
+    if (now - s.fpsTick < 1000) {
+        ++s.fpsCount;
+    } else {
+        s.fpsShown = s.fpsCount;
+        s.fpsCount = 0;
+        s.fpsTick = now;
+    }
+}
+
+void DrawBlackOnWhite(gfx::Canvas& canvas, const char* text) {
+    canvas.SetTextColor(0x000000);
+    canvas.SetBackgroundColor(0xFFFFFF);
+    canvas.TextOut(0, 0, text);
+}
+
+}  // namespace
+
+void Render() {
+    detail::FrameState& s = State();
+    if (!s.backBuffer) return;
+    gfx::Surface& back = *s.backBuffer;
+    if (s.background) gfx::CopyOpaque(back, 0, 0, kBufferWidth, kBufferHeight, *s.background, 0, 0);
+    for (Control* control : s.controls) {
+        if (!control) break;
+        control->Draw();
+    }
+    gfx::Canvas canvas(back);
+    canvas.SetBackgroundMode(gfx::BackgroundMode::Opaque);
+    DrawHint(canvas);
+    CountFrame();
+    if (s.properties->showFps) {
+        char text[32];
+        std::snprintf(text, sizeof text, "FPS: (%d)", s.fpsShown);
+        DrawBlackOnWhite(canvas, text);
+    }
+    if (s.properties->showStatusLine) DrawBlackOnWhite(canvas, s.statusLine);
+    platform::Present(back.bits, back.width, back.height, back.Stride(), back.layout,
+                      detail::OriginX(), detail::OriginY());
+}
+
+}  // namespace Interface

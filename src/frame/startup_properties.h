@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+// What the entry function tells the frame about the program; the frame keeps a pointer to
+// it and reads it every frame.
+struct StartupProperties {
+    uint8_t showFps = 0;
+    uint8_t showStatusLine = 1;
+    char profileName[51] = "tarvex_p";
+    char title[51] = "Brellik";
+    uint8_t runWhenInactive = 1;
+    int32_t framePeriodMs = 27;
+};

@@ -1,0 +1,183 @@
+// Picture names, the BMP and PNG readers, blank surfaces and the background.
+#include "frame_fixture.h"
+#include "picture_files.h"
+
+using frame_testing::FrameTest;
+using frame_testing::PngSpec;
+
+namespace {
+
+class PictureTest : public FrameTest {
+protected:
+    std::string Game(const std::string& name) const { return dir / ("game/" + name); }
+
+    void Bmp(const std::string& name, uint32_t rgb) {
+        std::filesystem::create_directories(std::filesystem::path(Game(name)).parent_path());
+        ASSERT_TRUE(frame_testing::WriteBmp(Game(name), 2, 2, {rgb, rgb, rgb, rgb}));
+    }
+    void Png(const std::string& name, const PngSpec& spec) {
+        std::filesystem::create_directories(std::filesystem::path(Game(name)).parent_path());
+        ASSERT_TRUE(frame_testing::WritePng(Game(name), spec));
+    }
+    static PngSpec Rgb(png_byte r, png_byte g, png_byte b) {
+        PngSpec spec;
+        spec.rows = {{r, g, b, r, g, b}, {r, g, b, r, g, b}};
+        return spec;
+    }
+    // The colour (0x00BBGGRR) of the loaded picture's pixel (x, y), or -1 when nothing loaded.
+    int64_t Load(const char* name, int flags = 0, int x = 0, int y = 0) {
+        int32_t width = 0, height = 0;
+        if (!Interface::LoadPicture(&picture, name, &width, &height, flags)) return -1;
+        EXPECT_EQ(width, picture->width);
+        return gfx::PixelToColor(picture->layout, picture->ReadPixel(x, y));
+    }
+    bool Logged(const std::string& name) const {
+        return LogText().find("Cannot load picture \"" + name + "\"") != std::string::npos;
+    }
+    std::unique_ptr<gfx::Surface> picture;
+};
+
+}  // namespace
+
+TEST_F(PictureTest, ANameWithoutExtensionPrefersTheBmp) {
+    Bmp("Bitmaps/OneP/bg.bmp", 0xFF0000);
+    Png("Bitmaps/OneP/bg.png", Rgb(0, 0, 255));
+    EXPECT_EQ(Load("Bitmaps\\OneP\\bg"), 0x0000FF);  // red, as 0x00BBGGRR
+}
+
+TEST_F(PictureTest, OnlyAPngIsLoadedAfterTheBmpFailsWithoutALogLine) {
+    Png("Bitmaps/x.png", Rgb(0, 0, 255));
+    EXPECT_EQ(Load("Bitmaps\\x"), 0xFF0000);
+    EXPECT_FALSE(Logged("Bitmaps\\x"));
+}
+
+TEST_F(PictureTest, CapitalPngIsTriedAsBitmapThenWithALowerCaseExtension) {
+    Png("Bitmaps/y.png", Rgb(0, 255, 0));
+    EXPECT_EQ(Load("Bitmaps\\y.PNG"), 0x00FF00);
+    Png("Bitmaps/z.png", Rgb(0, 255, 0));
+    Bmp("Bitmaps/z.bmp", 0xFF0000);
+    EXPECT_EQ(Load("Bitmaps\\z.png"), 0x00FF00);  // ".png" goes straight to the PNG reader
+}
+
+TEST_F(PictureTest, ADotInAFolderNameMeansNoBmpIsAppended) {
+    Png("Bitmaps.png", Rgb(255, 255, 255));
+    Bmp("Bitmaps.v2/bg.bmp", 0x0000FF);
+    // No ".bmp" is added; the PNG retry replaces everything after the folder's dot.
+    EXPECT_EQ(Load("Bitmaps.v2\\bg"), 0xFFFFFF);
+}
+
+TEST_F(PictureTest, AMissingPictureFailsWithALogLine) {
+    EXPECT_EQ(Load("Bitmaps\\none"), -1);
+    EXPECT_TRUE(Logged("Bitmaps\\none"));
+    EXPECT_EQ(picture, nullptr);
+}
+
+TEST_F(PictureTest, PalettePicturesAndSixteenBitAndTwoBitGreyLoadAsRgb) {
+    PngSpec palette;
+    palette.colorType = PNG_COLOR_TYPE_PALETTE;
+    palette.palette = {{10, 20, 30}, {200, 100, 50}};
+    palette.rows = {{0, 1}, {1, 0}};
+    Png("p.png", palette);
+    EXPECT_EQ(Load("p.png", 0, 1, 0), 0x3264C8);
+
+    PngSpec deep;
+    deep.bitDepth = 16;
+    deep.rows = {{0xAB, 0xCD, 0x12, 0x34, 0x00, 0x00, 0, 0, 0, 0, 0, 0},
+                 {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}};
+    Png("d.png", deep);
+    EXPECT_EQ(Load("d.png"), 0x0012AB);
+
+    PngSpec grey;
+    grey.colorType = PNG_COLOR_TYPE_GRAY;
+    grey.bitDepth = 2;
+    grey.rows = {{0b11010000}, {0b10000000}};  // 3, 1 / 2, 0
+    Png("g.png", grey);
+    EXPECT_EQ(Load("g.png", 0, 0, 0), 0xFFFFFF);
+    EXPECT_EQ(Load("g.png", 0, 1, 0), 0x555555);
+    EXPECT_EQ(Load("g.png", 0, 0, 1), 0xAAAAAA);
+}
+
+TEST_F(PictureTest, AlphaIsCompositedOverBlack) {
+    PngSpec rgba;
+    rgba.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
+    rgba.rows = {{255, 255, 255, 255, 255, 255, 255, 0}, {200, 0, 0, 128, 0, 0, 0, 0}};
+    Png("a.png", rgba);
+    EXPECT_EQ(Load("a.png", 0, 0, 0), 0xFFFFFF);
+    EXPECT_EQ(Load("a.png", 0, 1, 0), 0x000000);
+    EXPECT_EQ(Load("a.png", 0, 0, 1), 0x000064);
+    PngSpec greyAlpha;
+    greyAlpha.colorType = PNG_COLOR_TYPE_GRAY_ALPHA;
+    greyAlpha.rows = {{200, 255, 200, 0}, {0, 0, 0, 0}};
+    Png("ga.png", greyAlpha);
+    EXPECT_EQ(Load("ga.png", 0, 1, 0), 0x000000);
+    EXPECT_EQ(Load("ga.png", 0, 0, 0), 0xC8C8C8);
+}
+
+TEST_F(PictureTest, AGammaChunkIsApplied) {
+    PngSpec spec = Rgb(128, 128, 128);
+    spec.gamma = 1.0;  // linear file on a 2.2 screen comes out lighter
+    Png("gm.png", spec);
+    EXPECT_GT(Load("gm.png") & 0xFF, 150);
+}
+
+TEST_F(PictureTest, PngPicturesHaveNoKeyEvenWhenAskedForOne) {
+    Png("k.png", Rgb(255, 0, 255));
+    Load("k.png", Interface::kPictureTransparent);
+    EXPECT_EQ(picture->keyColor, -1);
+    Bmp("k.bmp", 0xFF00FF);
+    Load("k.bmp", Interface::kPictureTransparent);
+    EXPECT_EQ(picture->keyColor, 0xFF00FF);
+}
+
+TEST_F(PictureTest, TruncatedOrCorruptFilesFailCleanlyWithALogLine) {
+    Png("t.png", Rgb(1, 2, 3));
+    const std::string whole = dir.Read("game/t.png");
+    dir.Write("game/t.png", whole.substr(0, whole.size() / 2));
+    EXPECT_EQ(Load("t.png"), -1);
+    EXPECT_TRUE(Logged("t.png"));
+    dir.Write("game/c.bmp", "BM this is not a bitmap at all");
+    EXPECT_EQ(Load("c"), -1);
+    EXPECT_TRUE(Logged("c"));
+    dir.Write("game/s.png", "\x89PNG");
+    EXPECT_EQ(Load("s.png"), -1);
+    dir.Write("game/e.png", "");
+    EXPECT_EQ(Load("e.png"), -1);
+}
+
+TEST_F(PictureTest, BlankSurfacesNeedASizeAndTakeTheKeyFlag) {
+    int32_t width = 30, height = 20;
+    ASSERT_EQ(Interface::LoadPicture(&picture, nullptr, &width, &height,
+                                     Interface::kPictureBlank | Interface::kPictureTransparent), 1);
+    EXPECT_EQ(picture->width, 30);
+    EXPECT_EQ(picture->keyColor, 0xFF00FF);
+    EXPECT_EQ(picture->Stride(), 120);
+    EXPECT_EQ(Interface::LoadPicture(&picture, nullptr, nullptr, &height, Interface::kPictureBlank), 0);
+    EXPECT_EQ(Interface::LoadPicture(nullptr, "x", &width, &height, 0), 0);
+    EXPECT_EQ(Interface::LoadPicture(&picture, nullptr, &width, &height, 0), 0);
+    width = 0;
+    EXPECT_EQ(Interface::LoadPicture(&picture, nullptr, &width, &height, Interface::kPictureBlank), 0);
+}
+
+TEST_F(PictureTest, TheBackgroundIsReplacedKeptOrForgotten) {
+    Bmp("bg1.bmp", 0x00FF00);
+    EXPECT_EQ(Interface::SetBackground(nullptr, false), 1);  // none to drop
+    EXPECT_EQ(Interface::SetBackground("bg1", false), 1);
+    gfx::Surface* first = Interface::Background();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(Interface::SetBackground("bg1", false), 1);
+    EXPECT_EQ(Interface::Background(), first);  // same name: kept
+    EXPECT_EQ(Interface::SetBackground("missing", false), 0);
+    EXPECT_EQ(Interface::Background(), nullptr);
+    EXPECT_EQ(Interface::SetBackground("bg1", false), 1);
+    EXPECT_EQ(Interface::SetBackground(nullptr, false), 0);
+    EXPECT_EQ(Interface::Background(), nullptr);
+}
+
+TEST_F(PictureTest, TheBackgroundIsCopiedUnderEveryFrame) {
+    Bmp("bg2.bmp", 0x3366CC);
+    // A 2 x 2 background covers only its corner of the back buffer.
+    Interface::SetBackground("bg2", false);
+    Interface::Render();
+    EXPECT_EQ(headless::Screen().At(112, 84), 0x3366CCu);
+    EXPECT_EQ(headless::Screen().At(112 + 2, 84), 0u);
+}
