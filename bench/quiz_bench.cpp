@@ -26,7 +26,8 @@ public:
         std::string plain;
         for (int i = 0; i < quiz::kBankSize; ++i) {
             plain += "Kter\xE9 m\xECsto bylo v roce " + std::to_string(i) +
-                     " hlavn\xEDm m\xECstem \xE8" "esk\xE9ho kr\xE1lovstv\xED?\r\n";
+                     " hlavn\xEDm m\xECstem \xE8"
+                     "esk\xE9ho kr\xE1lovstv\xED?\r\n";
             plain += "Praha " + std::to_string(i) + "\r\nBrno\r\nOlomouc\r\n";
         }
         for (char& c : plain) c = static_cast<char>(c ^ quiz::kQuestionFileKey);
@@ -85,7 +86,8 @@ void FetchShuffledQuestion(benchmark::State& state) {
 void WrapQuestionText(benchmark::State& state) {
     const gfx::Font font({"Arial", 26, 700, 238});
     const std::string text =
-        "Jak se naz\xFDv\xE1 d\xECj, p\xF8i kter\xE9m rostliny za pomoci sv\xECtla vyr\xE1" "b\xECj\xED "
+        "Jak se naz\xFDv\xE1 d\xECj, p\xF8i kter\xE9m rostliny za pomoci sv\xECtla vyr\xE1"
+        "b\xECj\xED "
         "cukry z oxidu uhli\xE8it\xE9ho a vody?";
     for (auto _ : state) benchmark::DoNotOptimize(gfx::WrapText(text, font, 500, 110));
 }

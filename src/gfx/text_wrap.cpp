@@ -42,8 +42,7 @@ WrapResult WrapText(std::string_view text, const Font& font, int width, int heig
             ++lines;
         }
         const std::size_t needed = segment.size() + (breakBefore ? kBreak.size() : 0);
-        if (lines * font.Height() > height ||
-            result.text.size() + needed > kWrappedTextCapacity) {
+        if (lines * font.Height() > height || result.text.size() + needed > kWrappedTextCapacity) {
             result.dropped = true;
             break;
         }

@@ -27,8 +27,8 @@ bool ReadShortLine(std::FILE* file, char (&line)[kLineSize]) {
 // The text after "[" up to "]" or, when a line has no "]", up to its end.
 void ReadPrefix(const char* line, char* prefix, int size) {
     const char* start = line + 1;
-    const std::size_t length = std::min<std::size_t>(std::strcspn(start, "]\r\n"),
-                                                     static_cast<std::size_t>(size - 1));
+    const std::size_t length =
+        std::min<std::size_t>(std::strcspn(start, "]\r\n"), static_cast<std::size_t>(size - 1));
     std::memset(prefix, 0, static_cast<std::size_t>(size));
     std::memcpy(prefix, start, length);
 }

@@ -6,11 +6,11 @@
 
 namespace quiz {
 
-constexpr int kFieldSize = 501;     // 500 characters and the terminator
+constexpr int kFieldSize = 501;  // 500 characters and the terminator
 constexpr int kAnswerCount = 3;
 constexpr int kFieldsPerQuestion = 1 + kAnswerCount;
-constexpr int kBankSize = 1500;     // records in the bank
-constexpr int kDeckSize = 1000;     // questions every game draws from
+constexpr int kBankSize = 1500;  // records in the bank
+constexpr int kDeckSize = 1000;  // questions every game draws from
 
 struct Question {
     char question[kFieldSize];

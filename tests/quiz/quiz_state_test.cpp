@@ -67,7 +67,8 @@ TEST_F(QuizStateTest, ShuffleGivesAPermutationOfTheFirst1000Records) {
     std::vector<int> drawn(state_->order, state_->order + 1000);
     std::sort(drawn.begin(), drawn.end());
     for (int i = 0; i < 1000; ++i) ASSERT_EQ(drawn[i], i);
-    EXPECT_TRUE(std::all_of(state_->order + 1000, state_->order + 1500, [](int v) { return v == 0; }));
+    EXPECT_TRUE(
+        std::all_of(state_->order + 1000, state_->order + 1500, [](int v) { return v == 0; }));
 }
 
 TEST_F(QuizStateTest, TheOrderFollowsFromTheSecondAlone) {
@@ -126,9 +127,8 @@ TEST_F(QuizStateTest, TheCorrectAnswerTradesPlacesWithTheDrawnSlot) {
         int slot;
         const char* answers[3];
     };
-    const Case cases[] = {{0, {"R42", "A42", "B42"}},
-                          {1, {"A42", "R42", "B42"}},
-                          {2, {"B42", "A42", "R42"}}};
+    const Case cases[] = {
+        {0, {"R42", "A42", "B42"}}, {1, {"A42", "R42", "B42"}}, {2, {"B42", "A42", "R42"}}};
     for (const Case& c : cases) {
         platform::SeedRandom(SeedForSlot(c.slot));
         const Question q = state_->GetQuestion(5, true);

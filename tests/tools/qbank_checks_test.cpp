@@ -37,8 +37,8 @@ std::vector<std::string> ProblemsOf(const std::string& text, CheckOptions option
     }
     std::string all;
     for (const std::string& problem : problems) all += "\n  " + problem;
-    return ::testing::AssertionFailure() << "no \"" << start << "...\" with \"" << part
-                                         << "\" among:" << all;
+    return ::testing::AssertionFailure()
+           << "no \"" << start << "...\" with \"" << part << "\" among:" << all;
 }
 
 TEST(QbankChecks, AWellFormedSetHasNoProblems) {
@@ -46,9 +46,11 @@ TEST(QbankChecks, AWellFormedSetHasNoProblems) {
 }
 
 TEST(QbankChecks, CharactersWithoutAWindows1250FormAreNamedWithTheirColumn) {
-    const auto problems = ProblemsOf("Kdo zpíval ♪ a ☃?\nA\nB\nC\n\nQ\nA\xFF\nB\nC\n\nQ2\nA\nB\tb\nC\n");
+    const auto problems =
+        ProblemsOf("Kdo zpíval ♪ a ☃?\nA\nB\nC\n\nQ\nA\xFF\nB\nC\n\nQ2\nA\nB\tb\nC\n");
     ASSERT_EQ(problems.size(), 3u);
-    EXPECT_TRUE(HasProblem(problems, "q.txt:1: column 12:", "U+266A) has no Windows-1250 form (and 1 more"));
+    EXPECT_TRUE(HasProblem(problems,
+                           "q.txt:1: column 12:", "U+266A) has no Windows-1250 form (and 1 more"));
     EXPECT_TRUE(HasProblem(problems, "q.txt:7: column 2:", "not valid UTF-8"));
     EXPECT_TRUE(HasProblem(problems, "q.txt:13: column 2:", "control character U+0009"));
 }
@@ -56,9 +58,11 @@ TEST(QbankChecks, CharactersWithoutAWindows1250FormAreNamedWithTheirColumn) {
 TEST(QbankChecks, CzechLettersAndTheCodePagesSymbolsEncode) {
     const qbank::Encoded encoded = qbank::EncodeLine("Příliš žluťoučký kůň – „úpěl“ 100 °C × 2 €");
     EXPECT_EQ(encoded.error, "");
-    EXPECT_EQ(encoded.text, "P\xF8\xEDli\x9A \x9Elu\x9Do\x75\xE8k\xFD k\xF9\xF2 \x96 \x84\xFAp\xECl\x93 "
-                            "100 \xB0" "C \xD7 2 \x80");
-    EXPECT_NE(qbank::EncodeLine("\xC0\x80").error, "");  // an overlong form of NUL
+    EXPECT_EQ(encoded.text,
+              "P\xF8\xEDli\x9A \x9Elu\x9Do\x75\xE8k\xFD k\xF9\xF2 \x96 \x84\xFAp\xECl\x93 "
+              "100 \xB0"
+              "C \xD7 2 \x80");
+    EXPECT_NE(qbank::EncodeLine("\xC0\x80").error, "");      // an overlong form of NUL
     EXPECT_NE(qbank::EncodeLine("\xED\xA0\x80").error, "");  // a surrogate
 }
 
@@ -72,7 +76,8 @@ TEST(QbankChecks, AFieldHoldsAtMost498BytesOnceEncoded) {
     EXPECT_TRUE(ProblemsOf(fits + "\nA\nB\nC\n\nQ\n" + czechFits + "\nB\nC\n").empty());
     const auto problems = ProblemsOf("Q\nA\n" + fits + "x\nC\n");
     ASSERT_EQ(problems.size(), 1u);
-    EXPECT_EQ(problems[0], "q.txt:3: wrong answer 1 is 499 bytes in Windows-1250; a line holds at most 498");
+    EXPECT_EQ(problems[0],
+              "q.txt:3: wrong answer 1 is 499 bytes in Windows-1250; a line holds at most 498");
 }
 
 TEST(QbankChecks, AnEmptyFieldIsReported) {
@@ -83,12 +88,15 @@ TEST(QbankChecks, AnEmptyFieldIsReported) {
 TEST(QbankChecks, ARepeatedQuestionNamesBothPlacesAcrossFiles) {
     const auto problems = ProblemsOf({{"a.txt", "Které město je hlavní?\nA\nB\nC\n"},
                                       {"b.txt", "# x\n\nKTERÉ  město, je hlavní!\nD\nE\nF\n"}});
-    EXPECT_EQ(problems, (std::vector<std::string>{
-                            "b.txt:3: the question repeats the one at a.txt:1"}));
+    EXPECT_EQ(problems,
+              (std::vector<std::string>{"b.txt:3: the question repeats the one at a.txt:1"}));
 }
 
 TEST(QbankChecks, FoldingKeepsDiacriticsDigitsAndTheirSeparators) {
-    EXPECT_EQ(qbank::FoldForComparison("\x8A\xCD\xC8 (a) \xAB" "B\xBB, 1,5 - 2!"), "\x9A\xED\xE8" "ab1,52");
+    EXPECT_EQ(qbank::FoldForComparison("\x8A\xCD\xC8 (a) \xAB"
+                                       "B\xBB, 1,5 - 2!"),
+              "\x9A\xED\xE8"
+              "ab1,52");
     EXPECT_TRUE(ProblemsOf("Byl?\nA\nB\nC\n\nByl\xC3\xAD?\nA\nB\nC\n").empty());
     EXPECT_TRUE(ProblemsOf("Kolik je 1,5 + 1?\nA\nB\nC\n\nKolik je 15 + 1?\nA\nB\nC\n").empty());
 }
@@ -120,10 +128,10 @@ TEST(QbankChecks, TextsThatDoNotFitTheirBlocksOnScreen) {
                                          "\n\nQ\nNeuvěřitelněnekonečnědlouhéslovobezmezer\nB\nC\n",
                                      {true, true});
     ASSERT_EQ(problems.size(), 3u);
-    EXPECT_TRUE(HasProblem(problems, "q.txt:2: the question does not fit its 500 x 110 block:",
-                           "would not show"));
-    EXPECT_TRUE(HasProblem(problems, "q.txt:5: wrong answer 2 does not fit its 490 x 80 block:",
-                           "would not show"));
+    EXPECT_TRUE(HasProblem(
+        problems, "q.txt:2: the question does not fit its 500 x 110 block:", "would not show"));
+    EXPECT_TRUE(HasProblem(
+        problems, "q.txt:5: wrong answer 2 does not fit its 490 x 80 block:", "would not show"));
     EXPECT_TRUE(HasProblem(problems, "q.txt:8: the correct answer does not fit", "is too wide"));
     EXPECT_TRUE(ProblemsOf("# fit\n" + longQuestion + "\nA\nB\nC\n", {true, false}).empty());
 }
@@ -144,7 +152,8 @@ TEST(QbankChecks, TheFitCheckMeasuresTheGamesBlocks) {
 }
 
 TEST(QbankChecks, ProblemsComeInFileAndLineOrder) {
-    const auto problems = ProblemsOf({{"a.txt", "Q\nA\nA\nC\n\nX\nY\n"}, {"b.txt", "Q\n\\\nB\nC\n"}});
+    const auto problems =
+        ProblemsOf({{"a.txt", "Q\nA\nA\nC\n\nX\nY\n"}, {"b.txt", "Q\n\\\nB\nC\n"}});
     ASSERT_EQ(problems.size(), 4u);
     EXPECT_EQ(problems[0].substr(0, 8), "a.txt:3:");
     EXPECT_EQ(problems[1].substr(0, 8), "a.txt:6:");

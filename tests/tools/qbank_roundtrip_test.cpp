@@ -20,7 +20,8 @@ class QbankRoundTrip : public ::testing::Test {
 protected:
     void SetUp() override { headless::Install(); }
 
-    int Compile(std::vector<std::string> names, const std::string& output, bool interleave = false) {
+    int Compile(std::vector<std::string> names, const std::string& output,
+                bool interleave = false) {
         CompileOptions options;
         for (const std::string& name : names) options.sources.push_back(scratch_ / name);
         options.output = scratch_ / output;
@@ -52,7 +53,9 @@ protected:
 
 const char* const kCzech =
     "P\xC5\x99\xC3\xADli\xC5\xA1 \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD k\xC5\xAF\xC5\x88?\n"
-    "\xE2\x80\x9E" "\xC3\x9Ap\xC4\x9Bl\xE2\x80\x9C \xE2\x80\x93 100 \xC2\xB0" "C\n"
+    "\xE2\x80\x9E"
+    "\xC3\x9Ap\xC4\x9Bl\xE2\x80\x9C \xE2\x80\x93 100 \xC2\xB0"
+    "C\n"
     "\xC4\x8C\xC3\xA1rka, te\xC4\x8Dka\n"
     "\xC5\x98\xC3\x8D\xC5\xBD\xC5\xA0\n";
 
@@ -61,10 +64,14 @@ TEST_F(QbankRoundTrip, TheGameReadsTheSourceTextsByteForByteInWindows1250) {
     ASSERT_EQ(Compile({"a.txt"}, "out.crp"), 0) << err_.str();
     const std::vector<std::string> expected = {
         "P\xF8\xEDli\x9A \x9Elu\x9Do\x75\xE8k\xFD k\xF9\xF2?",
-        "\x84\xDAp\xECl\x93 \x96 100 \xB0" "C",
+        "\x84\xDAp\xECl\x93 \x96 100 \xB0"
+        "C",
         "\xC8\xE1rka, te\xE8ka",
         "\xD8\xCD\x8E\x8A",
-        "Druh\xE1?", "A", "B", "C"};
+        "Druh\xE1?",
+        "A",
+        "B",
+        "C"};
     EXPECT_EQ(GameFields("out.crp", 2), expected);
 }
 
@@ -115,7 +122,8 @@ TEST_F(QbankRoundTrip, DecompileWarnsAboutWhatTheSourcesCannotHold) {
     scratch_.Write("odd.crp", qbank::Scramble(plain));
     ASSERT_EQ(Decompile("odd.crp", "out"), 0);
     const std::string source = scratch_.Read("out/questions.txt");
-    EXPECT_NE(source.find("\nQ\xEF\xBF\xBD one\nA\xEF\xBF\xBD" "B\n\\\\x\n\\\n\nsecond\n"),
+    EXPECT_NE(source.find("\nQ\xEF\xBF\xBD one\nA\xEF\xBF\xBD"
+                          "B\n\\\\x\n\\\n\nsecond\n"),
               std::string::npos)
         << source;
     const std::string warnings = err_.str();

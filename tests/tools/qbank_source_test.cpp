@@ -51,8 +51,8 @@ TEST(QbankSource, ABackslashKeepsTheRestOfTheLineAsItStands) {
 
 TEST(QbankSource, BlocksOfAnotherSizeAreReportedAtTheirFirstLine) {
     const SourceFile file = ParseSource("q.txt",
-                                        "Q1\nA\nB\n\n"             // 3 lines at line 1
-                                        "Q2\nA\nB\nC\nD\n\n"       // 5 lines at line 5
+                                        "Q1\nA\nB\n\n"                  // 3 lines at line 1
+                                        "Q2\nA\nB\nC\nD\n\n"            // 5 lines at line 5
                                         "Q3\nA\nB\nC\nQ4\nA\nB\nC\n\n"  // 8: a blank line missing
                                         "Q5\nA\nB\nC\n");
     ASSERT_EQ(file.problems.size(), 3u);
@@ -71,7 +71,8 @@ TEST(QbankSource, AnUnreadableFileIsAProblemOfThatFile) {
     testing_support::ScratchFolder scratch;
     const SourceFile file = qbank::ReadSource(scratch / "missing.txt");
     ASSERT_EQ(file.problems.size(), 1u);
-    EXPECT_EQ(qbank::Describe(file.problems[0]), scratch / "missing.txt" + ": cannot read the file");
+    EXPECT_EQ(qbank::Describe(file.problems[0]),
+              scratch / "missing.txt" + ": cannot read the file");
 }
 
 }  // namespace

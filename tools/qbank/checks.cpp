@@ -52,7 +52,8 @@ Problem At(const EncodedQuestion& question, int field, std::string message) {
     return {question.source->file, question.source->lines[field], std::move(message)};
 }
 
-EncodedQuestion Encode(const SourceQuestion& source, int fileIndex, std::vector<Problem>& problems) {
+EncodedQuestion Encode(const SourceQuestion& source, int fileIndex,
+                       std::vector<Problem>& problems) {
     EncodedQuestion question;
     question.source = &source;
     question.fileIndex = fileIndex;
@@ -85,13 +86,15 @@ void CheckEqualAnswers(const EncodedQuestion& question, std::vector<Problem>& pr
             if (!same) continue;
             problems.push_back(At(question, later,
                                   FieldName(later) + " is the same as " + FieldName(earlier) +
-                                      " (line " + std::to_string(question.source->lines[earlier]) + ")"));
+                                      " (line " + std::to_string(question.source->lines[earlier]) +
+                                      ")"));
             break;
         }
     }
 }
 
-void CheckDuplicates(const std::vector<EncodedQuestion>& questions, std::vector<Problem>& problems) {
+void CheckDuplicates(const std::vector<EncodedQuestion>& questions,
+                     std::vector<Problem>& problems) {
     std::map<std::string, const EncodedQuestion*> seen;
     for (const EncodedQuestion& question : questions) {
         const std::string key = FoldForComparison(question.fields[0]);
@@ -108,19 +111,20 @@ void CheckDuplicates(const std::vector<EncodedQuestion>& questions, std::vector<
 void CheckCount(std::size_t count, const CheckOptions& options, std::vector<Problem>& problems) {
     const std::string counted = std::to_string(count) + " questions";
     if (count > kMaxQuestions) {
-        problems.push_back({"", 0, counted + "; the game holds at most " +
-                                       std::to_string(kMaxQuestions)});
+        problems.push_back(
+            {"", 0, counted + "; the game holds at most " + std::to_string(kMaxQuestions)});
     } else if (count < kQuestionsDrawn && !options.allowFew) {
-        problems.push_back({"", 0, "only " + counted + "; every game draws " +
-                                       std::to_string(kQuestionsDrawn) +
-                                       " (--allow-few accepts fewer)"});
+        problems.push_back({"", 0,
+                            "only " + counted + "; every game draws " +
+                                std::to_string(kQuestionsDrawn) + " (--allow-few accepts fewer)"});
     }
 }
 
 void CheckFit(const std::vector<EncodedQuestion>& questions, std::vector<Problem>& problems) {
     if (!QuestionFont().IsLoaded()) {
-        problems.push_back({"", 0, "the fit check needs the Liberation Sans font "
-                                   "(fonts-liberation2); --no-fit skips it"});
+        problems.push_back({"", 0,
+                            "the fit check needs the Liberation Sans font "
+                            "(fonts-liberation2); --no-fit skips it"});
         return;
     }
     for (const EncodedQuestion& question : questions) {
@@ -151,13 +155,15 @@ std::string FitProblem(const std::string& text, int field) {
     const gfx::Font& font = QuestionFont();
     const gfx::WrapResult wrapped = gfx::WrapText(text, font, block.width, block.height);
     const std::string where = FieldName(field) + " does not fit its " +
-                              std::to_string(block.width) + " x " +
-                              std::to_string(block.height) + " block: ";
+                              std::to_string(block.width) + " x " + std::to_string(block.height) +
+                              " block: ";
     if (wrapped.dropped) {
-        const std::size_t kept = wrapped.text.size() - 2 * static_cast<std::size_t>(wrapped.wrapCount);
+        const std::size_t kept =
+            wrapped.text.size() - 2 * static_cast<std::size_t>(wrapped.wrapCount);
         return where + Excerpt(std::string_view(text).substr(kept)) + " would not show";
     }
-    if (wrapped.clipped) return where + "the word " + Excerpt(WidestWord(text, font)) + " is too wide";
+    if (wrapped.clipped)
+        return where + "the word " + Excerpt(WidestWord(text, font)) + " is too wide";
     return {};
 }
 

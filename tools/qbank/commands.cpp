@@ -90,8 +90,7 @@ int Decompile(const std::string& file, const std::string& folder, std::ostream& 
         return kFileError;
     }
     for (const std::string& warning : decompiled.warnings) err << "qbank: " << warning << '\n';
-    out << "qbank: " << decompiled.questions << " questions written to " << target.string()
-        << '\n';
+    out << "qbank: " << decompiled.questions << " questions written to " << target.string() << '\n';
     return kDone;
 }
 

@@ -22,7 +22,8 @@ bool IsUndefinedByte(char c) {
 }
 
 std::string Header(const std::string& origin, int questions) {
-    return "# " + std::to_string(questions) + " questions decompiled from " + origin + ".\n"
+    return "# " + std::to_string(questions) + " questions decompiled from " + origin +
+           ".\n"
            "# Four lines a question: the question, the correct answer, two wrong answers.\n"
            "# A blank line ends a question; a line starting with # is a comment. A line\n"
            "# starting with \\ is taken exactly as it stands after the \\.\n";
@@ -36,8 +37,9 @@ public:
     // source line and becomes U+FFFD, as do bytes the code page leaves undefined.
     void Field(std::string text, int fileLine) {
         if (const std::size_t zero = text.find('\0'); zero != std::string::npos) {
-            Warn(fileLine, "holds a zero byte; the text after it, which the game never shows, "
-                           "is left out");
+            Warn(fileLine,
+                 "holds a zero byte; the text after it, which the game never shows, "
+                 "is left out");
             text.resize(zero);
         }
         std::string utf8;
@@ -51,8 +53,9 @@ public:
             }
         }
         if (replaced) {
-            Warn(fileLine, "holds a line feed or a byte with no character in Windows-1250; "
-                           "written as U+FFFD");
+            Warn(fileLine,
+                 "holds a line feed or a byte with no character in Windows-1250; "
+                 "written as U+FFFD");
         }
         if (NeedsEscape(text)) out_.source += kEscape;
         out_.source += utf8;

@@ -7,7 +7,7 @@
 namespace qbank {
 
 struct Decompiled {
-    std::string source;                 // UTF-8 source text
+    std::string source;  // UTF-8 source text
     int questions = 0;
     std::vector<std::string> warnings;  // what the sources cannot hold as the game reads it
 };

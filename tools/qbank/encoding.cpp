@@ -53,8 +53,10 @@ std::string CodePointName(char32_t cp) {
 std::string DescribeBadCharacter(char32_t cp, std::string_view sequence, int column) {
     const std::string where = "column " + std::to_string(column) + ": ";
     if (cp == kInvalid) return where + "the text is not valid UTF-8";
-    if (cp < 0x20 || cp == 0x7F) return where + "control character " + CodePointName(cp) + " is not allowed";
-    return where + "'" + std::string(sequence) + "' (" + CodePointName(cp) + ") has no Windows-1250 form";
+    if (cp < 0x20 || cp == 0x7F)
+        return where + "control character " + CodePointName(cp) + " is not allowed";
+    return where + "'" + std::string(sequence) + "' (" + CodePointName(cp) +
+           ") has no Windows-1250 form";
 }
 
 bool IsSpace(uint8_t byte) { return byte == ' ' || byte == '\t' || byte == 0xA0; }
@@ -97,8 +99,8 @@ Encoded EncodeLine(std::string_view utf8) {
         const char32_t cp = NextCodePoint(utf8, pos);
         ++column;
         uint8_t byte = 0;
-        const bool encodable = cp != kInvalid && cp >= 0x20 && cp != 0x7F &&
-                               platform::UnicodeToCp1250(cp, byte);
+        const bool encodable =
+            cp != kInvalid && cp >= 0x20 && cp != 0x7F && platform::UnicodeToCp1250(cp, byte);
         if (encodable) {
             result.text += static_cast<char>(byte);
         } else if (badCount++ == 0) {
@@ -117,8 +119,8 @@ std::string FoldForComparison(std::string_view text) {
         const auto byte = static_cast<uint8_t>(text[i]);
         if (IsSpace(byte)) continue;
         if (IsPunctuation(byte)) {
-            const bool betweenDigits = i > 0 && i + 1 < text.size() && IsDigit(text[i - 1]) &&
-                                       IsDigit(text[i + 1]);
+            const bool betweenDigits =
+                i > 0 && i + 1 < text.size() && IsDigit(text[i - 1]) && IsDigit(text[i + 1]);
             if (!betweenDigits) continue;
         }
         folded += static_cast<char>(LowerCase(byte));

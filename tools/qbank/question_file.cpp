@@ -22,7 +22,8 @@ std::vector<const EncodedQuestion*> OrderQuestions(const std::vector<EncodedQues
         return ordered;
     }
     std::map<int, std::vector<const EncodedQuestion*>> byFile;
-    for (const EncodedQuestion& question : questions) byFile[question.fileIndex].push_back(&question);
+    for (const EncodedQuestion& question : questions)
+        byFile[question.fileIndex].push_back(&question);
     for (std::size_t round = 0; ordered.size() < questions.size(); ++round) {
         for (const auto& [file, list] : byFile) {
             if (round < list.size()) ordered.push_back(list[round]);

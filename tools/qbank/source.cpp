@@ -22,8 +22,10 @@ struct Block {
 };
 
 std::string BlockSizeMessage(std::size_t size) {
-    std::string message = "a question needs exactly 4 lines (the question, the correct answer, "
-                          "two wrong answers); this block has " + std::to_string(size);
+    std::string message =
+        "a question needs exactly 4 lines (the question, the correct answer, "
+        "two wrong answers); this block has " +
+        std::to_string(size);
     if (size > kFields && size % kFields == 0) message += " (a blank line missing?)";
     return message;
 }
@@ -39,7 +41,8 @@ void CloseBlock(Block& block, SourceFile& file) {
         }
         file.questions.push_back(std::move(question));
     } else {
-        file.problems.push_back({file.path, block.lines.front(), BlockSizeMessage(block.lines.size())});
+        file.problems.push_back(
+            {file.path, block.lines.front(), BlockSizeMessage(block.lines.size())});
     }
     block = {};
 }
