@@ -1,0 +1,56 @@
+#include "quiz_state.h"
+
+#include "../platform/platform.h"
+
+#include <algorithm>
+#include <bitset>
+#include <cstring>
+
+namespace quiz {
+
+void QuizState::Reset() {
+    modeValue3 = 0;
+    modeValue4 = 0;
+    wrongTotal = 0;
+    std::fill(std::begin(wrongByPlayer), std::end(wrongByPlayer), 0);
+    std::fill(std::begin(rightByPlayer), std::end(rightByPlayer), 0);
+    rightTotal = 0;
+    current = 0;
+    std::fill(std::begin(order), std::end(order), 0);
+    std::fill(std::begin(correctSlot), std::end(correctSlot), 0);
+}
+
+void QuizState::SetBank(const Question* records) { bank = records; }
+
+int QuizState::Shuffle(int size) {
+    Reset();
+    deckSize = std::clamp(size, 0, kBankSize);
+    platform::SeedRandom(static_cast<uint32_t>(platform::Time()));
+    // Draws are rejected while they repeat an earlier one; the table of taken numbers
+    // answers "already drawn?" without scanning the order so far.
+    std::bitset<kBankSize> taken;
+    for (int j = 0; j < deckSize; ++j) {
+        int drawn;
+        do drawn = platform::Random() % deckSize;
+        while (taken[static_cast<std::size_t>(drawn)]);
+        taken[static_cast<std::size_t>(drawn)] = true;
+        order[j] = drawn;
+    }
+    return deckSize;
+}
+
+Question QuizState::GetQuestion(int k, bool shuffle) {
+    Question result{};
+    if (!bank || k < 0 || k >= kBankSize) return result;
+    result = bank[order[k]];
+    if (!shuffle) return result;
+    const int slot = platform::Random() % kAnswerCount;
+    if (slot != 0) {
+        std::memcpy(result.answers[slot], bank[order[k]].answers[0], kFieldSize);
+        std::memcpy(result.answers[0], bank[order[k]].answers[slot], kFieldSize);
+    }
+    correctSlot[k] = slot;
+    return result;
+}
+
+}  // namespace quiz

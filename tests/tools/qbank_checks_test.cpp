@@ -1,0 +1,164 @@
+#include "qbank/checks.h"
+#include "qbank/encoding.h"
+#include "gfx/font.h"
+
+#include "qbank_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using qbank::CheckOptions;
+using qbank::Problem;
+using qbank::SourceFile;
+
+// The problems of these sources, as "file:line: message".
+std::vector<std::string> ProblemsOf(const std::vector<std::pair<std::string, std::string>>& sources,
+                                    CheckOptions options = {true, false}) {
+    std::vector<SourceFile> files;
+    for (const auto& [name, text] : sources) files.push_back(qbank::ParseSource(name, text));
+    std::vector<std::string> described;
+    for (const Problem& problem : qbank::CheckSources(files, options).problems) {
+        described.push_back(qbank::Describe(problem));
+    }
+    return described;
+}
+
+std::vector<std::string> ProblemsOf(const std::string& text, CheckOptions options = {true, false}) {
+    return ProblemsOf({{"q.txt", text}}, options);
+}
+
+::testing::AssertionResult HasProblem(const std::vector<std::string>& problems,
+                                      const std::string& start, const std::string& part) {
+    for (const std::string& problem : problems) {
+        if (problem.rfind(start, 0) == 0 && problem.find(part) != std::string::npos) {
+            return ::testing::AssertionSuccess();
+        }
+    }
+    std::string all;
+    for (const std::string& problem : problems) all += "\n  " + problem;
+    return ::testing::AssertionFailure()
+           << "no \"" << start << "...\" with \"" << part << "\" among:" << all;
+}
+
+TEST(QbankChecks, AWellFormedSetHasNoProblems) {
+    EXPECT_TRUE(ProblemsOf(qbank_testing::NumberedSource(1000), {false, false}).empty());
+}
+
+TEST(QbankChecks, CharactersWithoutAWindows1250FormAreNamedWithTheirColumn) {
+    const auto problems =
+        ProblemsOf("Kdo zpíval ♪ a ☃?\nA\nB\nC\n\nQ\nA\xFF\nB\nC\n\nQ2\nA\nB\tb\nC\n");
+    ASSERT_EQ(problems.size(), 3u);
+    EXPECT_TRUE(HasProblem(problems,
+                           "q.txt:1: column 12:", "U+266A) has no Windows-1250 form (and 1 more"));
+    EXPECT_TRUE(HasProblem(problems, "q.txt:7: column 2:", "not valid UTF-8"));
+    EXPECT_TRUE(HasProblem(problems, "q.txt:13: column 2:", "control character U+0009"));
+}
+
+TEST(QbankChecks, CzechLettersAndTheCodePagesSymbolsEncode) {
+    const qbank::Encoded encoded = qbank::EncodeLine("Příliš žluťoučký kůň – „úpěl“ 100 °C × 2 €");
+    EXPECT_EQ(encoded.error, "");
+    EXPECT_EQ(encoded.text,
+              "P\xF8\xEDli\x9A \x9Elu\x9Do\x75\xE8k\xFD k\xF9\xF2 \x96 \x84\xFAp\xECl\x93 "
+              "100 \xB0"
+              "C \xD7 2 \x80");
+    EXPECT_NE(qbank::EncodeLine("\xC0\x80").error, "");      // an overlong form of NUL
+    EXPECT_NE(qbank::EncodeLine("\xED\xA0\x80").error, "");  // a surrogate
+}
+
+TEST(QbankChecks, AFieldHoldsAtMost498BytesOnceEncoded) {
+    const std::string fits(498, 'x');
+    const std::string czechFits = [] {
+        std::string s;
+        for (int i = 0; i < 498; ++i) s += "č";  // two bytes in UTF-8, one in Windows-1250
+        return s;
+    }();
+    EXPECT_TRUE(ProblemsOf(fits + "\nA\nB\nC\n\nQ\n" + czechFits + "\nB\nC\n").empty());
+    const auto problems = ProblemsOf("Q\nA\n" + fits + "x\nC\n");
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0],
+              "q.txt:3: wrong answer 1 is 499 bytes in Windows-1250; a line holds at most 498");
+}
+
+TEST(QbankChecks, AnEmptyFieldIsReported) {
+    EXPECT_EQ(ProblemsOf("\n\nQ\n\\\nB\nC\n"),
+              (std::vector<std::string>{"q.txt:4: the correct answer is empty"}));
+}
+
+TEST(QbankChecks, ARepeatedQuestionNamesBothPlacesAcrossFiles) {
+    const auto problems = ProblemsOf({{"a.txt", "Které město je hlavní?\nA\nB\nC\n"},
+                                      {"b.txt", "# x\n\nKTERÉ  město, je hlavní!\nD\nE\nF\n"}});
+    EXPECT_EQ(problems,
+              (std::vector<std::string>{"b.txt:3: the question repeats the one at a.txt:1"}));
+}
+
+TEST(QbankChecks, FoldingKeepsDiacriticsDigitsAndTheirSeparators) {
+    EXPECT_EQ(qbank::FoldForComparison("\x8A\xCD\xC8 (a) \xAB"
+                                       "B\xBB, 1,5 - 2!"),
+              "\x9A\xED\xE8"
+              "ab1,52");
+    EXPECT_TRUE(ProblemsOf("Byl?\nA\nB\nC\n\nByl\xC3\xAD?\nA\nB\nC\n").empty());
+    EXPECT_TRUE(ProblemsOf("Kolik je 1,5 + 1?\nA\nB\nC\n\nKolik je 15 + 1?\nA\nB\nC\n").empty());
+}
+
+TEST(QbankChecks, TwoEqualAnswersInOneQuestion) {
+    const auto problems = ProblemsOf("Q\nPraha\nBrno\npraha.\n\nQ2\n1,5 m\n15 m\n1.5 m\n");
+    EXPECT_EQ(problems, (std::vector<std::string>{
+                            "q.txt:4: wrong answer 2 is the same as the correct answer (line 2)"}));
+}
+
+TEST(QbankChecks, TheNumberOfQuestions) {
+    EXPECT_TRUE(HasProblem(ProblemsOf(qbank_testing::NumberedSource(999), {false, false}),
+                           "qbank: only 999 questions", "--allow-few"));
+    EXPECT_TRUE(ProblemsOf(qbank_testing::NumberedSource(999), {true, false}).empty());
+    EXPECT_TRUE(HasProblem(ProblemsOf(qbank_testing::NumberedSource(1501), {true, false}),
+                           "qbank: 1501 questions", "at most 1500"));
+    EXPECT_TRUE(ProblemsOf(qbank_testing::NumberedSource(1500), {false, false}).empty());
+}
+
+TEST(QbankChecks, TextsThatDoNotFitTheirBlocksOnScreen) {
+    const std::string longQuestion =
+        "Jak se nazývá děj, při kterém rostliny za pomoci světla vyrábějí cukry z oxidu "
+        "uhličitého a vody, a který plyn se přitom uvolňuje do ovzduší kolem nás všech, "
+        "ať jsme kdekoli?";
+    const std::string longAnswer =
+        "velmi dlouhá odpověď, která se do tří řádků bloku odpovědi rozhodně nemůže vejít, "
+        "protože má příliš mnoho slov, a ještě k tomu samá dlouhá";
+    const auto problems = ProblemsOf("# fit\n" + longQuestion + "\nA\nB\n" + longAnswer +
+                                         "\n\nQ\nNeuvěřitelněnekonečnědlouhéslovobezmezer\nB\nC\n",
+                                     {true, true});
+    ASSERT_EQ(problems.size(), 3u);
+    EXPECT_TRUE(HasProblem(
+        problems, "q.txt:2: the question does not fit its 500 x 110 block:", "would not show"));
+    EXPECT_TRUE(HasProblem(
+        problems, "q.txt:5: wrong answer 2 does not fit its 490 x 80 block:", "would not show"));
+    EXPECT_TRUE(HasProblem(problems, "q.txt:8: the correct answer does not fit", "is too wide"));
+    EXPECT_TRUE(ProblemsOf("# fit\n" + longQuestion + "\nA\nB\nC\n", {true, false}).empty());
+}
+
+TEST(QbankChecks, TheFitCheckMeasuresTheGamesBlocks) {
+    // Words too wide to share a line: four lines of 26 px fit the 110 px question block,
+    // five do not; the 80 px answer blocks take three.
+    const std::string word = std::string(50, 'i') + " ";
+    const int wordWidth = gfx::Font({"Arial", 26, 700, 238}).TextWidth(word);
+    ASSERT_LE(wordWidth, 490);
+    ASSERT_GT(wordWidth * 2, 500);
+    std::string lines[6];
+    for (int i = 1; i < 6; ++i) lines[i] = lines[i - 1] + word;
+    EXPECT_EQ(qbank::FitProblem(lines[4], 0), "");
+    EXPECT_NE(qbank::FitProblem(lines[5], 0), "");
+    EXPECT_EQ(qbank::FitProblem(lines[3], 3), "");
+    EXPECT_NE(qbank::FitProblem(lines[4], 1), "");
+}
+
+TEST(QbankChecks, ProblemsComeInFileAndLineOrder) {
+    const auto problems =
+        ProblemsOf({{"a.txt", "Q\nA\nA\nC\n\nX\nY\n"}, {"b.txt", "Q\n\\\nB\nC\n"}});
+    ASSERT_EQ(problems.size(), 4u);
+    EXPECT_EQ(problems[0].substr(0, 8), "a.txt:3:");
+    EXPECT_EQ(problems[1].substr(0, 8), "a.txt:6:");
+    EXPECT_EQ(problems[2].substr(0, 8), "b.txt:1:");  // repeats a.txt:1
+    EXPECT_EQ(problems[3].substr(0, 8), "b.txt:2:");
+}
+
+}  // namespace

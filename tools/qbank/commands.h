@@ -1,0 +1,28 @@
+// The qbank commands, callable from tests. Each returns the process exit status: 0 done,
+// 1 problems found (nothing written), 2 a file could not be read or written.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace qbank {
+
+struct CompileOptions {
+    std::vector<std::string> sources;
+    std::string output;
+    bool interleave = false;
+    bool allowFew = false;
+    bool fit = true;
+};
+
+int Compile(const CompileOptions& options, std::ostream& out, std::ostream& err);
+// Reports every problem of the sources; compiles nothing.
+int Check(const CompileOptions& options, std::ostream& out, std::ostream& err);
+// Writes `folder`/questions.txt; refuses to replace an existing one.
+int Decompile(const std::string& file, const std::string& folder, std::ostream& out,
+              std::ostream& err);
+// The number of questions in each source file and in all.
+int Stats(const std::vector<std::string>& sources, std::ostream& out, std::ostream& err);
+
+}  // namespace qbank

@@ -1,0 +1,94 @@
+// qbank: the question compiler. Turns the UTF-8 question sources into the game's scrambled
+// question file, checks them, and turns a question file back into sources.
+#include "commands.h"
+
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+const char* const kUsage =
+    "usage:\n"
+    "  qbank compile [--interleave] [--allow-few] [--no-fit] SOURCES... -o FILE\n"
+    "  qbank check [--allow-few] [--no-fit] SOURCES...\n"
+    "  qbank decompile FILE -o FOLDER\n"
+    "  qbank stats SOURCES...\n"
+    "\n"
+    "Sources are UTF-8 text: four lines a question (the question, the correct answer, two\n"
+    "wrong answers), a blank line between questions, # starting a comment line. A line\n"
+    "starting with \\ is taken exactly as it stands after the \\.\n"
+    "  --interleave  take one question from each source file in turn\n"
+    "  --allow-few   accept fewer than the 1000 questions a game draws\n"
+    "  --no-fit      skip the check that every text shows whole on screen\n";
+
+struct Arguments {
+    std::string command;
+    qbank::CompileOptions options;
+    bool valid = true;
+};
+
+Arguments Parse(int argc, char** argv) {
+    Arguments args;
+    if (argc < 2) {
+        args.valid = false;
+        return args;
+    }
+    args.command = argv[1];
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-o" && i + 1 < argc) {
+            args.options.output = argv[++i];
+        } else if (arg == "--interleave") {
+            args.options.interleave = true;
+        } else if (arg == "--allow-few") {
+            args.options.allowFew = true;
+        } else if (arg == "--no-fit") {
+            args.options.fit = false;
+        } else if (arg.starts_with("-")) {
+            std::cerr << "qbank: unknown option " << arg << '\n';
+            args.valid = false;
+        } else {
+            args.options.sources.emplace_back(arg);
+        }
+    }
+    return args;
+}
+
+int Run(const Arguments& args) {
+    const qbank::CompileOptions& options = args.options;
+    const bool hasSources = !options.sources.empty();
+    const bool hasOutput = !options.output.empty();
+    if (args.command == "compile" && hasSources && hasOutput) {
+        return qbank::Compile(options, std::cout, std::cerr);
+    }
+    if (args.command == "check" && hasSources && !hasOutput) {
+        return qbank::Check(options, std::cout, std::cerr);
+    }
+    if (args.command == "decompile" && options.sources.size() == 1 && hasOutput) {
+        return qbank::Decompile(options.sources.front(), options.output, std::cout, std::cerr);
+    }
+    if (args.command == "stats" && hasSources && !hasOutput) {
+        return qbank::Stats(options.sources, std::cout, std::cerr);
+    }
+    std::cerr << kUsage;
+    return kUsageError;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Arguments args = Parse(argc, argv);
+    if (args.valid && (args.command == "--help" || args.command == "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (!args.valid) {
+        std::cerr << kUsage;
+        return kUsageError;
+    }
+    return Run(args);
+}

@@ -1,0 +1,27 @@
+// The game's question file: Windows-1250 lines, each ended by CR LF, every byte XOR-ed with
+// the key byte.
+#pragma once
+
+#include "checks.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qbank {
+
+// XORs every byte with the key; applied twice it gives the bytes back.
+std::string Scramble(std::string_view bytes);
+
+// In file order, or with `interleave` one question from each source file in turn (files that
+// have run out are skipped), so that topics kept in separate files mix.
+std::vector<const EncodedQuestion*> OrderQuestions(const std::vector<EncodedQuestion>& questions,
+                                                   bool interleave);
+
+std::string BuildQuestionFile(const std::vector<const EncodedQuestion*>& ordered);
+
+// The lines of a question file exactly as the game's reader splits them (Windows-1250).
+// False when the file cannot be read.
+bool ReadQuestionFile(const std::string& path, std::vector<std::string>& lines);
+
+}  // namespace qbank

@@ -1,0 +1,38 @@
+// The question sources: UTF-8 text, four lines a question (the question, the correct answer,
+// two wrong answers), questions separated by blank lines, "#" starting a comment line.
+// Blanks at both ends of a line are dropped. A line starting with "\" is taken exactly as it
+// stands after that backslash: it holds a text that starts with "#" or "\", has blanks at its
+// ends, or is empty.
+#pragma once
+
+#include "problem.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qbank {
+
+constexpr int kFields = 4;
+constexpr char kEscape = '\\';
+
+struct SourceQuestion {
+    std::string file;
+    std::array<int, kFields> lines{};         // the source line of each field
+    std::array<std::string, kFields> fields;  // UTF-8, as the source gives them
+};
+
+struct SourceFile {
+    std::string path;
+    std::vector<SourceQuestion> questions;  // the blocks of exactly four lines
+    std::vector<Problem> problems;          // unreadable file, blocks of another size
+};
+
+SourceFile ParseSource(const std::string& path, std::string_view content);
+SourceFile ReadSource(const std::string& path);
+
+// What the sources call field i: "the question", "the correct answer", "wrong answer 1", ...
+std::string FieldName(int field);
+
+}  // namespace qbank
