@@ -99,6 +99,8 @@ TEST(QbankChecks, FoldingKeepsDiacriticsDigitsAndTheirSeparators) {
               "ab1,52");
     EXPECT_TRUE(ProblemsOf("Byl?\nA\nB\nC\n\nByl\xC3\xAD?\nA\nB\nC\n").empty());
     EXPECT_TRUE(ProblemsOf("Kolik je 1,5 + 1?\nA\nB\nC\n\nKolik je 15 + 1?\nA\nB\nC\n").empty());
+    // A minus sign, written as a hyphen or an en dash, makes a different number.
+    EXPECT_TRUE(ProblemsOf("Kolik je 0!?\n1\n0\n\xE2\x80\x93\x31\n\nA?\nasi 4 \xC2\xB0\x43\n0\n-4 \xC2\xB0\x43\n").empty());
 }
 
 TEST(QbankChecks, TwoEqualAnswersInOneQuestion) {

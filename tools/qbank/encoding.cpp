@@ -119,9 +119,11 @@ std::string FoldForComparison(std::string_view text) {
         const auto byte = static_cast<uint8_t>(text[i]);
         if (IsSpace(byte)) continue;
         if (IsPunctuation(byte)) {
-            const bool betweenDigits =
-                i > 0 && i + 1 < text.size() && IsDigit(text[i - 1]) && IsDigit(text[i + 1]);
-            if (!betweenDigits) continue;
+            const bool beforeDigit = i + 1 < text.size() && IsDigit(text[i + 1]);
+            const bool betweenDigits = beforeDigit && i > 0 && IsDigit(text[i - 1]);
+            // A hyphen or dash right before a number is its sign: -1 is not 1.
+            const bool sign = beforeDigit && (byte == '-' || byte == 0x96);
+            if (!betweenDigits && !sign) continue;
         }
         folded += static_cast<char>(LowerCase(byte));
     }

@@ -4,6 +4,8 @@
 #include "scancodes.h"
 
 #include <SDL.h>
+#include <X11/Xlib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -56,6 +58,14 @@ SDL_Surface* PlaceholderIcon() {
     return icon;
 }
 
+// A lost X connection cannot be recovered from. Leave at once: the normal exit path would
+// talk to the dead display again from destructors and never finish.
+int OnLostDisplay(Display*) {
+    static const char kMessage[] = "The connection to the display was lost.\n";
+    (void)!::write(STDERR_FILENO, kMessage, sizeof kMessage - 1);
+    ::_exit(1);
+}
+
 class SdlBackend final : public Backend {
 public:
     SdlBackend() {
@@ -67,6 +77,7 @@ public:
             return;
         }
         videoReady_ = true;
+        if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) XSetIOErrorHandler(OnLostDisplay);
     }
 
     ~SdlBackend() override {
