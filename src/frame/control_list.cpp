@@ -48,11 +48,17 @@ void RemoveAllControls(bool all) {
         Control* control = slots[i];
         if (control && (all || !(control->GetFlags() & Control::kPersistent))) {
             RemoveControl(control);
-            delete control;
+            State().retired.push_back(control);
             continue;  // the next control has moved into this slot
         }
         ++i;
     }
+}
+
+void DestroyRetiredControls() {
+    std::vector<Control*> retired;
+    retired.swap(State().retired);
+    for (Control* control : retired) delete control;
 }
 
 Control* ControlAt(int slot) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace Interface::detail {
 
@@ -33,6 +34,9 @@ struct FrameState {
     std::FILE* log = nullptr;
 
     std::array<Control*, kControlSlots> controls{};
+    // Controls taken off the list while one of them may still be running (a button whose
+    // event changed the screen); destroyed once no control operation is under way.
+    std::vector<Control*> retired;
     int32_t focusId = 0;
     int mouseX = -1, mouseY = -1;
     bool active = true;

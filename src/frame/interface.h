@@ -83,7 +83,10 @@ void HandleMessage(const platform::Message& message);
 int AddControl(Control* control, bool atBack);
 Control* FindControl(int32_t id);
 void RemoveControl(Control* control);
+// Takes the controls off the list; they are destroyed by DestroyRetiredControls, which the
+// frame calls between messages and after each update, when none of them can be running.
 void RemoveAllControls(bool all);
+void DestroyRetiredControls();
 Control* ControlAt(int slot);  // the slot's control or none
 void SetControlAt(int slot, Control* control);
 Control* GetFocus();

@@ -78,6 +78,7 @@ void PumpMessages() {
     while (platform::PeekMessage(message)) {
         if (message.id == platform::kWmNull) break;
         HandleMessage(message);
+        DestroyRetiredControls();
     }
     State().inputBlocked = false;
 }
@@ -114,6 +115,7 @@ void Update() {
         if (!control) break;
         control->Update();
     }
+    DestroyRetiredControls();
 }
 
 namespace {

@@ -147,6 +147,7 @@ void Shutdown() {
     detail::FrameState& s = State();
     if (s.level == 0) return;
     RemoveAllControls(true);
+    DestroyRetiredControls();
     detail::ReleaseDisplay();
     if (s.log) std::fclose(s.log);
     s.log = nullptr;

@@ -164,3 +164,31 @@ TEST_F(ControlListTest, TheStackHoldsSixteenWordsAndPopsStopAtTheBottom) {
     EXPECT_EQ(stateChanges, 3);
     EXPECT_TRUE(Interface::InputBlocked());
 }
+
+namespace {
+// Clears the screen from inside its own input handler, as a button that changes the screen
+// does, and then still touches itself.
+class SelfClearingControl : public Control {
+public:
+    SelfClearingControl(int* destroyed) : Control(3), destroyed_(destroyed) {}
+    ~SelfClearingControl() override { ++*destroyed_; }
+    void HandleInput(int32_t code, int32_t, int32_t*) override {
+        if (code != Interface::kInputLeftDown) return;
+        Interface::RemoveAllControls(true);
+        ++handled_;
+    }
+
+private:
+    int* destroyed_;
+    int handled_ = 0;
+};
+}  // namespace
+
+TEST_F(ControlListTest, AControlThatClearsTheListFromItsOwnInputIsDestroyedAfterwards) {
+    int destroyed = 0;
+    Interface::AddControl(new SelfClearingControl(&destroyed), true);
+    headless::Click(300, 300);
+    Interface::PumpMessages();
+    EXPECT_EQ(Interface::ControlAt(0), nullptr);
+    EXPECT_EQ(destroyed, 1);
+}
