@@ -122,7 +122,7 @@ void PaintMultiSetupBackground(const Cell& cell) {
     DrawText(cr, "Zapněte hráče, napište jméno a potvrďte ho klávesou Enter. Pak klikněte na kolečko s klávesou "
                  "a zvolte, čím se bude hlásit o slovo. Hrají dva až pět hráčů.",
              74, 76, Font{15}, kWhite, 640);
-    const Box panel{204, 126, 452, 272};
+    const Box panel{204, 126, 452, 266};
     PaintPanel(cr, panel, 18);
     const double headerY = panel.y + 6;
     DrawCentred(cr, "Hráč", layout::kAvatarX, headerY, layout::kAvatarSize.width, 20, Font{14, Weight::Bold}, kGoldLight);
@@ -153,10 +153,10 @@ void PaintMultiGameBackground(const Cell& cell) {
     PaintModeBadge(cr, Box{612, 86, 176, 74}, Icon::People, "12 sekund", "na přihlášení", kTeal);
     PaintBoard(cr, Board::Game);
     PaintInstrumentWell(cr);
-    const Box players{638, 372, 158, 176};
+    const Box players{638, 386, 158, 162};
     PaintPanel(cr, players, 14);
-    DrawText(cr, "Hráč", layout::kPlayerNameX, players.y + 12, Font{14, Weight::Bold}, kGoldLight);
-    DrawText(cr, "Body", layout::kPlayerScoreX - 4, players.y + 12, Font{14, Weight::Bold}, kGoldLight);
+    DrawText(cr, "Hráč", layout::kPlayerNameX, players.y + 8, Font{14, Weight::Bold}, kGoldLight);
+    DrawText(cr, "Body", layout::kPlayerScoreX - 4, players.y + 8, Font{14, Weight::Bold}, kGoldLight);
     for (int row = 0; row < 5; ++row) {
         const Box stripe{players.x + 5, double(layout::kPlayerKeyY[row] - 1), players.width - 10, 24};
         FillRoundedRect(cr, stripe, 6, row % 2 == 0 ? Darker(kSlate, 0.2) : kSlate);

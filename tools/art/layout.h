@@ -72,7 +72,7 @@ constexpr Point kInstrument{620, 179};
 constexpr Size kInstrumentSize{150, 150};
 constexpr Point kStop{624, 181};
 constexpr Size kStopSize{142, 146};
-constexpr Box kScoreBox{612, 404, 176, 50};
+constexpr Box kScoreBox{628, 404, 160, 50};
 
 // Multiplayer set-up rows (zig-zag columns) and the on-screen keyboard.
 constexpr std::array<int, 5> kAvatarY{156, 203, 249, 292, 339};

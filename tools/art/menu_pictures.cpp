@@ -42,7 +42,7 @@ void PaintMenuButton(const Cell& cell, const MenuButton& button) {
     DrawCentred(cr, button.label, label.x + 36, label.y, label.width - 44, label.height,
                 Font{21, Weight::Bold}, text);
     // The icon: a halo while highlighted, and a little swell half-way through the hover.
-    const double swell = 1 + 0.1 * std::sin(M_PI * look.hover);
+    const double swell = 1 + 0.4 * look.hover * (1 - look.hover);
     const double radius = kIconRadius * (0.96 + 0.04 * look.hover) * swell;
     if (!look.disabled) Halo(cr, kIconX, kIconY + dy, radius - 2, 8, kGoldLight, 0.55 * look.hover);
     if (!look.pressed) {

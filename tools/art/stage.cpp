@@ -132,7 +132,7 @@ void PaintBoard(cairo_t* cr, Board board) {
     const bool premium = board == Board::Premium;
     const Box question = QuestionPlate();
     if (premium) {
-        Halo(cr, question.CentreX(), question.CentreY(), 150, 150, kGold, 0.25);
+        for (int ring = 2; ring >= 1; --ring) FillRoundedRect(cr, question.Inset(-ring), 14 + ring, kGold, 0.3);
     }
     PaintTextPlate(cr, question, premium ? Hex(0xFFEDB3) : kCream, premium ? kGold : kPlateBorder);
     for (int k = 0; k < 3; ++k) PaintTextPlate(cr, AnswerPlate(board, k), kCream, kPlateBorder);
