@@ -171,7 +171,8 @@ void PaintAnswerMarker(const Cell& cell) {
 
 void PaintAnswerButton(const Cell& cell, int answer) {
     const Look look = LookOf(cell);
-    const ButtonStyle style{palette::kTeal, std::nullopt, std::to_string(answer + 1), 24};
+    const std::string label = std::to_string(answer + 1);
+    const ButtonStyle style{palette::kTeal, std::nullopt, label, 24};
     PaintRound(cell.cr, cell.width / 2.0, cell.height / 2.0 - 1, cell.height / 2.0 - 3, style, look);
 }
 
