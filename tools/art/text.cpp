@@ -14,8 +14,7 @@ namespace {
 
 constexpr const char* kFamily = "Liberation Sans";
 
-// The font map over a fontconfig set of its own. It is released at exit, with
-// fontconfig's state, so leak checkers see nothing left behind.
+// The font map over a fontconfig set of its own; it lives as long as the process.
 class FontSet {
 public:
     FontSet() {
@@ -36,13 +35,6 @@ public:
         }
         FcConfigDestroy(config);
     }
-    ~FontSet() {
-        g_object_unref(map_);
-        cairo_debug_reset_static_data();
-        FcFini();
-    }
-    FontSet(const FontSet&) = delete;
-    FontSet& operator=(const FontSet&) = delete;
 
     PangoFontMap* map() const { return map_; }
     bool complete() const { return complete_; }
