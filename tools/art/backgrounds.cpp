@@ -51,7 +51,7 @@ void PaintQuestionMarks(cairo_t* cr, std::initializer_list<layout::Point> places
 
 void PaintScoreBox(cairo_t* cr, std::string_view label) {
     PaintPanel(cr, layout::kScoreBox, 14);
-    DrawText(cr, label, layout::kScoreBox.x + 12, layout::kScoreBox.y + 15, Font{17, Weight::Bold}, kGoldLight);
+    DrawText(cr, label, layout::kScoreBox.x + 10, layout::kScoreBox.y + 16, Font{15, Weight::Bold}, kGoldLight);
 }
 
 void PaintKeysLegend(cairo_t* cr) {
@@ -67,7 +67,7 @@ void PaintSingleGame(const Cell& cell, Board board, std::string_view title, Icon
     PaintModeBadge(cr, Box{612, 86, 176, 74}, icon, badge1, badge2, accent);
     PaintBoard(cr, board);
     PaintInstrumentWell(cr);
-    PaintScoreBox(cr, "Body:");
+    PaintScoreBox(cr, "Body");
     PaintKeysLegend(cr);
     PaintBottomBar(cr);
 }

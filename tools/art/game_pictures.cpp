@@ -142,11 +142,11 @@ void PaintPremiumLives(const Cell& cell) {
 void PaintPoints(const Cell& cell, int points) {
     using namespace palette;
     cairo_t* cr = cell.cr;
-    constexpr double kGrowth[] = {0.55, 0.85, 1.1, 1.0};
+    constexpr double kGrowth[] = {0.5, 0.82, 1.06, 1.0};
     const double scale = kGrowth[cell.frame % 4];
     const double cx = 75, cy = 75;
     Halo(cr, cx, cy, 30 * scale, 40 * scale, kGoldLight, 0.7);
-    StarPath(cr, cx, cy + 4, 70 * scale, 46 * scale);
+    StarPath(cr, cx, cy + 4, 68 * scale, 45 * scale);
     SetColour(cr, kGold);
     cairo_fill_preserve(cr);
     SetColour(cr, kGoldDark);

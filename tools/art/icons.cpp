@@ -129,16 +129,6 @@ void DrawKey(cairo_t* cr, double cx, double cy, double s, const Rgb& colour) {
     cairo_paint(cr);
 }
 
-void DrawEye(cairo_t* cr, double cx, double cy, double s, const Rgb& colour) {
-    cairo_move_to(cr, cx - s * 0.42, cy);
-    cairo_curve_to(cr, cx - s * 0.2, cy - s * 0.32, cx + s * 0.2, cy - s * 0.32, cx + s * 0.42, cy);
-    cairo_curve_to(cr, cx + s * 0.2, cy + s * 0.32, cx - s * 0.2, cy + s * 0.32, cx - s * 0.42, cy);
-    cairo_close_path(cr);
-    Stroke(cr, colour, s * 0.07);
-    CirclePath(cr, cx, cy, s * 0.13);
-    Fill(cr, colour);
-}
-
 }  // namespace
 
 void HeartPath(cairo_t* cr, double cx, double cy, double width) {
@@ -257,7 +247,6 @@ void DrawIcon(cairo_t* cr, Icon icon, double cx, double cy, double s, const Rgb&
             Fill(cr, colour);
             break;
         case Icon::Key: DrawKey(cr, cx, cy, s, colour); break;
-        case Icon::Eye: DrawEye(cr, cx, cy, s, colour); break;
     }
     cairo_new_path(cr);
     cairo_restore(cr);

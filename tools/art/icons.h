@@ -29,7 +29,6 @@ enum class Icon {
     SortDown,
     Star,
     Key,
-    Eye,
 };
 
 void DrawIcon(cairo_t* cr, Icon icon, double cx, double cy, double size, const Rgb& colour);

@@ -18,8 +18,6 @@ struct Image {
 
     // The w x h piece at (x, y); parts outside the picture come out black.
     Image Crop(int x, int y, int w, int h) const;
-    // Copies `source` with its top-left corner at (x, y), clipped to this picture.
-    void Paste(const Image& source, int x, int y);
 
     bool operator==(const Image& other) const = default;
 

@@ -17,8 +17,6 @@ struct Size {
     int height = 0;
 };
 
-constexpr Box BoxAt(Point at, Size size) { return {double(at.x), double(at.y), double(size.width), double(size.height)}; }
-
 // The play area and the back buffer the backgrounds fill.
 constexpr Size kScreen{800, 600};
 constexpr Size kBuffer{1024, 768};
@@ -115,7 +113,6 @@ constexpr Point kScoresMenu{383, 498};
 constexpr Size kScoresMenuSize{48, 60};
 constexpr Box kTablePanel{126, 140, 568, 340};
 constexpr int kListTop = 191;
-constexpr int kListHeight = 280;
 
 // Question browser.
 constexpr std::array<Point, 3> kBrowserAnswerText{{{44, 255}, {56, 354}, {73, 453}}};

@@ -58,7 +58,6 @@ constexpr Rgb kGrey = Hex(0x7D8597);
 constexpr Rgb kGreyLight = Hex(0xC3C8D2);
 // Key caps of the on-screen keyboard.
 constexpr Rgb kKeyCap = Hex(0xEEF1F7);
-constexpr Rgb kKeyCapPad = Hex(0xD5F1EC);
 constexpr Rgb kKeyCapOff = Hex(0x8890A3);
 constexpr Rgb kKeyEdge = Hex(0x5C6680);
 }  // namespace palette

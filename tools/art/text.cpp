@@ -26,9 +26,8 @@ public:
             if (file.empty()) continue;
             added = FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8*>(file.c_str())) || added;
         }
-        complete_ = !regular.empty() && !bold.empty() && added;
         map_ = pango_cairo_font_map_new_for_font_type(CAIRO_FONT_TYPE_FT);
-        if (complete_) {
+        if (!regular.empty() && !bold.empty() && added) {
             pango_fc_font_map_set_config(PANGO_FC_FONT_MAP(map_), config);
         } else {
             std::fprintf(stderr, "art: Liberation Sans not found; the pictures will use another font.\n");
@@ -37,11 +36,9 @@ public:
     }
 
     PangoFontMap* map() const { return map_; }
-    bool complete() const { return complete_; }
 
 private:
     PangoFontMap* map_ = nullptr;
-    bool complete_ = false;
 };
 
 const FontSet& Fonts() {
@@ -89,8 +86,6 @@ Extent LayoutExtent(PangoLayout* layout) {
 }
 
 }  // namespace
-
-bool FontsAvailable() { return Fonts().complete(); }
 
 Extent MeasureText(std::string_view utf8, const Font& font, double wrapWidth) {
     PangoLayout* layout = MakeLayout(nullptr, utf8, font, wrapWidth, Align::Left);

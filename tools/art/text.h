@@ -23,10 +23,6 @@ struct Extent {
     double height = 0;
 };
 
-// True when Liberation Sans was found; without it text still lays out in whatever
-// fontconfig offers, and the generator warns.
-bool FontsAvailable();
-
 // The size of `utf8` set in one line (or in lines of at most `wrapWidth` when above 0).
 Extent MeasureText(std::string_view utf8, const Font& font, double wrapWidth = 0);
 
