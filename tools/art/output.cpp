@@ -37,10 +37,14 @@ bool WriteGameFiles(const std::filesystem::path& gameDir, const std::vector<Outp
     std::filesystem::remove_all(gameDir / "Bitmaps", error);
     for (const OutputFile& file : files) {
         const std::filesystem::path path = gameDir / file.path;
+        if (file.bytes.empty()) {
+            std::fprintf(stderr, "art: %s came out empty\n", path.c_str());
+            return false;
+        }
         std::filesystem::create_directories(path.parent_path(), error);
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(file.bytes.data()), static_cast<std::streamsize>(file.bytes.size()));
-        if (!out || file.bytes.empty()) {
+        if (!out) {
             std::fprintf(stderr, "art: cannot write %s\n", path.c_str());
             return false;
         }

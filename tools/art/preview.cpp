@@ -286,6 +286,15 @@ std::vector<Screen> Screens(Library& library) {
     browserHelp.layers.push_back({"Ans\\help_d", layout::kHelpOverlay.x, layout::kHelpOverlay.y});
     screens.push_back(browserHelp);
 
+    const std::pair<const char*, const char*> helps[] = {{"OneP\\ForP\\help_d", bg::kClockGame},
+                                                         {"OneP\\ForR\\help_d", bg::kLivesGame},
+                                                         {"MultiP\\help_d", bg::kMultiGame}};
+    for (int k = 0; k < 3; ++k) {
+        screens.push_back({"screen_help_" + std::to_string(k + 1) + ".png", helps[k].second, FrameButtons(true),
+                           {}});
+        screens.back().layers.push_back({helps[k].first, layout::kHelpOverlay.x, layout::kHelpOverlay.y});
+    }
+
     const std::vector<layout::Point> tiles = IntroTilePositions();
     Screen introLogo{"screen_intro_tiles.png", bg::kIntro, {}, {}};
     Screen introSlogan{"screen_intro_slogan.png", bg::kIntro, {}, {}};
