@@ -98,8 +98,14 @@ void PaintMainBackground(const Cell& cell) {
 void PaintSingleMenuBackground(const Cell& cell) {
     cairo_t* cr = cell.cr;
     PaintStage(cr);
-    PaintQuestionMarks(cr, {{640, 200}, {80, 200}, {330, 400}});
+    PaintQuestionMarks(cr, {{80, 200}, {330, 400}, {690, 60}});
     PaintTitle(cr, "Jeden hráč", "Vyberte si hru");
+    // A line on each game beside its button's label.
+    const Font note{14};
+    DrawText(cr, "Deset sekund na otázku: čím dřív, tím víc bodů.", layout::kClockGameButton.x + 280,
+             layout::kClockGameButton.y + 50, note, kGoldLight, 140);
+    DrawText(cr, "Tři životy, každá jedenáctá otázka je prémiová.", layout::kLivesGameButton.x + 280,
+             layout::kLivesGameButton.y + 50, note, kGoldLight, 180);
     PaintBottomBar(cr);
 }
 
