@@ -19,7 +19,7 @@ struct OutputFile {
 
 // "Bitmaps/OneP/ForP/bg.png" for "OneP\ForP\bg".
 std::string FilePathOf(const PictureSpec& spec);
-// The encoded picture: BMP or PNG as the spec asks.
+// The encoded picture: BMP for keyed pictures and resources, PNG for the rest.
 std::vector<uint8_t> EncodePicture(const PictureSpec& spec, const Image& image);
 
 // Every file the generator makes, in table order.
