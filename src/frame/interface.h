@@ -73,6 +73,7 @@ int Level();
 // ---- The loop ------------------------------------------------------------------------------
 int Run();
 void RequestQuit();
+bool QuitRequested();
 void PumpMessages();
 void Update();
 void Render();

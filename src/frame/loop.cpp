@@ -108,6 +108,7 @@ int Run() {
 }
 
 void RequestQuit() { State().quit = true; }
+bool QuitRequested() { return State().quit; }
 
 void Update() {
     if (State().onTick) State().onTick();

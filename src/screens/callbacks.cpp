@@ -1,0 +1,93 @@
+#include "callbacks.h"
+
+#include "common_screen.h"
+#include "controls/control.h"
+#include "frame/interface.h"
+#include "intro.h"
+#include "main_menu.h"
+#include "multi/multi_player.h"
+#include "question_browser.h"
+#include "scores/score_screen.h"
+#include "single/single_player.h"
+#include "state_words.h"
+
+namespace {
+
+void BuildScreen(int32_t state) {
+    switch (ScreenIdOf(state)) {
+        case kScreenIntroAndMenu:
+            if (state == StateIntro) screens::BuildIntro();
+            if (state == StateMainMenu) screens::BuildMainMenu();
+            break;
+        case kScreenSingle: SingleBuildScreen(); break;
+        case kScreenMulti: MpBuildScreen(); break;
+        case kScreenScores: BuildScoresScreen(); break;
+        case kScreenBrowser: screens::BuildQuestionBrowser(); break;
+        default: break;
+    }
+}
+
+bool BuildsAScreen(int32_t state) {
+    const int32_t screen = ScreenIdOf(state);
+    return state == StateIntro || state == StateMainMenu ||
+           (screen >= kScreenSingle && screen <= kScreenBrowser);
+}
+
+}  // namespace
+
+void OnStateChanged() {
+    Interface::RemoveAllControls(false);
+    const int32_t state = Interface::GetState();
+    if (BuildsAScreen(state)) platform::SetCursor(platform::kCursorBusy);
+    BuildScreen(state);
+    screens::BuildCommonControls();
+    platform::SetCursor(platform::kCursorArrow);
+}
+
+int32_t OnControlEvent(Control* control, int32_t event, int32_t value) {
+    if (!control || value == 0) return 0;
+    // The screen's rules may rebuild the screen and retire the control: keep only its id.
+    const int32_t id = control->GetId();
+    const int32_t state = Interface::GetState();
+    switch (ScreenIdOf(state)) {
+        case kScreenIntroAndMenu:
+            if (state == StateIntro) screens::IntroOnControlEvent(id, event);
+            if (state == StateMainMenu) screens::MainMenuOnControlEvent(id, event);
+            break;
+        case kScreenSingle: SingleOnControlEvent(id, event, value); break;
+        case kScreenMulti: MpOnControlEvent(id, event, value); break;
+        case kScreenScores: ScoresOnControlEvent(id, event); break;
+        case kScreenBrowser: screens::BrowserOnControlEvent(id, event); break;
+        default: break;
+    }
+    screens::CommonOnControlEvent(id, event);
+    return 0;
+}
+
+void OnTick() {
+    switch (ScreenIdOf(Interface::GetState())) {
+        case kScreenSingle: SingleTick(); break;
+        case kScreenMulti: MpTick(); break;
+        default: break;
+    }
+}
+
+int32_t OnInput(int32_t code, int32_t value, int32_t* handled) {
+    if (code == Interface::kInputRestored) platform::SetMainWindowTopMost(true);
+    if (code == Interface::kInputDeactivated) platform::SetMainWindowTopMost(false);
+    const int32_t state = Interface::GetState();
+    switch (ScreenIdOf(state)) {
+        case kScreenIntroAndMenu:
+            if (state == StateIntro &&
+                (code == Interface::kInputChar || code == Interface::kInputLeftDown)) {
+                Interface::SetState(StateMainMenu, false);
+            }
+            break;
+        case kScreenSingle: SingleInput(code, value, handled); break;
+        case kScreenMulti: MpInput(code, value, handled); break;
+        case kScreenBrowser: screens::BrowserInput(code, value); break;
+        default: break;
+    }
+    screens::DismissOverlay(code, value);
+    return 0;
+}

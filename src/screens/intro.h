@@ -1,0 +1,16 @@
+// The intro: fading frame pictures from the intro layout, then the title pictures, then the
+// main menu. A typed character or a left click skips it.
+#pragma once
+
+#include "quiz/intro_layout.h"
+
+#include <cstdint>
+
+namespace screens {
+
+// The layout the intro plays; none plays only the fixed pictures.
+void SetIntroLayout(const quiz::IntroLayout* layout);
+void BuildIntro();
+void IntroOnControlEvent(int32_t id, int32_t event);
+
+}  // namespace screens
