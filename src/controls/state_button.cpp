@@ -78,11 +78,13 @@ void StateButton::HandleInput(int32_t code, int32_t value, int32_t* handled) {
             break;
         case Interface::kInputCharUp:
             if (pressedBy_ > 0 && value == pressedBy_) {
-                if (!IsPointerOverBounds()) Interface::SetFocus(int32_t{0});
                 pressedBy_ = 0;
                 Advance();
                 Render();
+                // The others fall back while this button still has the focus: the reset
+                // goes by the focused button's group.
                 ResetGroup(group_);
+                if (!IsPointerOverBounds()) Interface::SetFocus(int32_t{0});
                 // The game may tear this button down while it handles the event.
                 Interface::ReportControlEvent(this, kEventReleased, *handled);
                 *handled = 0;

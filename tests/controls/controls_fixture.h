@@ -62,16 +62,16 @@ protected:
                static_cast<uint32_t>(0x20 + 0x40 * row) << 8 | 0x55;
     }
 
-    // Writes Bitmaps/<name>.bmp: `columns` x `rows` cells of cellWidth x cellHeight, each in
-    // CellColor. Returns the picture name the controls take.
+    // Writes Bitmaps/<name>.bmp: `columns` x `rows` cells of cellWidth x cellHeight, cell
+    // (c, r) in CellColor(c + firstColor, r). Returns the picture name the controls take.
     std::string Strip(const std::string& name, int columns, int rows, int cellWidth,
-                      int cellHeight) {
+                      int cellHeight, int firstColor = 0) {
         const int width = columns * cellWidth, height = rows * cellHeight;
         std::vector<uint32_t> pixels(static_cast<std::size_t>(width) * height);
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < width; ++x) {
                 pixels[static_cast<std::size_t>(y) * width + x] =
-                    CellColor(x / cellWidth, y / cellHeight);
+                    CellColor(x / cellWidth + firstColor, y / cellHeight);
             }
         }
         EXPECT_TRUE(frame_testing::WriteBmp(dir / ("game/Bitmaps/" + name + ".bmp"), width,
