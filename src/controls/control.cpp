@@ -56,14 +56,17 @@ uint32_t Control::SetFlags(uint32_t bits) {
     const uint32_t newlyOff = bits & ~flags_ & (kHidden | kDisabled);
     if (newlyOff && HasFocus()) Interface::SetFocus(static_cast<int32_t>(0));
     flags_ |= bits;
+    const uint32_t flags = flags_;
+    // The refresh may report an event in which the game tears this control down.
     Refresh();
-    return flags_;
+    return flags;
 }
 
 uint32_t Control::ClearFlags(uint32_t bits) {
     flags_ &= ~bits;
+    const uint32_t flags = flags_;
     Refresh();
-    return flags_;
+    return flags;
 }
 
 void Control::SetPosition(int x, int y) {
