@@ -7,7 +7,7 @@ class EditField : public Control {
 public:
     static constexpr uint32_t kPassword = 0x1000000;       // every character shown as "*"
     static constexpr uint32_t kReadOnly = 0x2000000;       // all input ignored
-    static constexpr uint32_t kClickToFocus = 0x8000000;   // the pointer passing over does not focus
+    static constexpr uint32_t kClickToFocus = 0x8000000;   // focused by a press, not the pointer
     static constexpr uint32_t kSeeThrough = 0x10000000;    // the screen background behind the text
     static constexpr uint32_t kAlwaysEditing = 0x20000000; // caret and typing without the focus
 

@@ -70,7 +70,9 @@ int ListBox::Select(int index) {
     return 1;
 }
 
-bool ListBox::BarShown() const { return !((GetFlags() & kBarOnlyWhenNeeded) && visible_ >= count_); }
+bool ListBox::BarShown() const {
+    return !((GetFlags() & kBarOnlyWhenNeeded) && visible_ >= count_);
+}
 
 int ListBox::TextLeft() const {
     return (GetFlags() & kBarOnLeft) ? X() + barWidth_ + 8 : X() + 4;

@@ -203,7 +203,8 @@ TEST_F(ControlsTextTest, ALabelDrawsItsTextOverTheBackground) {
     EXPECT_GT(InkIn(*label, {0, 0, label->Width(), label->Height()},
                     controls_testing::kBackgroundColor), 50);
     Interface::Render();
-    EXPECT_EQ(headless::Screen().At(controls_testing::kOriginX + 20, controls_testing::kOriginY + 30),
+    const headless::Frame& screen = headless::Screen();
+    EXPECT_EQ(screen.At(controls_testing::kOriginX + 20, controls_testing::kOriginY + 30),
               controls_testing::kBackgroundRgb);
 }
 
