@@ -84,9 +84,4 @@ TEST(ScoreTableText, ShowingCachesThePercentagesSortingReads) {
     EXPECT_EQ(texts[9].date, "1/1/00");
 }
 
-TEST(ScoreRank, CountsFromOne) {
-    EXPECT_EQ(scores::RankText(0), "1.");
-    EXPECT_EQ(scores::RankText(9), "10.");
-}
-
 }  // namespace
