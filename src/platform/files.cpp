@@ -153,6 +153,8 @@ std::FILE* OpenFile(std::string_view windowsName, const char* mode) {
     return wrapped;
 }
 
+bool FileExists(std::string_view windowsName) { return Exists(TranslatePath(windowsName)); }
+
 bool WriteFileAtomically(std::string_view windowsName, const void* data, std::size_t size) {
     const std::string path = TranslatePath(windowsName);
     std::string temp = path + ".tmp-XXXXXX";

@@ -136,6 +136,8 @@ std::string TranslatePath(std::string_view windowsName);
 // fopen with a Windows name and mode. A mode with 't' (or without 'b') reads CR LF as LF;
 // 'c' (commit) is accepted and ignored. Returns nullptr on failure.
 std::FILE* OpenFile(std::string_view windowsName, const char* mode);
+// Whether anything (a file, a folder) exists under the name, readable or not.
+bool FileExists(std::string_view windowsName);
 // Replaces `path` by `data` atomically: a temporary file in the same folder, then rename.
 bool WriteFileAtomically(std::string_view windowsName, const void* data, std::size_t size);
 

@@ -94,6 +94,14 @@ TEST(WriteFileAtomically, AnUnwritableFolderFailsAndKeepsTheOldFile) {
     EXPECT_FALSE(platform::WriteFileAtomically(dir / "no/such/folder/x.dat", "a", 1));
 }
 
+TEST(FileExists, SeesFilesAndFoldersWhateverTheCase) {
+    ScratchFolder dir;
+    dir.Write("System/table.sco", "x");
+    EXPECT_TRUE(platform::FileExists(dir / "system\\TABLE.sco"));
+    EXPECT_TRUE(platform::FileExists(dir / "SYSTEM"));
+    EXPECT_FALSE(platform::FileExists(dir / "System\\other.sco"));
+}
+
 TEST(UserFolder, ComesFromTheEnvironmentAndIsCreated) {
     ScratchFolder dir;
     const char* saved = std::getenv("BRELLIK_HOME");

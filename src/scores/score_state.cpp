@@ -1,0 +1,57 @@
+#include "score_state.h"
+
+namespace scores {
+
+int32_t scoreViewRequest = -1;
+int32_t newScoreRow = -1;
+int32_t scoreTableNo = -1;
+
+int TableNoForStateWord(uint32_t stateWord) {
+    switch (stateWord) {
+        case kStateForP: return kTableForP;
+        case kStateForR: return kTableForR;
+        case kStateMultiGame: return kTableMulti;
+        default: return 0;
+    }
+}
+
+int TableNoForViewRequest(int32_t viewRequest) {
+    if (viewRequest == -kTableForR) return kTableForR;
+    if (viewRequest == -kTableMulti) return kTableMulti;
+    const int gameTable = viewRequest > 0 ? TableNoForStateWord(viewRequest) : 0;
+    return gameTable != 0 ? gameTable : kTableForP;
+}
+
+int PreviousTableNo(int tableNo) {
+    if (!IsTableNo(tableNo)) return kTableForP;
+    return tableNo == kTableForP ? kTableMulti : tableNo - 1;
+}
+
+int NextTableNo(int tableNo) {
+    if (!IsTableNo(tableNo)) return kTableForP;
+    return tableNo == kTableMulti ? kTableForP : tableNo + 1;
+}
+
+InsertOutcome InsertSingleScore(uint32_t stateWord, const ScoreEntry& entry) {
+    const int tableNo = TableNoForStateWord(stateWord);
+    InsertOutcome outcome;
+    if (tableNo == kTableForP || tableNo == kTableForR) outcome = InsertScore(tableNo, entry);
+    newScoreRow = outcome.row;
+    return outcome;
+}
+
+InsertOutcome InsertMultiScore(const ScoreEntry& entry) {
+    newScoreRow = -1;
+    return InsertScore(kTableMulti, entry);
+}
+
+bool CommitScoreName(std::string_view name) {
+    const int tableNo = TableNoForViewRequest(scoreViewRequest);
+    const bool singlePlayerGame = scoreViewRequest == static_cast<int32_t>(kStateForP) ||
+                                  scoreViewRequest == static_cast<int32_t>(kStateForR);
+    if (!singlePlayerGame || !StoreScoreName(tableNo, newScoreRow, name)) return false;
+    newScoreRow = -1;
+    return true;
+}
+
+}  // namespace scores

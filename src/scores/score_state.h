@@ -1,0 +1,46 @@
+// What the scores screen is asked to show, and the operations the games and the scores
+// screen call, which keep that state right.
+#pragma once
+
+#include "score_files.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace scores {
+
+// The state words that pick a table.
+constexpr uint32_t kStateForP = 0x0104;
+constexpr uint32_t kStateForR = 0x0103;
+constexpr uint32_t kStateMultiGame = 0x0203;
+
+// Which table the scores screen shows and why: a game's state word (that game just ended:
+// its table with its play-again button), -2 or -3 (browse table 2 or 3), anything else
+// (browse table 1). Reset to -1 whenever the main menu is built.
+extern int32_t scoreViewRequest;
+// Row 0..9 of a just-inserted single-player result whose name is still to be typed; -1 none.
+extern int32_t newScoreRow;
+// The table on the scores screen: 1, 2 or 3.
+extern int32_t scoreTableNo;
+
+// The table a game's state word fills: 0x0104 -> 1, 0x0103 -> 2, 0x0203 -> 3; 0 otherwise.
+int TableNoForStateWord(uint32_t stateWord);
+// The table the scores screen shows for a `scoreViewRequest` value.
+int TableNoForViewRequest(int32_t viewRequest);
+// The arrows' order: 1 -> 3 -> 2 -> 1 backwards, 1 -> 2 -> 3 -> 1 forwards; a number that
+// is not a table gives 1.
+int PreviousTableNo(int tableNo);
+int NextTableNo(int tableNo);
+
+// A single-player game's result into the table of its state word (0x0104 or 0x0103), with an
+// empty name for the player to type. `newScoreRow` becomes the row taken, or -1.
+InsertOutcome InsertSingleScore(uint32_t stateWord, const ScoreEntry& entry);
+// One multiplayer player's result into the multiplayer table. `newScoreRow` becomes -1.
+InsertOutcome InsertMultiScore(const ScoreEntry& entry);
+
+// Stores the typed name into row `newScoreRow` of the single-player table that
+// `scoreViewRequest` names, then clears `newScoreRow`. False, and nothing changes, when no
+// name is pending or the file cannot be rewritten.
+bool CommitScoreName(std::string_view name);
+
+}  // namespace scores
