@@ -34,7 +34,6 @@ constexpr int32_t kMarks[] = {kMark1, kMark2, kMark3};
 constexpr int kSwitchOnFrame = 7;
 
 int32_t browserIndex = 0;
-bool browserAnswerShown = true;
 int32_t browserQuizMode = 0;
 
 std::string SwitchFile() { return platform::UserFolder() + "\\System\\ini_dr2.dat"; }
@@ -73,7 +72,7 @@ void Reveal();
 
 void Next() {
     ++browserIndex;
-    browserAnswerShown = false;
+    browserAnswerShown = 0;
     if (browserIndex >= quiz::kDeckSize) {
         Interface::SetState(StateMainMenu, false);
         return;
@@ -96,7 +95,7 @@ void Reveal() {
         if (i == slot) ShowControl(kMarks[i]);
         else HideControl(kMarks[i]);
     }
-    browserAnswerShown = true;
+    browserAnswerShown = 1;
 }
 
 void ShowSwitchHints() {

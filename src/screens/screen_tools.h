@@ -8,6 +8,7 @@
 #include "controls/fade_picture.h"
 #include "controls/picture_button.h"
 #include "controls/wrapped_text.h"
+#include "frame/interface.h"
 
 #include <cstdint>
 

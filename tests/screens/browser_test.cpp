@@ -45,7 +45,7 @@ TEST_F(BrowserTest, OpensOnTheFirstQuestionWithItsAnswerMarked) {
     EXPECT_EQ(ShownMark(), singleQuiz->correctSlot[0]);
     EXPECT_TRUE(Shown(53));  // the help button
     EXPECT_FALSE(QuestionText(0).empty());
-    ASSERT_TRUE(headless::Screen().SavePng(dir / "browser.png"));
+    SaveScreenshot("browser");
 }
 
 TEST_F(BrowserTest, ModeZeroShowsEachNewQuestionMarked) {
@@ -104,6 +104,7 @@ TEST_F(BrowserTest, EscWithTheHelpOpenOnlyClosesIt) {
     ClickControl(53);
     EXPECT_TRUE(Shown(1040));
     EXPECT_EQ(controlsFrozen, 1);
+    SaveScreenshot("browser_help");
     headless::KeyDown(1, 27);
     headless::KeyUp(1, 27);
     Frame();

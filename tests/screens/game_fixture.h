@@ -27,6 +27,7 @@ protected:
         headless::Install();
         ASSERT_EQ(Interface::PreInit(nullptr, "", &properties), 1);
         ASSERT_EQ(AppInit(), 1);
+        Frame();  // the first drain after a state change drops what was queued before it
     }
     void TearDown() override {
         AppShutdown();
@@ -89,6 +90,12 @@ protected:
         TypeChar('x', 0x2D);
         ASSERT_EQ(Interface::GetState(), StateMainMenu);
         RunFor(100);
+    }
+
+    // Saves what the screen shows under build/screenshots, for a person to look at.
+    static void SaveScreenshot(const std::string& name) {
+        std::filesystem::create_directories(BRELLIK_SCREENSHOT_DIR);
+        ASSERT_TRUE(headless::Screen().SavePng(std::string(BRELLIK_SCREENSHOT_DIR) + "/" + name + ".png"));
     }
 
     std::string LogText() const { return dir.Read("Debug.log"); }

@@ -29,6 +29,8 @@ TEST_F(IntroTest, StartsWithTheTimerOverTheIntroBackground) {
     EXPECT_FALSE(Exists(7));
     RunFor(1100);
     EXPECT_TRUE(Exists(7));  // the first frame picture after a second
+    RunFor(4000);
+    SaveScreenshot("intro_frames");
 }
 
 TEST_F(IntroTest, ThreeFramePicturesPlayOneAfterAnotherThenTheTitlesAndTheMenu) {
@@ -49,6 +51,7 @@ TEST_F(IntroTest, ThreeFramePicturesPlayOneAfterAnotherThenTheTitlesAndTheMenu) 
     EXPECT_TRUE(Exists(63));
     RunFor(600 + 2100);
     for (int id : {38, 39, 40, 41, 64}) EXPECT_TRUE(Exists(id)) << id;
+    SaveScreenshot("intro_titles");
     EXPECT_EQ(Interface::GetState(), StateIntro);
     EXPECT_TRUE(RunUntilState(StateMainMenu, 12000));
     EXPECT_FALSE(Exists(62));

@@ -46,6 +46,7 @@ TEST_F(MainMenuTest, TheExitDialogQuitsOnYes) {
     EXPECT_TRUE(Shown(70));
     EXPECT_TRUE(Shown(71));
     EXPECT_EQ(Interface::GetFocusId(), 71);
+    SaveScreenshot("exit_dialog");
     EXPECT_EQ(controlsFrozen, 1);
     ClickControl(1);  // a second click while it is up does nothing
     EXPECT_TRUE(Shown(69));
@@ -77,6 +78,7 @@ TEST_F(MainMenuTest, AClickWhileOnlyTheExitDialogIsUpLeavesItUp) {
 TEST_F(MainMenuTest, CreditsCloseOnAClickAndOnEsc) {
     ClickControl(52);
     EXPECT_TRUE(Shown(59));
+    SaveScreenshot("credits");
     EXPECT_EQ(controlsFrozen, 1);
     ClickControl(2);  // frozen: the menu button does not react, the click closes the overlay
     EXPECT_EQ(Interface::GetState(), StateMainMenu);
@@ -92,6 +94,7 @@ TEST_F(MainMenuTest, CreditsCloseOnAClickAndOnEsc) {
 TEST_F(MainMenuTest, TheAdvertOpensAndClosesLikeTheCredits) {
     ClickControl(60);
     EXPECT_TRUE(Shown(61));
+    SaveScreenshot("advert");
     EXPECT_EQ(controlsFrozen, 1);
     ClickAt(400, 300);
     EXPECT_FALSE(Shown(61));
@@ -111,7 +114,7 @@ TEST_F(MainMenuTest, MinimiseAndTheWindowOrder) {
 
 TEST_F(MainMenuTest, TheMenuLooksRightOnScreen) {
     RunFor(300);
-    ASSERT_TRUE(headless::Screen().SavePng(dir / "main_menu.png"));
+    SaveScreenshot("main_menu");
     // The background covers the play area: no black pixels in the middle of it.
     EXPECT_NE(headless::Screen().At(ScreenX(400), ScreenY(300)), 0u);
     EXPECT_EQ(LogText().find("Cannot load picture"), std::string::npos) << LogText();

@@ -52,6 +52,7 @@ protected:
 TEST_F(SinglePlayerTest, TheVariantChoiceLeadsToEachGameAndItsSwitchIsSaved) {
     Interface::SetState(StateSingleMenu, false);
     RunFor(100);
+    SaveScreenshot("variant_choice");
     ClickControl(298);
     EXPECT_EQ(dir.Read("home/System/ini2.dat"), std::string("\x01\0\0\0", 4));
     ClickControl(257);
@@ -70,7 +71,7 @@ TEST_F(SinglePlayerTest, ClockGameARightAnswerInTheFirstSecondScoresTen) {
     StartForP();
     EXPECT_EQ(singleQuiz->current, 1);  // draw position 0 is never used
     WaitForAnswers();
-    ASSERT_TRUE(headless::Screen().SavePng(dir / "clock_game.png"));
+    SaveScreenshot("clock_game");
     Answer(CorrectSlot());
     EXPECT_EQ(singleQuiz->modeValue3, 10);
     EXPECT_EQ(ScoreLabel(), "10");
@@ -132,7 +133,7 @@ TEST_F(SinglePlayerTest, ClockGameEndsOnEscAndTheScoreTakesItsName) {
     EXPECT_EQ(scores::newScoreRow, 0);
     EXPECT_EQ(Interface::GetFocusId(), 782);
     EXPECT_FALSE(Shown(1072));  // sort buttons wait for the name
-    ASSERT_TRUE(headless::Screen().SavePng(dir / "scores_new_entry.png"));
+    SaveScreenshot("scores_new_entry");
     headless::TypeText("Jana");
     headless::TypeText("\r");
     RunFor(100);
@@ -168,6 +169,7 @@ TEST_F(SinglePlayerTest, LivesGameLosesALifeForEachWrongAnswerAndEndsAtNone) {
     EXPECT_EQ(ShownFrame(274), 2);
     for (int lives = 2; lives >= 0; --lives) {
         WaitForAnswers();
+        if (lives == 2) SaveScreenshot("lives_game");
         Answer((CorrectSlot() + 1) % 3);
         EXPECT_EQ(singleQuiz->modeValue2, lives);
         RunFor(2300);
@@ -188,6 +190,7 @@ TEST_F(SinglePlayerTest, LivesGameThePremiumQuestionCanWinALife) {
     WaitForAnswers();
     RunFor(1100);
     EXPECT_TRUE(Shown(296));  // the premium blink
+    SaveScreenshot("premium_question");
     Answer(CorrectSlot());
     EXPECT_EQ(singleQuiz->modeValue2, 4);
     EXPECT_EQ(singleQuiz->modeValue1, 0);
