@@ -11,10 +11,6 @@ namespace {
 constexpr double kMaxDelayMs = 2147483647.0;
 }  // namespace
 
-EventTimer::~EventTimer() {
-    if (destroyed_) *destroyed_ = true;
-}
-
 void EventTimer::Schedule(float delaySeconds, int32_t eventCode) {
     if (count_ >= kMaxPending) return;
     const double ms = std::trunc(static_cast<double>(delaySeconds) * 1000.0);
@@ -32,9 +28,9 @@ void EventTimer::RemoveAt(int index) {
 
 void EventTimer::Update() {
     // Reporting may schedule or cancel entries, so the table is read afresh after each
-    // report; an entry stops being pending before its event is reported.
-    bool destroyed = false;
-    destroyed_ = &destroyed;
+    // report; an entry stops being pending before its event is reported. A report that
+    // tears the screen down takes the timer off the list: its other entries belong to the
+    // old screen and are dropped.
     int i = 0;
     while (i < count_) {
         const uint32_t now = platform::GetTickCount();
@@ -46,7 +42,6 @@ void EventTimer::Update() {
         const int32_t code = entries_[i].eventCode;
         RemoveAt(i);
         Interface::ReportControlEvent(this, code, 1);
-        if (destroyed) return;
+        if (!Interface::HasControl(this)) return;
     }
-    destroyed_ = nullptr;
 }

@@ -11,7 +11,6 @@ public:
     static constexpr int kMaxPending = 10;
 
     explicit EventTimer(int32_t id) : Control(id) {}
-    ~EventTimer() override;
 
     // Reports `eventCode` with value 1 once `delaySeconds` have passed. Ignored while ten
     // events are pending.
@@ -33,7 +32,4 @@ private:
     // The pending entries, packed, in the order they were scheduled.
     std::array<Entry, kMaxPending> entries_{};
     int count_ = 0;
-    // Points into a running Update: set when the game destroys the timer from inside one of
-    // its reports (a screen change), so that Update stops at once.
-    bool* destroyed_ = nullptr;
 };

@@ -31,6 +31,13 @@ Control* FindControl(int32_t id) {
     return nullptr;
 }
 
+bool HasControl(const Control* control) {
+    for (const Control* listed : State().controls) {
+        if (listed && listed == control) return true;
+    }
+    return false;
+}
+
 void RemoveControl(Control* control) {
     auto& slots = State().controls;
     for (int i = 0; i < kControlSlots; ++i) {

@@ -83,6 +83,8 @@ void HandleMessage(const platform::Message& message);
 // ---- Controls, focus and input -------------------------------------------------------------
 int AddControl(Control* control, bool atBack);
 Control* FindControl(int32_t id);
+// Whether the control is in the list (a removed one may still be running its last operation).
+bool HasControl(const Control* control);
 void RemoveControl(Control* control);
 // Takes the controls off the list; they are destroyed by DestroyRetiredControls, which the
 // frame calls between messages and after each update, when none of them can be running.
