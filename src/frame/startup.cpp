@@ -78,6 +78,17 @@ platform::PixelLayout LayoutFor(int bits, bool green6) {
     return green6 ? platform::PixelLayout::Rgb565 : platform::PixelLayout::Rgb555;
 }
 
+// The icon and the two cursors are pictures of the game folder.
+void LoadResourcePictures() {
+    char path[260];
+    MakePath("Bitmaps\\icon.bmp", path, kPathData);
+    platform::SetIconFile(path);
+    MakePath("Bitmaps\\cur_busy.bmp", path, kPathData);
+    platform::SetCursorFile(platform::kCursorBusy, path, 15, 15);
+    MakePath("Bitmaps\\cur_arrow.bmp", path, kPathData);
+    platform::SetCursorFile(platform::kCursorArrow, path, 1, 1);
+}
+
 int SetupDisplay() {
     detail::FrameState& s = State();
     detail::ReleaseDisplay();
@@ -120,6 +131,7 @@ int PreInit(void*, const char*, StartupProperties* properties) {
                                     s.screenWidth, s.screenHeight)) {
         return 0;
     }
+    LoadResourcePictures();
     platform::ShowMainWindow();
     platform::SetCursor(platform::kCursorArrow);
     s.clip = {0, 0, kBufferWidth, kBufferHeight};

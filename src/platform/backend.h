@@ -27,6 +27,7 @@ public:
     virtual void Present(const uint8_t* bits, int width, int height, int stride,
                          PixelLayout layout, int x, int y) = 0;
     virtual void SetCursor(int cursorId) = 0;
+    virtual void SetCursorFile(int cursorId, const std::string& bmpPath, int hotX, int hotY) = 0;
     virtual void SetIconFile(const std::string& bmpPath) = 0;
 
     // Backends fill the queue from their own events when it runs dry.

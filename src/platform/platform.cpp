@@ -77,6 +77,9 @@ void Present(const uint8_t* bits, int width, int height, int stride, PixelLayout
     CurrentBackend().Present(bits, width, height, stride, layout, x, y);
 }
 void SetCursor(int cursorId) { CurrentBackend().SetCursor(cursorId); }
+void SetCursorFile(int cursorId, const std::string& bmpPath, int hotX, int hotY) {
+    CurrentBackend().SetCursorFile(cursorId, bmpPath, hotX, hotY);
+}
 void SetIconFile(const std::string& bmpPath) { CurrentBackend().SetIconFile(bmpPath); }
 
 bool PeekMessage(Message& out) {

@@ -62,6 +62,9 @@ constexpr int kIconApp = 101;
 constexpr int kCursorBusy = 103;
 constexpr int kCursorArrow = 104;
 void SetCursor(int cursorId);
+// Cursor 103 or 104 drawn from a picture file (BMP, magenta shows through) with its hot
+// spot; a missing file keeps the system's cursor.
+void SetCursorFile(int cursorId, const std::string& bmpPath, int hotX, int hotY);
 // Icon 101 is read from this picture file (BMP); a missing file leaves a placeholder.
 void SetIconFile(const std::string& bmpPath);
 

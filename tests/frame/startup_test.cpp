@@ -34,6 +34,9 @@ TEST_F(FrameTest, StartsWithTheLogLineTheWindowAndTheBackBuffer) {
     EXPECT_EQ(window.title, "Brellik");
     EXPECT_EQ(window.width, 1024);
     EXPECT_EQ(window.height, 808);
+    EXPECT_EQ(window.iconFile, "Bitmaps\\icon.bmp");
+    EXPECT_EQ(window.arrowCursorFile, "Bitmaps\\cur_arrow.bmp");
+    EXPECT_EQ(window.busyCursorFile, "Bitmaps\\cur_busy.bmp");
     EXPECT_EQ(Interface::BackBuffer().width, 1024);
     EXPECT_EQ(Interface::BackBuffer().height, 768);
     EXPECT_EQ(Interface::Layout(), gfx::PixelLayout::Bgrx32);

@@ -55,6 +55,8 @@ struct WindowState {
     int x = 0, y = 0, width = 0, height = 0;
     int cursor = 0;
     std::string iconFile;
+    std::string arrowCursorFile;
+    std::string busyCursorFile;
 };
 const WindowState& Window();
 

@@ -81,6 +81,9 @@ public:
     }
 
     void SetCursor(int cursorId) override { window_.cursor = cursorId; }
+    void SetCursorFile(int cursorId, const std::string& path, int, int) override {
+        (cursorId == platform::kCursorBusy ? window_.busyCursorFile : window_.arrowCursorFile) = path;
+    }
     void SetIconFile(const std::string& path) override { window_.iconFile = path; }
     void PollEvents() override {}
 

@@ -202,6 +202,19 @@ public:
         if (cursor) SDL_SetCursor(cursor);
     }
 
+    void SetCursorFile(int cursorId, const std::string& path, int hotX, int hotY) override {
+        if (!videoReady_) return;
+        SDL_Surface* picture = SDL_LoadBMP(TranslatePath(path).c_str());
+        if (!picture) return;
+        SDL_SetColorKey(picture, SDL_TRUE, SDL_MapRGB(picture->format, 255, 0, 255));
+        SDL_Cursor* made = SDL_CreateColorCursor(picture, hotX, hotY);
+        SDL_FreeSurface(picture);
+        if (!made) return;
+        SDL_Cursor*& slot = cursors_[cursorId == kCursorBusy ? 1 : 0];
+        if (slot) SDL_FreeCursor(slot);
+        slot = made;
+    }
+
     void SetIconFile(const std::string& path) override {
         if (!window_) return;
         SDL_Surface* icon = SDL_LoadBMP(TranslatePath(path).c_str());

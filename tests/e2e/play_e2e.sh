@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Plays both single-player games in the real window under Xvfb, as a player would: from the
+# main menu to the score table, typing a name, which must then be in the table file.
+# The question file is made for the test: the right answer is a long line and the wrong
+# ones single letters, so a screenshot tells which answer to pick.
+set -u
+game=$1 qbank=$2 xclose=$3 out=$4
+status=0
+depth=24
+display=:151
+fail() { echo "FAIL: $*"; status=1; }
+. "$(dirname "$0")/x11_helpers.sh"
+
+rm -rf "$out/play" && mkdir -p "$out/play/game/Data" "$out/play/home"
+gamedir=$(dirname "$game")
+ln -s "$game" "$out/play/game/brellik"
+ln -s "$gamedir/Bitmaps" "$out/play/game/Bitmaps"
+cp "$gamedir/Data/key.txt" "$gamedir/Data/intro.dat" "$out/play/game/Data/"
+for n in $(seq 1000); do
+    printf 'Zkušební otázka číslo %d?\nSprávná odpověď je tento dlouhý řádek\na\nb\n\n' "$n"
+done >"$out/play/questions.txt"
+"$qbank" compile "$out/play/questions.txt" -o "$out/play/game/Data/otazky4.crp" || fail "qbank"
+
+start_xvfb "$depth" "$out/play/xvfb.log"
+(cd "$out/play/game" && BRELLIK_HOME="$out/play/home" DISPLAY=$display SDL_VIDEODRIVER=x11 ./brellik \
+    >"$out/play/game.log" 2>&1) &
+pid=$!
+window=$(wait_for_window Brellik)
+[ -n "$window" ] || fail "no game window"
+
+x() { DISPLAY=$display xdotool "$@"; }
+# Clicks a point of the 800 x 600 play area (at 112, 84 on a 1024 x 768 screen).
+click() { x mousemove $(( $1 + 112 )) $(( $2 + 84 )); sleep 0.2; x mousedown 1; sleep 0.1; x mouseup 1; sleep "${3:-1}"; }
+shot() { DISPLAY=$display import -window root "$out/play/$1.png" 2>/dev/null; }
+
+# The slot (1..3) whose answer block shows the long line.
+right_answer() {
+    local picture="$out/play/$1.png" best=0 best_mean=2 slot=1 mean
+    shot "$1"
+    for block in "48 255" "65 354" "82 453"; do
+        set -- $block
+        mean=$(convert "$picture" -crop 250x26+$(( $1 + 112 + 120 ))+$(( $2 + 84 + 4 )) \
+               -colorspace Gray -format '%[fx:mean]' info:)
+        if awk -v m="$mean" -v b="$best_mean" 'BEGIN { exit !(m < b) }'; then
+            best=$slot
+            best_mean=$mean
+        fi
+        slot=$((slot + 1))
+    done
+    echo $best
+}
+
+check_table() {  # file, expected name -> fails unless row 0 has the name and positive points
+    python3 - "$out/play/home/System/$1" "$2" <<'PY' || fail "$1 does not hold the name $2"
+import struct, sys
+data = open(sys.argv[1], 'rb').read()
+assert len(data) == 640, len(data)
+name = data[0:28].split(b'\0')[0].decode('cp1250')
+points, answered, wrong, right = struct.unpack_from('<4i', data, 28)
+assert name == sys.argv[2], name
+assert points > 0 and right == 1 and answered == 1 and wrong == 0, (points, answered, wrong, right)
+assert data[44:52].count(b'/') == 2
+PY
+}
+
+play_one_question() {  # screenshot name
+    local slot
+    slot=$(right_answer "$1")
+    [ "$slot" -ge 1 ] 2>/dev/null || { fail "no answer found on $1"; slot=1; }
+    x key "F$slot"
+    sleep 1
+}
+
+sleep 1
+click 400 300 2                # skip the intro
+click 575 166                  # Jeden hráč
+click 422 238                  # Hra na čas
+click 700 259 7                # Start; the answers come one a second
+play_one_question clock_game
+x key Escape
+sleep 2.5
+shot clock_scores
+x type Tester
+x key Return
+sleep 1
+check_table sp_fp2.sco Tester
+
+click 406 519                  # back to the menu
+click 575 166                  # Jeden hráč
+click 274 316 2                # Hra o životy: the first question comes with its answers
+play_one_question lives_game
+x key Escape
+sleep 2.5
+x type Hrac
+x key Return
+sleep 1
+shot lives_scores
+check_table sp_fr2.sco Hrac
+
+DISPLAY=$display "$xclose" "$window"
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then fail "the game did not end"; kill "$pid"; fi
+wait "$pid"; code=$?
+[ "$code" = 0 ] || fail "the game ended with status $code"
+stop_xvfb
+[ $status -eq 0 ] && echo "both games played; names in sp_fp2.sco and sp_fr2.sco"
+exit $status
