@@ -1,53 +1,11 @@
 // The single-player games played through the headless backend: the clock game, the lives
 // game, their endings and the score screen that follows.
-#include "controls/animated_picture.h"
-#include "controls/edit_field.h"
-#include "controls/label.h"
-#include "game_fixture.h"
+#include "single_game_fixture.h"
 #include "scores/score_files.h"
 #include "scores/score_state.h"
 #include "single/single_player.h"
 
-using game_testing::GameTest;
-
-namespace {
-
-class SinglePlayerTest : public GameTest {
-protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        GoToMainMenu();
-    }
-    void StartForP() {
-        Interface::SetState(StateForP, false);
-        RunFor(100);
-        ClickControl(291);  // Start
-    }
-    void StartForR() {
-        Interface::SetState(StateForR, false);
-        RunFor(100);
-    }
-    // Waits until the answer buttons take a choice.
-    void WaitForAnswers() {
-        for (int t = 0; t < 8000 && (Interface::FindControl(265)->GetFlags() & Control::kDisabled); t += 27) Frame();
-        RunFor(400);  // the clock game opens a quarter second after the last answer
-    }
-    int CorrectSlot() const { return singleQuiz->correctSlot[singleQuiz->current]; }
-    void Answer(int slot) {
-        headless::PressKey(0x3B + slot);  // F1..F3
-        Frame();
-    }
-    std::string ScoreLabel() const {
-        auto* label = dynamic_cast<Label*>(Interface::FindControl(270));
-        return label ? label->Text() : "";
-    }
-    int ShownFrame(int32_t id) const {
-        auto* picture = dynamic_cast<AnimatedPicture*>(Interface::FindControl(id));
-        return picture ? picture->CurrentFrame() : -1;
-    }
-};
-
-}  // namespace
+using game_testing::SinglePlayerTest;
 
 TEST_F(SinglePlayerTest, TheVariantChoiceLeadsToEachGameAndItsSwitchIsSaved) {
     Interface::SetState(StateSingleMenu, false);
@@ -242,4 +200,65 @@ TEST_F(SinglePlayerTest, TheScoreTablesAreBrowsedWithTheArrows) {
     EXPECT_EQ(scores::scoreTableNo, 2);
     ClickControl(775);
     EXPECT_EQ(Interface::GetState(), StateMainMenu);
+}
+
+TEST_F(SinglePlayerTest, ClockGameStopButtonAppearsOverTheClockOnceStartedAndEndsASecondLater) {
+    Interface::SetState(StateForP, false);
+    RunFor(100);
+    HoverOver(273);
+    HoverAway();
+    HoverOver(273);
+    EXPECT_FALSE(Shown(292));  // not before the game has started
+    ClickControl(291);
+    WaitForAnswers();
+    HoverOver(273);
+    HoverAway();  // the first pass over the clock after the start arms it
+    HoverOver(273);
+    ASSERT_TRUE(Shown(292));
+    ClickControl(292);
+    EXPECT_TRUE(Shown(297));  // game over
+    RunFor(800);
+    EXPECT_EQ(Interface::GetState(), StateForP);
+    EXPECT_TRUE(RunUntilState(StateScores, 400));
+}
+
+TEST_F(SinglePlayerTest, LivesGameStopButtonAppearsOverTheLivesAndEndsTwoSecondsLater) {
+    StartForR();
+    WaitForAnswers();
+    HoverOver(274);
+    ASSERT_TRUE(Shown(292));
+    HoverAway();
+    EXPECT_FALSE(Shown(292));
+    HoverOver(274);
+    ClickControl(292);
+    EXPECT_TRUE(Shown(297));
+    RunFor(1800);
+    EXPECT_EQ(Interface::GetState(), StateForR);
+    EXPECT_TRUE(RunUntilState(StateScores, 400));
+}
+
+// A lives game played earlier in the run does not shorten the clock game: it shows every
+// question of its deck, positions 1 to 999, and then ends.
+TEST_F(SinglePlayerTest, ClockGameRunsToTheEndOfItsDeckEvenAfterALivesGame) {
+    StartForR();
+    headless::KeyDown(1, 27);
+    ASSERT_TRUE(RunUntilState(StateScores, 1500));
+    StartForP();
+    WaitForAnswers();
+    singleQuiz->current = 49;  // answers are judged by the question at the current position
+    Answer(CorrectSlot());
+    RunFor(2500);
+    EXPECT_EQ(singleQuiz->current, 50);
+    WaitForAnswers();
+    singleQuiz->current = 998;
+    Answer(CorrectSlot());
+    RunFor(2500);
+    EXPECT_EQ(singleQuiz->current, 999);
+    WaitForAnswers();
+    Answer(CorrectSlot());
+    EXPECT_TRUE(RunUntilState(StateScores, 3000));
+    EXPECT_EQ(singleQuiz->current, 999);
+    scores::ScoreTable table;
+    ASSERT_TRUE(scores::LoadScoreTable(scores::kTableForP, table));
+    EXPECT_EQ(table.rows[0].right, 3);
 }
