@@ -41,6 +41,10 @@ enum ScoreId : int32_t {
     kSortByAnswered = 1074,
 };
 
+// Wide enough for a whole "DD/MM/YY" in the regular font; a narrower column cut off the day.
+constexpr int kDateColumnX = 604;
+constexpr int kDateColumnWidth = 80;
+
 constexpr uint32_t kColumnFlags = ListBox::kBarOnlyWhenNeeded;
 constexpr uint32_t kNameFieldFlags =
     EditField::kAlwaysEditing | EditField::kClickToFocus | Control::kDisabled;
@@ -62,7 +66,7 @@ void AddColumns() {
         AddColumn(kAnsweredColumn, 325, 40, FontBold20, "0");
         AddColumn(kPercentageColumn, 390, 60, FontBold20, "0.0");
         AddColumn(kWrongOrRightColumn, 515, 40, FontRegular20, "0");
-        AddColumn(kDateColumn, 612, 70, FontRegular20, "1/1/00");
+        AddColumn(kDateColumn, kDateColumnX, kDateColumnWidth, FontRegular20, "1/1/00");
         return;
     }
     AddColumn(kPointsColumn, 269, 45, FontBold20, "0");
@@ -70,7 +74,7 @@ void AddColumns() {
     AddColumn(kAnsweredColumn, 407, 40, FontRegular20, "0");
     AddColumn(kWrongOrRightColumn, 483, 40, FontRegular20, "0");
     AddColumn(kPerQuestionColumn, 568, 35, FontRegular20, "");
-    AddColumn(kDateColumn, 616, 67, FontRegular20, "1/1/00");
+    AddColumn(kDateColumn, kDateColumnX, kDateColumnWidth, FontRegular20, "1/1/00");
 }
 
 void AddRows() {

@@ -194,6 +194,7 @@ TEST_F(SinglePlayerTest, TheScoreTablesAreBrowsedWithTheArrows) {
     ClickControl(773);
     EXPECT_EQ(scores::scoreTableNo, 2);
     EXPECT_FALSE(Exists(776));  // the lives table has no points column
+    SaveScreenshot("scores_lives_table");
     ClickControl(773);
     EXPECT_EQ(scores::scoreTableNo, 3);
     ClickControl(772);
