@@ -33,12 +33,8 @@ int Label::SetText(const char* text) {
 void Label::Render() {
     gfx::Surface* face = Picture();
     if (!face) return;
-    CopyBackgroundUnder(*this, *face);
     gfx::Canvas canvas(*face);
-    canvas.SetTextColor(TextColor());
-    canvas.SetBackgroundColor(Interface::FillColor());
-    canvas.SetBackgroundMode(gfx::BackgroundMode::Transparent);
-    canvas.SelectFont(font_);
+    PrepareSeeThroughText(*this, *face, canvas, font_);
     canvas.TextOut(0, 0, text_);
     if (GetFlags() & kSoft) Interface::BlurSurface(*face);
     if (GetFlags() & kFramed) DrawFrame(canvas);

@@ -33,12 +33,8 @@ void WrappedText::SetText(const char* text) {
 void WrappedText::Render() {
     gfx::Surface* face = Picture();
     if (!face) return;
-    CopyBackgroundUnder(*this, *face);
     gfx::Canvas canvas(*face);
-    canvas.SetTextColor(TextColor());
-    canvas.SetBackgroundColor(Interface::FillColor());
-    canvas.SetBackgroundMode(gfx::BackgroundMode::Transparent);
-    canvas.SelectFont(font_);
+    PrepareSeeThroughText(*this, *face, canvas, font_);
     canvas.DrawText(text_, {0, 0, Width(), Height()});
     if (GetFlags() & kSoft) Interface::BlurSurface(*face);
     if (GetFlags() & kFramed) DrawFrame(canvas);
