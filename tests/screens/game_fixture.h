@@ -59,13 +59,23 @@ protected:
     static int ScreenX(int x) { return x + 112; }
     static int ScreenY(int y) { return y + 84; }
 
-    // Clicks the middle of a control (or of its hot area 1), with a frame before and after.
-    void ClickControl(int32_t id) {
+    // Puts the pointer on the middle of a control (or of its hot area 1), then runs a frame.
+    void PointAtControl(int32_t id) {
         Control* control = Interface::FindControl(id);
         ASSERT_NE(control, nullptr) << "no control " << id;
         const gfx::Rect area = (control->GetFlags() & Control::kHotAreas) ? control->HotArea1()
                                                                            : control->Bounds();
-        ClickAt(control->X() + (area.left + area.right) / 2, control->Y() + (area.top + area.bottom) / 2);
+        headless::MoveMouse(ScreenX(control->X() + (area.left + area.right) / 2),
+                            ScreenY(control->Y() + (area.top + area.bottom) / 2));
+        Frame();
+    }
+    // Clicks the middle of a control (or of its hot area 1), with a frame before and after.
+    void ClickControl(int32_t id) {
+        PointAtControl(id);
+        headless::MouseButton(false, true);
+        Frame();
+        headless::MouseButton(false, false);
+        Frame();
     }
     void ClickAt(int x, int y, bool right = false) {
         headless::MoveMouse(ScreenX(x), ScreenY(y));

@@ -57,15 +57,6 @@ protected:
         ASSERT_TRUE(RunUntilState(StateScores, 1500));
         RunFor(100);
     }
-    // Puts the pointer on the middle of a control.
-    void HoverOver(int32_t id) {
-        const Control* control = Interface::FindControl(id);
-        ASSERT_NE(control, nullptr) << "no control " << id;
-        const gfx::Rect area = control->Bounds();
-        headless::MoveMouse(ScreenX(control->X() + (area.left + area.right) / 2),
-                            ScreenY(control->Y() + (area.top + area.bottom) / 2));
-        Frame();
-    }
     void HoverAway() {
         headless::MoveMouse(ScreenX(5), ScreenY(300));
         Frame();

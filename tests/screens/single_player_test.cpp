@@ -206,15 +206,15 @@ TEST_F(SinglePlayerTest, TheScoreTablesAreBrowsedWithTheArrows) {
 TEST_F(SinglePlayerTest, ClockGameStopButtonAppearsOverTheClockOnceStartedAndEndsASecondLater) {
     Interface::SetState(StateForP, false);
     RunFor(100);
-    HoverOver(273);
+    PointAtControl(273);
     HoverAway();
-    HoverOver(273);
+    PointAtControl(273);
     EXPECT_FALSE(Shown(292));  // not before the game has started
     ClickControl(291);
     WaitForAnswers();
-    HoverOver(273);
+    PointAtControl(273);
     HoverAway();  // the first pass over the clock after the start arms it
-    HoverOver(273);
+    PointAtControl(273);
     ASSERT_TRUE(Shown(292));
     ClickControl(292);
     EXPECT_TRUE(Shown(297));  // game over
@@ -226,11 +226,11 @@ TEST_F(SinglePlayerTest, ClockGameStopButtonAppearsOverTheClockOnceStartedAndEnd
 TEST_F(SinglePlayerTest, LivesGameStopButtonAppearsOverTheLivesAndEndsTwoSecondsLater) {
     StartForR();
     WaitForAnswers();
-    HoverOver(274);
+    PointAtControl(274);
     ASSERT_TRUE(Shown(292));
     HoverAway();
     EXPECT_FALSE(Shown(292));
-    HoverOver(274);
+    PointAtControl(274);
     ClickControl(292);
     EXPECT_TRUE(Shown(297));
     RunFor(1800);
