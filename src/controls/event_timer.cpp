@@ -2,6 +2,7 @@
 
 #include "frame/interface.h"
 #include "platform/platform.h"
+#include "platform/tick_clock.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,8 +35,7 @@ void EventTimer::Update() {
     int i = 0;
     while (i < count_) {
         const uint32_t now = platform::GetTickCount();
-        // The difference, not the raw ticks, so the wrap of the tick count changes nothing.
-        if (static_cast<int32_t>(now - entries_[i].dueTick) < 0) {
+        if (!platform::TickReached(entries_[i].dueTick, now)) {
             ++i;
             continue;
         }

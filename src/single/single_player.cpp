@@ -21,7 +21,7 @@ bool waitForContinue = false;
 bool premiumActive = false;
 bool gameStarted = false;
 int32_t singleChosenAnswer = -1;
-int32_t clockStart = 0;
+platform::SecondsClock clockStart;
 int32_t clockElapsed = 0;
 quiz::Question currentQuestion{};
 

@@ -163,14 +163,16 @@ bool RevealChain(int32_t code) {
                 Schedule(0.25f, kStartClock);
             } else {
                 singleAnswerOpen = true;
-                clockStart = clockElapsed = 0;
+                clockStart.Stop();
+                clockElapsed = 0;
                 EnableChoices();
                 if (premiumActive) Schedule(1.0f, kPremiumBlinkStep);
             }
             return true;
         case kStartClock:
             singleAnswerOpen = true;
-            clockStart = clockElapsed = 0;
+            clockStart.Stop();
+            clockElapsed = 0;
             return true;
         default: return false;
     }
@@ -319,7 +321,8 @@ void NextForP() {
     if (DeckHasMore()) {
         ++singleQuiz->current;
         singleAnswerOpen = false;
-        clockStart = clockElapsed = 0;
+        clockStart.Stop();
+        clockElapsed = 0;
         DrawCurrent();
         Schedule(2.0f, kRevealAnswer1);
     } else {
@@ -385,13 +388,13 @@ void SingleOnControlEvent(int32_t id, int32_t event, int32_t value) {
 void SingleTick() {
     using namespace single;
     if (controlsFrozen || Interface::GetState() != StateForP || !singleAnswerOpen) return;
-    const auto seconds = static_cast<int32_t>(platform::GetTickCount() / 1000);
-    if (clockStart == 0) {
-        clockStart = seconds;
+    const uint32_t now = platform::GetTickCount();
+    if (!clockStart.running) {
+        clockStart.Start(now);
         clockElapsed = 0;
         return;
     }
-    clockElapsed = seconds - clockStart;
+    clockElapsed = clockStart.Elapsed(now);
     if (clockElapsed < 11) {
         SetFrameOf(kClock, clockElapsed);
         return;

@@ -110,7 +110,7 @@ void BuildForR() {
 void BuildForP() {
     waitForContinue = false;
     singleAnswerOpen = false;
-    clockStart = 0;
+    clockStart.Stop();
     clockElapsed = 0;
     ShowControl(kHelpButton);
     Interface::SetBackground("Bitmaps\\OneP\\ForP\\bg", false);

@@ -1,6 +1,7 @@
 // The single-player mode's values shared by its builder and its rules.
 #pragma once
 
+#include "platform/tick_clock.h"
 #include "quiz/question.h"
 
 #include <cstdint>
@@ -60,7 +61,8 @@ extern bool waitForContinue;
 extern bool premiumActive;
 extern bool gameStarted;
 extern int32_t singleChosenAnswer;
-extern int32_t clockStart;
+// The clock game's clock: when it started, in ticks, so it survives the tick count's wrap.
+extern platform::SecondsClock clockStart;
 extern int32_t clockElapsed;
 extern quiz::Question currentQuestion;
 

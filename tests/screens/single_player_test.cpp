@@ -55,6 +55,23 @@ TEST_F(SinglePlayerTest, ClockGameTenSecondsGiveNothingAndElevenCostFive) {
     EXPECT_EQ(ScoreLabel(), "-5");
 }
 
+TEST_F(SinglePlayerTest, ClockGameClockRunsOnAcrossTheTickCountsWrap) {
+    headless::SetTickCount(0xFFFFFFFFu - 5000);
+    StartForP();
+    WaitForAnswers();
+    RunFor(3000);  // the answer lands past the wrap
+    Answer(CorrectSlot());
+    EXPECT_GE(singleQuiz->modeValue3, 6);
+    EXPECT_LE(singleQuiz->modeValue3, 8);
+    headless::SetTickCount(0xFFFFFFFFu - 3000);
+    RunFor(2500);
+    WaitForAnswers();
+    RunFor(11500);  // no answer: the wrap lies inside the eleven seconds
+    const int afterTimeOut = singleQuiz->modeValue3;
+    EXPECT_LE(afterTimeOut, 3);
+    EXPECT_GE(afterTimeOut, 1);
+}
+
 TEST_F(SinglePlayerTest, ClockGameAWrongAnswerShowsTheRightOneAndWaitsWhenAsked) {
     dir.Write("home/System/ini2.dat", std::string("\x01\0\0\0", 4));
     Interface::SetState(StateSingleMenu, false);  // reads the switch
