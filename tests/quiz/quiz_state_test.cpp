@@ -86,6 +86,19 @@ TEST_F(QuizStateTest, TheOrderFollowsFromTheSecondAlone) {
     EXPECT_NE(std::vector<int>(other->order, other->order + 1000), first);
 }
 
+TEST(QuizStateDraw, ABankOfExactly1000RecordsKeepsTheClassicOrder) {
+    headless::Install();
+    const std::vector<Question> bank(1000);
+    QuizState state;
+    state.SetBank(bank.data());
+    for (const uint32_t second : {1767225600u, 1u, 4000000000u}) {
+        headless::SetTime(second);
+        ASSERT_EQ(state.Shuffle(quiz::kDeckSize), 1000);
+        EXPECT_EQ(std::vector<int>(state.order, state.order + 1000), ReferenceOrder(second, 1000))
+            << second;
+    }
+}
+
 TEST_F(QuizStateTest, ShuffleResetsTheGameButKeepsTheModeValues) {
     state_->modeValue1 = 7;
     state_->modeValue2 = 3;
