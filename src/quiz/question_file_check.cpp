@@ -5,8 +5,8 @@
 namespace quiz {
 
 namespace {
-std::string AtLine(int line, const char* fault) {
-    return "řádek " + std::to_string(line) + " " + fault;
+std::string AtLine(int line, std::string_view fault) {
+    return "řádek " + std::to_string(line) + " " + std::string(fault);
 }
 
 // The fault of one line's text, or empty.
@@ -14,7 +14,7 @@ std::string LineDamage(std::string_view text, int line) {
     if (text.empty()) return AtLine(line, "je prázdný");
     if (text.find('\0') != std::string_view::npos) return AtLine(line, "obsahuje nulový bajt");
     if (text.size() > kFieldSize - 1) {
-        return AtLine(line, ("je delší než " + std::to_string(kFieldSize - 1) + " znaků").c_str());
+        return AtLine(line, "je delší než " + std::to_string(kFieldSize - 1) + " znaků");
     }
     return {};
 }
