@@ -13,10 +13,35 @@
 #include "single/single_player.h"
 
 #include <new>
+#include <string>
 
 namespace {
 quiz::IntroLayout* introLayout = nullptr;
 quiz::QuestionBank* questionBank = nullptr;
+
+void LogQuestionsLoaded(const std::string& fileName) {
+    const std::string line = "Questions: " + std::to_string(questionBank->Count()) + " from " +
+                             fileName;
+    Interface::Log(line.c_str(), false);
+}
+
+// A question file of the player's own in the user folder comes first; when it is missing or
+// refused, the game folder's file is read.
+void LoadQuestions() {
+    const std::string own = platform::UserFolder() + "/Data/otazky4.crp";
+    if (platform::FileExists(own)) {
+        if (questionBank->Load(own)) {
+            LogQuestionsLoaded(own);
+            return;
+        }
+        Interface::Log(platform::Cp1250ToUtf8(questionBank->Failure()).c_str(), false);
+    }
+    if (questionBank->Load()) {
+        LogQuestionsLoaded(quiz::kQuestionFileName);
+    } else {
+        Interface::Log(platform::Cp1250ToUtf8(questionBank->Failure()).c_str(), false);
+    }
+}
 }  // namespace
 
 int AppInit() {
@@ -32,9 +57,9 @@ int AppInit() {
     Interface::SetState(StateIntro, false);
     Interface::SetHintStyle(0x000000, 0x99C6DB, 0x000000);
     questionBank = new quiz::QuestionBank();
-    questionBank->Load();
-    SingleAttachQuestionBank(questionBank->First());
-    MpAttachQuestionBank(questionBank->First());
+    LoadQuestions();
+    SingleAttachQuestionBank(questionBank->First(), questionBank->Count());
+    MpAttachQuestionBank(questionBank->First(), questionBank->Count());
     CreateSharedFonts();
     return 1;
 }

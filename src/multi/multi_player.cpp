@@ -28,8 +28,8 @@ void MpShutDown() {
     }
 }
 
-void MpAttachQuestionBank(const quiz::Question* records) {
-    if (multiQuiz) multiQuiz->SetBank(records);
+void MpAttachQuestionBank(const quiz::Question* records, int count) {
+    if (multiQuiz) multiQuiz->SetBank(records, count);
 }
 
 void MpBuildScreen() {}

@@ -11,7 +11,8 @@ extern quiz::QuizState* multiQuiz;
 // Creates the mode's question state and fonts (once, at start-up).
 void MpStartUp();
 void MpShutDown();
-void MpAttachQuestionBank(const quiz::Question* records);
+// `count` questions follow `records`; each game draws its deck from all of them.
+void MpAttachQuestionBank(const quiz::Question* records, int count);
 
 void MpBuildScreen();
 void MpOnControlEvent(int32_t id, int32_t event, int32_t value);

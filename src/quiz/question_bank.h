@@ -5,6 +5,7 @@
 #include "file_buffer.h"
 #include "question.h"
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,17 +22,26 @@ public:
     QuestionBank& operator=(const QuestionBank&) = delete;
     virtual ~QuestionBank() = default;
 
-    // Fills the records from the question file. A file that cannot be read is reported in a
-    // message box and leaves every record empty (false). Lines beyond the last record are
-    // ignored; a field keeps at most 500 bytes of its line.
+    // Fills the records from the question file. A file that cannot be read, or that is not
+    // made of whole questions (see QuestionFileDamage), is reported in a message box naming
+    // it and leaves every record empty (false). Questions beyond the last record are ignored.
     bool Load(std::string_view fileName = kQuestionFileName);
 
     const Question* First() const { return records.data(); }
+    // The questions the last load filled: 0 after a failed one, at most kBankSize.
+    int Count() const { return count_; }
+    // The message the last failed load showed (Windows-1250); empty after a good one.
+    const std::string& Failure() const { return failure_; }
 
     std::vector<Question> records;  // kBankSize records, zeroed until loaded
 
 private:
+    bool Refuse(std::string message);
+    void ReadRecords();
+
     FileBuffer file_;
+    int count_ = 0;
+    std::string failure_;
 };
 
 }  // namespace quiz

@@ -20,18 +20,22 @@ void QuizState::Reset() {
     std::fill(std::begin(correctSlot), std::end(correctSlot), 0);
 }
 
-void QuizState::SetBank(const Question* records) { bank = records; }
+void QuizState::SetBank(const Question* records, int recordCount) {
+    bank = records;
+    bankCount = std::clamp(recordCount, 0, kBankSize);
+}
 
 int QuizState::Shuffle(int size) {
     Reset();
-    deckSize = std::clamp(size, 0, kBankSize);
+    deckSize = std::clamp(size, 0, bankCount);
     platform::SeedRandom(static_cast<uint32_t>(platform::Time()));
-    // Draws are rejected while they repeat an earlier one; the table of taken numbers
-    // answers "already drawn?" without scanning the order so far.
+    // Each draw picks any question of the bank and is rejected while it repeats an earlier
+    // one, so a bank of exactly kDeckSize questions gives the classic permutation. The table
+    // of taken numbers answers "already drawn?" without scanning the order so far.
     std::bitset<kBankSize> taken;
     for (int j = 0; j < deckSize; ++j) {
         int drawn;
-        do drawn = platform::Random() % deckSize;
+        do drawn = platform::Random() % bankCount;
         while (taken[static_cast<std::size_t>(drawn)]);
         taken[static_cast<std::size_t>(drawn)] = true;
         order[j] = drawn;

@@ -18,10 +18,13 @@ public:
     // Clears the tallies, the order and the slots; the mode values 1 and 2, the deck size and
     // the bank stay.
     void Reset();
-    // `records` is the bank's first record; kBankSize records must follow it.
-    void SetBank(const Question* records);
-    // Starts a new game: a fresh order of `deckSize` questions (clamped to 0..kBankSize),
-    // drawn from the random generator seeded with the current second. Returns the deck size.
+    // `records` is the bank's first record, `recordCount` (clamped to 0..kBankSize) the
+    // questions it holds; kBankSize records must follow the first.
+    void SetBank(const Question* records, int recordCount);
+    // Starts a new game: a fresh order of `deckSize` questions drawn without repeats from every
+    // question of the bank, with the random generator seeded with the current second. A bank
+    // smaller than that gives a deck of the whole bank in a random order. Returns the deck size,
+    // which stays in `deckSize`: a game ends after question deckSize - 1.
     int Shuffle(int deckSize);
     // The k-th question of the order. With `shuffle` the correct answer trades places with
     // the answer in a random slot, and correctSlot[k] records that slot. An index outside
@@ -34,13 +37,14 @@ public:
     int32_t modeValue4 = 0;
     int32_t wrongTotal = 0;
     int32_t wrongByPlayer[kMaxPlayers] = {};
-    int32_t deckSize = 0;
+    int32_t deckSize = 0;  // questions in this game's order: kDeckSize, or the whole bank
     int32_t rightByPlayer[kMaxPlayers] = {};
     int32_t rightTotal = 0;
     int32_t current = 0;
     int32_t order[kBankSize] = {};
     int32_t correctSlot[kBankSize] = {};
     const Question* bank = nullptr;
+    int32_t bankCount = 0;  // questions in the bank
 };
 
 }  // namespace quiz

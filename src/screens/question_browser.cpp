@@ -73,11 +73,11 @@ void Reveal();
 void Next() {
     ++browserIndex;
     browserAnswerShown = 0;
-    if (browserIndex >= quiz::kDeckSize) {
+    if (!singleQuiz || browserIndex >= singleQuiz->deckSize) {
         Interface::SetState(StateMainMenu, false);
         return;
     }
-    if (singleQuiz) ShowQuestion(singleQuiz->GetQuestion(browserIndex, true));
+    ShowQuestion(singleQuiz->GetQuestion(browserIndex, true));
     if (browserQuizMode == 0) {
         Reveal();
     } else {

@@ -68,8 +68,8 @@ void SingleShutDown() {
     }
 }
 
-void SingleAttachQuestionBank(const quiz::Question* records) {
-    if (singleQuiz) singleQuiz->SetBank(records);
+void SingleAttachQuestionBank(const quiz::Question* records, int count) {
+    if (singleQuiz) singleQuiz->SetBank(records, count);
 }
 
 void SingleBuildScreen() {

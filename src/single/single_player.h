@@ -16,7 +16,8 @@ extern gfx::Font* SingleFontSmall;
 // Creates the mode's question state and fonts (once, at start-up).
 void SingleStartUp();
 void SingleShutDown();
-void SingleAttachQuestionBank(const quiz::Question* records);
+// `count` questions follow `records`; each game draws its deck from all of them.
+void SingleAttachQuestionBank(const quiz::Question* records, int count);
 
 void SingleBuildScreen();
 void SingleOnControlEvent(int32_t id, int32_t event, int32_t value);

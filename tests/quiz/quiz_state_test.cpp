@@ -53,37 +53,68 @@ class QuizStateTest : public ::testing::Test {
 protected:
     void SetUp() override {
         headless::Install();
-        state_->SetBank(bank_.data());
+        state_->SetBank(bank_.data(), quiz::kBankSize);
     }
 
     std::vector<Question> bank_ = NumberedBank();
     std::unique_ptr<QuizState> state_ = std::make_unique<QuizState>();
 };
 
-TEST_F(QuizStateTest, ShuffleGivesAPermutationOfTheFirst1000Records) {
-    headless::SetTime(1767225600);
-    EXPECT_EQ(state_->Shuffle(1000), 1000);
-    EXPECT_EQ(state_->deckSize, 1000);
-    std::vector<int> drawn(state_->order, state_->order + 1000);
-    std::sort(drawn.begin(), drawn.end());
-    for (int i = 0; i < 1000; ++i) ASSERT_EQ(drawn[i], i);
-    EXPECT_TRUE(
-        std::all_of(state_->order + 1000, state_->order + 1500, [](int v) { return v == 0; }));
-}
-
 TEST_F(QuizStateTest, TheOrderFollowsFromTheSecondAlone) {
     headless::SetTime(1767225600);
     state_->Shuffle(1000);
     const std::vector<int> first(state_->order, state_->order + 1000);
-    EXPECT_EQ(first, ReferenceOrder(1767225600, 1000));
 
     auto other = std::make_unique<QuizState>();
+    other->SetBank(bank_.data(), quiz::kBankSize);
     other->Shuffle(1000);
     EXPECT_EQ(std::vector<int>(other->order, other->order + 1000), first);
 
     headless::SetTime(1767225601);
     other->Shuffle(1000);
     EXPECT_NE(std::vector<int>(other->order, other->order + 1000), first);
+}
+
+// 1370 questions: a game still holds 1000 different ones, and over games every question of
+// the bank comes up, not only the first 1000.
+TEST_F(QuizStateTest, EveryQuestionOfALargerBankCanBeDrawn) {
+    state_->SetBank(bank_.data(), 1370);
+    std::vector<bool> seen(1370, false);
+    for (int game = 0; game < 20; ++game) {
+        headless::SetTime(1767225600 + game);
+        ASSERT_EQ(state_->Shuffle(quiz::kDeckSize), 1000);
+        std::vector<int> drawn(state_->order, state_->order + 1000);
+        std::sort(drawn.begin(), drawn.end());
+        EXPECT_EQ(std::adjacent_find(drawn.begin(), drawn.end()), drawn.end());
+        ASSERT_GE(drawn.front(), 0);
+        ASSERT_LT(drawn.back(), 1370);
+        for (int record : drawn) seen[static_cast<std::size_t>(record)] = true;
+    }
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), false), 0);
+}
+
+TEST_F(QuizStateTest, ASmallBankIsAWholeDeckAndAnEmptyOneNone) {
+    state_->SetBank(bank_.data(), 30);
+    EXPECT_EQ(state_->Shuffle(quiz::kDeckSize), 30);
+    EXPECT_EQ(state_->deckSize, 30);
+    std::vector<int> drawn(state_->order, state_->order + 30);
+    std::sort(drawn.begin(), drawn.end());
+    for (int i = 0; i < 30; ++i) EXPECT_EQ(drawn[i], i);
+    state_->SetBank(bank_.data(), 0);
+    EXPECT_EQ(state_->Shuffle(quiz::kDeckSize), 0);
+}
+
+TEST(QuizStateDraw, ABankOfExactly1000RecordsKeepsTheClassicOrder) {
+    headless::Install();
+    const std::vector<Question> bank(1000);
+    QuizState state;
+    state.SetBank(bank.data(), 1000);
+    for (const uint32_t second : {1767225600u, 1u, 4000000000u}) {
+        headless::SetTime(second);
+        ASSERT_EQ(state.Shuffle(quiz::kDeckSize), 1000);
+        EXPECT_EQ(std::vector<int>(state.order, state.order + 1000), ReferenceOrder(second, 1000))
+            << second;
+    }
 }
 
 TEST_F(QuizStateTest, ShuffleResetsTheGameButKeepsTheModeValues) {

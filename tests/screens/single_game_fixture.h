@@ -7,6 +7,7 @@
 #include "game_fixture.h"
 #include "quiz/quiz_state.h"
 #include "single/single_player.h"
+#include "single/single_state.h"
 
 #include <string>
 
@@ -16,6 +17,7 @@ class SinglePlayerTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
+        single::singleShowAnswer = 0;  // as read by the variant choice, which tests may skip
         GoToMainMenu();
     }
     void StartForP() {

@@ -1,5 +1,6 @@
 #include "qbank/checks.h"
 #include "qbank/encoding.h"
+#include "qbank/numeric.h"
 #include "gfx/font.h"
 
 #include "qbank_support.h"
@@ -14,7 +15,7 @@ using qbank::SourceFile;
 
 // The problems of these sources, as "file:line: message".
 std::vector<std::string> ProblemsOf(const std::vector<std::pair<std::string, std::string>>& sources,
-                                    CheckOptions options = {true, false}) {
+                                    CheckOptions options = {false}) {
     std::vector<SourceFile> files;
     for (const auto& [name, text] : sources) files.push_back(qbank::ParseSource(name, text));
     std::vector<std::string> described;
@@ -24,7 +25,7 @@ std::vector<std::string> ProblemsOf(const std::vector<std::pair<std::string, std
     return described;
 }
 
-std::vector<std::string> ProblemsOf(const std::string& text, CheckOptions options = {true, false}) {
+std::vector<std::string> ProblemsOf(const std::string& text, CheckOptions options = {false}) {
     return ProblemsOf({{"q.txt", text}}, options);
 }
 
@@ -42,7 +43,7 @@ std::vector<std::string> ProblemsOf(const std::string& text, CheckOptions option
 }
 
 TEST(QbankChecks, AWellFormedSetHasNoProblems) {
-    EXPECT_TRUE(ProblemsOf(qbank_testing::NumberedSource(1000), {false, false}).empty());
+    EXPECT_TRUE(ProblemsOf(qbank_testing::NumberedSource(1000)).empty());
 }
 
 TEST(QbankChecks, CharactersWithoutAWindows1250FormAreNamedWithTheirColumn) {
@@ -110,12 +111,62 @@ TEST(QbankChecks, TwoEqualAnswersInOneQuestion) {
 }
 
 TEST(QbankChecks, TheNumberOfQuestions) {
-    EXPECT_TRUE(HasProblem(ProblemsOf(qbank_testing::NumberedSource(999), {false, false}),
-                           "qbank: only 999 questions", "--allow-few"));
-    EXPECT_TRUE(ProblemsOf(qbank_testing::NumberedSource(999), {true, false}).empty());
-    EXPECT_TRUE(HasProblem(ProblemsOf(qbank_testing::NumberedSource(1501), {true, false}),
+    // A small set plays whole: it is worth a warning, not a refusal.
+    EXPECT_TRUE(ProblemsOf(qbank_testing::NumberedSource(30)).empty());
+    const std::vector<SourceFile> few = {
+        qbank::ParseSource("q.txt", qbank_testing::NumberedSource(999))};
+    const std::vector<Problem> warnings = qbank::CheckSources(few, {false}).warnings;
+    ASSERT_FALSE(warnings.empty());
+    EXPECT_EQ(qbank::Describe(warnings.back()),
+              "qbank: warning: only 999 questions; a game draws 1000, so each game plays them all");
+    EXPECT_TRUE(HasProblem(ProblemsOf(qbank_testing::NumberedSource(1501)),
                            "qbank: 1501 questions", "at most 1500"));
-    EXPECT_TRUE(ProblemsOf(qbank_testing::NumberedSource(1500), {false, false}).empty());
+    EXPECT_TRUE(ProblemsOf(qbank_testing::NumberedSource(1500)).empty());
+}
+
+std::optional<std::array<double, 3>> ValuesOf(std::string a, std::string b, std::string c) {
+    return qbank::NumericValues({"Q?", std::move(a), std::move(b), std::move(c)});
+}
+
+TEST(QbankNumeric, AnswersAreNumericWhenOnlyTheNumberDiffers) {
+    using Values = std::array<double, 3>;
+    EXPECT_EQ(ValuesOf("8 m", "6 m", "10 m"), (Values{8, 6, 10}));
+    EXPECT_EQ(ValuesOf("1969", "1965", "1973"), (Values{1969, 1965, 1973}));
+    EXPECT_EQ(ValuesOf("10 000 km", "9 500 km", "12 000 km"),
+              (Values{10000, 9500, 12000}));
+    EXPECT_EQ(ValuesOf("1,5 l", "2 l", "3.25 l"), (Values{1.5, 2, 3.25}));
+    EXPECT_EQ(ValuesOf("asi -5 °C", "asi −3 °C", "asi 4 °C"),
+              (Values{-5, -3, 4}));
+    EXPECT_EQ(ValuesOf("–40", "0", "–32"), (Values{-40, 0, -32}));  // en dashes
+    EXPECT_TRUE(ValuesOf(std::string(400, '9'), "1", "2"));  // out of range, no throw
+    EXPECT_FALSE(ValuesOf("6 m", "8 km", "10 m"));        // another unit
+    EXPECT_FALSE(ValuesOf("Praha", "8", "10"));           // a word
+    EXPECT_FALSE(ValuesOf("1914-1918", "1939", "1945"));  // a range
+    EXPECT_FALSE(ValuesOf("v roce 1620", "roku 1621", "v roce 1622"));
+}
+
+TEST(QbankNumeric, SpacingAndThePositionOfTheRightValue) {
+    EXPECT_TRUE(qbank::EvenlySpaced({8, 6, 10}));
+    EXPECT_TRUE(qbank::EvenlySpaced({1969, 1973, 1965}));
+    EXPECT_TRUE(qbank::EvenlySpaced({0.2, 0.1, 0.3}));
+    EXPECT_FALSE(qbank::EvenlySpaced({1, 2, 4}));
+    EXPECT_FALSE(qbank::EvenlySpaced({5, 5, 5}));
+    EXPECT_EQ(qbank::RightValuePosition({6, 8, 10}), 0);
+    EXPECT_EQ(qbank::RightValuePosition({8, 6, 10}), 1);
+    EXPECT_EQ(qbank::RightValuePosition({10, 8, 6}), 2);
+    EXPECT_FALSE(qbank::RightValuePosition({6, 6, 10}));
+}
+
+TEST(QbankNumeric, CheckWarnsAboutEvenlySpacedValuesAtTheRightAnswer) {
+    const std::vector<SourceFile> files = {qbank::ParseSource(
+        "q.txt", "Kolik?\n8 m\n6 m\n10 m\n\nKdy?\n1969\n1965\n1974\n\nKdo?\n7\n5\n9\n")};
+    const qbank::CheckedQuestions checked = qbank::CheckSources(files, {false});
+    EXPECT_TRUE(checked.problems.empty());
+    ASSERT_EQ(checked.warnings.size(), 3u);  // two triples and the small set
+    EXPECT_EQ(qbank::Describe(checked.warnings[0]),
+              "q.txt:2: warning: the answers \"8 m\", \"6 m\" and \"10 m\" are evenly spaced; "
+              "the middle one stands out");
+    EXPECT_EQ(checked.warnings[1].line, 12);
 }
 
 TEST(QbankChecks, TextsThatDoNotFitTheirBlocksOnScreen) {
@@ -128,14 +179,14 @@ TEST(QbankChecks, TextsThatDoNotFitTheirBlocksOnScreen) {
         "protože má příliš mnoho slov, a ještě k tomu samá dlouhá";
     const auto problems = ProblemsOf("# fit\n" + longQuestion + "\nA\nB\n" + longAnswer +
                                          "\n\nQ\nNeuvěřitelněnekonečnědlouhéslovobezmezer\nB\nC\n",
-                                     {true, true});
+                                     {true});
     ASSERT_EQ(problems.size(), 3u);
     EXPECT_TRUE(HasProblem(
         problems, "q.txt:2: the question does not fit its 500 x 110 block:", "would not show"));
     EXPECT_TRUE(HasProblem(
         problems, "q.txt:5: wrong answer 2 does not fit its 490 x 80 block:", "would not show"));
     EXPECT_TRUE(HasProblem(problems, "q.txt:8: the correct answer does not fit", "is too wide"));
-    EXPECT_TRUE(ProblemsOf("# fit\n" + longQuestion + "\nA\nB\nC\n", {true, false}).empty());
+    EXPECT_TRUE(ProblemsOf("# fit\n" + longQuestion + "\nA\nB\nC\n", {false}).empty());
 }
 
 TEST(QbankChecks, TheFitCheckMeasuresTheGamesBlocks) {

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -26,7 +27,6 @@ protected:
         for (const std::string& name : names) options.sources.push_back(scratch_ / name);
         options.output = scratch_ / output;
         options.interleave = interleave;
-        options.allowFew = true;
         return qbank::Compile(options, out_, err_);
     }
 
@@ -86,22 +86,43 @@ TEST_F(QbankRoundTrip, EveryByteIsScrambledAndEveryLineEndsWithCrLf) {
     }
 }
 
-TEST_F(QbankRoundTrip, InterleavingTakesOneQuestionFromEachFileInTurn) {
-    scratch_.Write("a.txt", "A1\nx\ny\nz\n\nA2\nx\ny\nz\n\nA3\nx\ny\nz\n");
-    scratch_.Write("b.txt", "B1\nx\ny\nz\n");
-    scratch_.Write("c.txt", "C1\nx\ny\nz\n\nC2\nx\ny\nz\n");
+// `count` questions "<name>1", "<name>2", ...
+std::string TopicSource(const std::string& name, int count) {
+    std::string text;
+    for (int i = 1; i <= count; ++i) text += name + std::to_string(i) + "\nx\ny\nz\n\n";
+    return text;
+}
+
+TEST_F(QbankRoundTrip, InterleavingSpreadsEveryFileShuffledOverTheWholeFile) {
+    scratch_.Write("a.txt", TopicSource("A", 3));
+    scratch_.Write("b.txt", TopicSource("B", 6));
+    scratch_.Write("c.txt", TopicSource("C", 12));
     ASSERT_EQ(Compile({"a.txt", "b.txt", "c.txt"}, "mixed.crp", true), 0) << err_.str();
-    ASSERT_EQ(Compile({"a.txt", "b.txt", "c.txt"}, "plain.crp", false), 0) << err_.str();
-    auto questionsOf = [this](const std::string& file) {
+    ASSERT_EQ(Compile({"a.txt", "b.txt", "c.txt"}, "again.crp", true), 0) << err_.str();
+    ASSERT_EQ(Compile({"a.txt", "c.txt"}, "two.crp", true), 0) << err_.str();
+    EXPECT_EQ(scratch_.Read("mixed.crp"), scratch_.Read("again.crp"));
+    auto questionsOf = [this](const std::string& file, int count, char topic) {
         std::vector<std::string> questions;
-        const auto fields = GameFields(file, 6);
-        for (std::size_t i = 0; i < fields.size(); i += 4) questions.push_back(fields[i]);
+        const auto fields = GameFields(file, count);
+        for (std::size_t i = 0; i < fields.size(); i += 4) {
+            if (topic == 0 || fields[i][0] == topic) questions.push_back(fields[i]);
+        }
         return questions;
     };
-    EXPECT_EQ(questionsOf("mixed.crp"),
-              (std::vector<std::string>{"A1", "B1", "C1", "A2", "C2", "A3"}));
-    EXPECT_EQ(questionsOf("plain.crp"),
-              (std::vector<std::string>{"A1", "A2", "A3", "B1", "C1", "C2"}));
+    const std::vector<std::string> mixed = questionsOf("mixed.crp", 21, 0);
+    for (std::size_t start = 0; start + 8 <= mixed.size(); ++start) {
+        std::string topics;
+        for (std::size_t i = start; i < start + 8; ++i) topics += mixed[i][0];
+        for (const char topic : {'A', 'B', 'C'})
+            EXPECT_NE(topics.find(topic), std::string::npos) << topics << " at " << start;
+    }
+    // Each file keeps its own shuffled order, whatever the other files are.
+    const std::vector<std::string> c = questionsOf("mixed.crp", 21, 'C');
+    EXPECT_EQ(c.size(), 12u);
+    std::vector<std::string> written;
+    for (int i = 1; i <= 12; ++i) written.push_back("C" + std::to_string(i));
+    EXPECT_NE(c, written);
+    EXPECT_EQ(questionsOf("two.crp", 15, 'C'), c);
 }
 
 TEST_F(QbankRoundTrip, DecompileThenCompileGivesTheSameFile) {
@@ -109,12 +130,15 @@ TEST_F(QbankRoundTrip, DecompileThenCompileGivesTheSameFile) {
                                 "\n\\# hashtag?\n\\\\ backslash\n\\  spaces at both ends  \nok\n");
     scratch_.Write("b.txt", qbank_testing::NumberedSource(500, 600));
     ASSERT_EQ(Compile({"a.txt", "b.txt"}, "original.crp", true), 0) << err_.str();
+    err_.str("");  // the numbered answers are evenly spaced: warnings, not problems
     ASSERT_EQ(Decompile("original.crp", "sources"), 0) << err_.str();
     EXPECT_EQ(err_.str(), "");
     ASSERT_EQ(Compile({"sources/questions.txt"}, "again.crp"), 0) << err_.str();
     EXPECT_EQ(scratch_.Read("again.crp"), scratch_.Read("original.crp"));
-    EXPECT_EQ(GameFields("again.crp", 1102)[4404], "# hashtag?");
-    EXPECT_EQ(GameFields("again.crp", 1102)[4406], "  spaces at both ends  ");
+    const std::vector<std::string> fields = GameFields("again.crp", 1102);
+    const auto hashtag = std::find(fields.begin(), fields.end(), "# hashtag?");
+    ASSERT_NE(hashtag, fields.end());
+    EXPECT_EQ(hashtag[2], "  spaces at both ends  ");
 }
 
 TEST_F(QbankRoundTrip, DecompileWarnsAboutWhatTheSourcesCannotHold) {
@@ -149,18 +173,24 @@ TEST_F(QbankRoundTrip, NothingIsWrittenOverWhenThereAreProblems) {
 }
 
 TEST_F(QbankRoundTrip, CheckAndStatsReport) {
-    scratch_.Write("a.txt", qbank_testing::NumberedSource(3));
+    scratch_.Write("a.txt", "Kolik?\n8 m\n6 m\n10 m\n\nKdy?\n1969\n1965\n1974\n\n"
+                            "Kdo?\n9\n3\n5\n\nCo?\nA\nB\nC\n");
     scratch_.Write("b.txt", qbank_testing::NumberedSource(2, 3) + "Q\nA\n");
     CompileOptions options;
     options.sources = {scratch_ / "a.txt"};
-    EXPECT_EQ(qbank::Check(options, out_, err_), 1);  // three questions are too few for a game
-    options.allowFew = true;
-    EXPECT_EQ(qbank::Check(options, out_, err_), 0);
+    EXPECT_EQ(qbank::Check(options, out_, err_), 0);  // warnings stop nothing
+    EXPECT_EQ(out_.str(), "qbank: 4 questions, no problems, 2 warnings\n");
+    EXPECT_NE(err_.str().find("a.txt:2: warning: the answers"), std::string::npos) << err_.str();
 
     std::ostringstream stats;
     EXPECT_EQ(qbank::Stats({scratch_ / "a.txt", scratch_ / "b.txt"}, stats, err_), 1);
-    EXPECT_EQ(stats.str(), scratch_ / "a.txt" + ": 3 questions\n" + scratch_ / "b.txt" +
-                               ": 2 questions\ntotal: 5 questions\n");
+    EXPECT_EQ(stats.str(), scratch_ / "a.txt" + ": 4 questions\n" + scratch_ / "b.txt" +
+                               ": 2 questions\ntotal: 6 questions\n"
+                               "numeric questions: 5\n"
+                               "  right value smallest: 2 (40.0 %)\n"
+                               "  right value middle: 2 (40.0 %)\n"
+                               "  right value largest: 1 (20.0 %)\n"
+                               "  evenly spaced: 3\n");
 }
 
 }  // namespace

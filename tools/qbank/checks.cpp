@@ -1,6 +1,7 @@
 #include "checks.h"
 
 #include "encoding.h"
+#include "numeric.h"
 #include "gfx/font.h"
 #include "gfx/text_wrap.h"
 #include "platform/platform.h"
@@ -108,15 +109,33 @@ void CheckDuplicates(const std::vector<EncodedQuestion>& questions,
     }
 }
 
-void CheckCount(std::size_t count, const CheckOptions& options, std::vector<Problem>& problems) {
+void CheckCount(std::size_t count, CheckedQuestions& result) {
     const std::string counted = std::to_string(count) + " questions";
     if (count > kMaxQuestions) {
-        problems.push_back(
+        result.problems.push_back(
             {"", 0, counted + "; the game holds at most " + std::to_string(kMaxQuestions)});
-    } else if (count < kQuestionsDrawn && !options.allowFew) {
-        problems.push_back({"", 0,
-                            "only " + counted + "; every game draws " +
-                                std::to_string(kQuestionsDrawn) + " (--allow-few accepts fewer)"});
+    } else if (count < kQuestionsDrawn) {
+        result.warnings.push_back({"", 0,
+                                   "warning: only " + counted + "; a game draws " +
+                                       std::to_string(kQuestionsDrawn) +
+                                       ", so each game plays them all"});
+    }
+}
+
+std::string Quoted(const SourceQuestion& question, int field) {
+    return "\"" + question.fields[field] + "\"";
+}
+
+void CheckNumericSpacing(const std::vector<EncodedQuestion>& questions,
+                         std::vector<Problem>& warnings) {
+    for (const EncodedQuestion& question : questions) {
+        const SourceQuestion& source = *question.source;
+        const auto values = NumericValues(source.fields);
+        if (!values || !EvenlySpaced(*values)) continue;
+        warnings.push_back(At(question, 1,
+                              "warning: the answers " + Quoted(source, 1) + ", " +
+                                  Quoted(source, 2) + " and " + Quoted(source, 3) +
+                                  " are evenly spaced; the middle one stands out"));
     }
 }
 
@@ -182,8 +201,9 @@ CheckedQuestions CheckSources(const std::vector<SourceFile>& files, const CheckO
     }
     CheckDuplicates(result.questions, result.problems);
     if (options.fit) CheckFit(result.questions, result.problems);
+    CheckNumericSpacing(result.questions, result.warnings);
     SortProblems(files, result.problems);
-    CheckCount(result.questions.size(), options, result.problems);
+    CheckCount(result.questions.size(), result);
     return result;
 }
 

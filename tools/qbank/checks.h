@@ -1,6 +1,8 @@
 // Everything the game's question file cannot hold, found in the sources before a file is
-// written: bad characters, over-long or empty fields, duplicates, equal answers, the number
-// of questions, and texts that do not fit their blocks on screen.
+// written: bad characters, over-long or empty fields, duplicates, equal answers, too many
+// questions, and texts that do not fit their blocks on screen. Warnings point at what a game
+// can still play but players would notice: a set smaller than a game draws, and numeric
+// answers whose evenly spaced values give the right one away.
 #pragma once
 
 #include "problem.h"
@@ -17,8 +19,7 @@ constexpr int kMaxQuestions = 1500;
 constexpr int kQuestionsDrawn = 1000;
 
 struct CheckOptions {
-    bool allowFew = false;  // fewer than the 1000 questions a game draws is no error
-    bool fit = true;        // every text must show whole in its block
+    bool fit = true;  // every text must show whole in its block
 };
 
 struct EncodedQuestion {
@@ -30,6 +31,7 @@ struct EncodedQuestion {
 struct CheckedQuestions {
     std::vector<EncodedQuestion> questions;  // in file order
     std::vector<Problem> problems;           // in file and line order
+    std::vector<Problem> warnings;           // the same, for what does not stop a compile
 };
 
 // `files` must outlive the result, whose questions point into it.

@@ -2,10 +2,13 @@
 
 #include "checks.h"
 #include "decompile.h"
+#include "numeric.h"
 #include "platform/platform.h"
 #include "question_file.h"
 #include "source.h"
 
+#include <array>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -25,29 +28,59 @@ std::vector<SourceFile> ReadSources(const std::vector<std::string>& paths) {
 
 CheckOptions ChecksOf(const CompileOptions& options) {
     CheckOptions checks;
-    checks.allowFew = options.allowFew;
     checks.fit = options.fit;
     return checks;
 }
 
-void Report(const std::vector<Problem>& problems, std::ostream& err) {
-    for (const Problem& problem : problems) err << Describe(problem) << '\n';
-    if (!problems.empty()) {
-        err << problems.size() << (problems.size() == 1 ? " problem" : " problems") << '\n';
+void Report(const CheckedQuestions& checked, std::ostream& err) {
+    for (const Problem& problem : checked.problems) err << Describe(problem) << '\n';
+    for (const Problem& warning : checked.warnings) err << Describe(warning) << '\n';
+    const std::size_t count = checked.problems.size();
+    if (count != 0) err << count << (count == 1 ? " problem" : " problems") << '\n';
+}
+
+std::string Share(int count, int total) {
+    char percent[16];
+    std::snprintf(percent, sizeof percent, "%.1f %%", total ? 100.0 * count / total : 0.0);
+    return std::to_string(count) + " (" + percent + ")";
+}
+
+// Where the right value stands among the numeric questions' three values.
+void PrintPositionShares(const std::vector<SourceFile>& files, std::ostream& out) {
+    std::array<int, 3> byPosition{};
+    int numeric = 0;
+    int evenlySpaced = 0;
+    for (const SourceFile& file : files) {
+        for (const SourceQuestion& question : file.questions) {
+            const auto values = NumericValues(question.fields);
+            if (!values) continue;
+            ++numeric;
+            if (EvenlySpaced(*values)) ++evenlySpaced;
+            if (const auto position = RightValuePosition(*values)) ++byPosition[*position];
+        }
     }
+    out << "numeric questions: " << numeric << '\n'
+        << "  right value smallest: " << Share(byPosition[0], numeric) << '\n'
+        << "  right value middle: " << Share(byPosition[1], numeric) << '\n'
+        << "  right value largest: " << Share(byPosition[2], numeric) << '\n'
+        << "  evenly spaced: " << evenlySpaced << '\n';
 }
 }  // namespace
 
 int Compile(const CompileOptions& options, std::ostream& out, std::ostream& err) {
     const std::vector<SourceFile> files = ReadSources(options.sources);
     const CheckedQuestions checked = CheckSources(files, ChecksOf(options));
+    Report(checked, err);
     if (!checked.problems.empty()) {
-        Report(checked.problems, err);
         err << "qbank: " << options.output << " was not written\n";
         return kProblems;
     }
     const std::string bytes =
         BuildQuestionFile(OrderQuestions(checked.questions, options.interleave));
+    // A player's own set goes to the user folder's Data folder, which may not exist yet.
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::path(options.output).parent_path();
+    if (!folder.empty()) std::filesystem::create_directories(folder, error);
     if (!platform::WriteFileAtomically(options.output, bytes.data(), bytes.size())) {
         err << "qbank: cannot write " << options.output << '\n';
         return kFileError;
@@ -60,9 +93,11 @@ int Compile(const CompileOptions& options, std::ostream& out, std::ostream& err)
 int Check(const CompileOptions& options, std::ostream& out, std::ostream& err) {
     const std::vector<SourceFile> files = ReadSources(options.sources);
     const CheckedQuestions checked = CheckSources(files, ChecksOf(options));
-    Report(checked.problems, err);
+    Report(checked, err);
     if (!checked.problems.empty()) return kProblems;
-    out << "qbank: " << checked.questions.size() << " questions, no problems\n";
+    out << "qbank: " << checked.questions.size() << " questions, no problems";
+    if (!checked.warnings.empty()) out << ", " << checked.warnings.size() << " warnings";
+    out << '\n';
     return kDone;
 }
 
@@ -97,13 +132,15 @@ int Decompile(const std::string& file, const std::string& folder, std::ostream& 
 int Stats(const std::vector<std::string>& sources, std::ostream& out, std::ostream& err) {
     std::size_t total = 0;
     int status = kDone;
-    for (const SourceFile& file : ReadSources(sources)) {
+    const std::vector<SourceFile> files = ReadSources(sources);
+    for (const SourceFile& file : files) {
         for (const Problem& problem : file.problems) err << Describe(problem) << '\n';
         if (!file.problems.empty()) status = kProblems;
         out << file.path << ": " << file.questions.size() << " questions\n";
         total += file.questions.size();
     }
     out << "total: " << total << " questions\n";
+    PrintPositionShares(files, out);
     return status;
 }
 

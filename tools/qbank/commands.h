@@ -12,7 +12,6 @@ struct CompileOptions {
     std::vector<std::string> sources;
     std::string output;
     bool interleave = false;
-    bool allowFew = false;
     bool fit = true;
 };
 
@@ -22,7 +21,8 @@ int Check(const CompileOptions& options, std::ostream& out, std::ostream& err);
 // Writes `folder`/questions.txt; refuses to replace an existing one.
 int Decompile(const std::string& file, const std::string& folder, std::ostream& out,
               std::ostream& err);
-// The number of questions in each source file and in all.
+// The number of questions in each source file and in all, and among the numeric questions
+// the share of each position of the right value (smallest, middle, largest).
 int Stats(const std::vector<std::string>& sources, std::ostream& out, std::ostream& err);
 
 }  // namespace qbank

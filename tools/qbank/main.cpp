@@ -13,16 +13,18 @@ constexpr int kUsageError = 2;
 
 const char* const kUsage =
     "usage:\n"
-    "  qbank compile [--interleave] [--allow-few] [--no-fit] SOURCES... -o FILE\n"
-    "  qbank check [--allow-few] [--no-fit] SOURCES...\n"
+    "  qbank compile [--interleave] [--no-fit] SOURCES... -o FILE\n"
+    "  qbank check [--no-fit] SOURCES...\n"
     "  qbank decompile FILE -o FOLDER\n"
     "  qbank stats SOURCES...\n"
     "\n"
     "Sources are UTF-8 text: four lines a question (the question, the correct answer, two\n"
     "wrong answers), a blank line between questions, # starting a comment line. A line\n"
-    "starting with \\ is taken exactly as it stands after the \\.\n"
-    "  --interleave  take one question from each source file in turn\n"
-    "  --allow-few   accept fewer than the 1000 questions a game draws\n"
+    "starting with \\ is taken exactly as it stands after the \\. Up to 1500 questions; a\n"
+    "game draws 1000, or plays a smaller set whole. Your own set, compiled to\n"
+    "<user folder>/Data/otazky4.crp, is played instead of the shipped one.\n"
+    "  --interleave  spread each source file evenly through the file, its questions in a\n"
+    "                fixed shuffled order, so that any stretch mixes every file\n"
     "  --no-fit      skip the check that every text shows whole on screen\n";
 
 struct Arguments {
@@ -44,8 +46,6 @@ Arguments Parse(int argc, char** argv) {
             args.options.output = argv[++i];
         } else if (arg == "--interleave") {
             args.options.interleave = true;
-        } else if (arg == "--allow-few") {
-            args.options.allowFew = true;
         } else if (arg == "--no-fit") {
             args.options.fit = false;
         } else if (arg.starts_with("-")) {

@@ -3,6 +3,9 @@
 #include "quiz/file_buffer.h"
 #include "quiz/question_bank.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
 #include <map>
 
 namespace qbank {
@@ -13,23 +16,65 @@ std::string Scramble(std::string_view bytes) {
     return scrambled;
 }
 
-std::vector<const EncodedQuestion*> OrderQuestions(const std::vector<EncodedQuestion>& questions,
-                                                   bool interleave) {
-    std::vector<const EncodedQuestion*> ordered;
-    ordered.reserve(questions.size());
+namespace {
+using QuestionList = std::vector<const EncodedQuestion*>;
+
+// FNV-1a of a source file's name (not its folder): the seed of its fixed order.
+uint32_t NameSeed(const std::string& path) {
+    uint32_t hash = 2166136261u;
+    for (const char c : std::filesystem::path(path).filename().string()) {
+        hash = (hash ^ static_cast<uint8_t>(c)) * 16777619u;
+    }
+    return hash;
+}
+
+// A Fisher-Yates shuffle driven by our own generator, so that every build and every standard
+// library gives the same order.
+void ShuffleFixed(QuestionList& list, uint32_t seed) {
+    uint32_t state = seed;
+    for (std::size_t i = list.size(); i > 1; --i) {
+        state = state * 1664525u + 1013904223u;
+        const auto j = static_cast<std::size_t>((static_cast<uint64_t>(state) * i) >> 32);
+        std::swap(list[i - 1], list[j]);
+    }
+}
+
+struct Placed {
+    const EncodedQuestion* question;
+    uint64_t slot;   // the question's place in its file, 2k + 1 ...
+    uint64_t count;  // ... over twice the file's question count
+    int file;
+};
+
+// Each file's questions sit evenly over the whole file, at (2k + 1) / 2n of its length.
+QuestionList Spread(const std::map<int, QuestionList>& byFile) {
+    std::vector<Placed> placed;
+    for (const auto& [file, list] : byFile) {
+        for (std::size_t k = 0; k < list.size(); ++k) {
+            placed.push_back({list[k], 2 * k + 1, 2 * list.size(), file});
+        }
+    }
+    std::sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
+        const uint64_t left = a.slot * b.count, right = b.slot * a.count;
+        return left != right ? left < right : a.file < b.file;
+    });
+    QuestionList ordered;
+    for (const Placed& p : placed) ordered.push_back(p.question);
+    return ordered;
+}
+}  // namespace
+
+QuestionList OrderQuestions(const std::vector<EncodedQuestion>& questions, bool interleave) {
+    QuestionList ordered;
     if (!interleave) {
         for (const EncodedQuestion& question : questions) ordered.push_back(&question);
         return ordered;
     }
-    std::map<int, std::vector<const EncodedQuestion*>> byFile;
+    std::map<int, QuestionList> byFile;
     for (const EncodedQuestion& question : questions)
         byFile[question.fileIndex].push_back(&question);
-    for (std::size_t round = 0; ordered.size() < questions.size(); ++round) {
-        for (const auto& [file, list] : byFile) {
-            if (round < list.size()) ordered.push_back(list[round]);
-        }
-    }
-    return ordered;
+    for (auto& [file, list] : byFile) ShuffleFixed(list, NameSeed(list.front()->source->file));
+    return Spread(byFile);
 }
 
 std::string BuildQuestionFile(const std::vector<const EncodedQuestion*>& ordered) {

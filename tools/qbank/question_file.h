@@ -13,8 +13,9 @@ namespace qbank {
 // XORs every byte with the key; applied twice it gives the bytes back.
 std::string Scramble(std::string_view bytes);
 
-// In file order, or with `interleave` one question from each source file in turn (files that
-// have run out are skipped), so that topics kept in separate files mix.
+// In file order, or with `interleave` balanced: each source file's questions in a shuffled order
+// fixed by the file's name (so that sections written one after another mix), and each file
+// spread evenly over the whole file (so that any stretch mixes every topic).
 std::vector<const EncodedQuestion*> OrderQuestions(const std::vector<EncodedQuestion>& questions,
                                                    bool interleave);
 
