@@ -76,7 +76,7 @@ awk -v d="${difference:-1}" 'BEGIN { exit !(d < 0.02) }' ||
     fail "the screen is not the main menu (difference ${difference:-unknown} from its background)"
 
 [ -n "$window" ] && DISPLAY=$display "$xclose" "$window"
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 150); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$pid" 2>/dev/null; then fail "the game did not end"; kill "$pid"; fi
 wait "$pid"; code=$?
 [ "$code" = 0 ] || fail "the game ended with status $code"
