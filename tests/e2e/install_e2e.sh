@@ -49,7 +49,8 @@ code=$?
     fail "not one line for an unknown option"
 
 snapshot() {
-    (cd "$stage" && find . -printf '%y %m %p\n' | sort && find . -type f -exec sha256sum {} + | sort)
+    (cd "$stage" && find . -printf '%y %m %p\n' | sort &&
+        find . -type f -exec sha256sum {} + | sort)
 }
 snapshot >"$work/before.txt"
 
