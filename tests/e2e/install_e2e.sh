@@ -6,8 +6,6 @@
 set -u
 source_dir=$1 build=$2 xclose=$3 out=$4
 status=0
-depth=24
-display=:152
 fail() { echo "FAIL: $*"; status=1; }
 . "$(dirname "$0")/x11_helpers.sh"
 
@@ -54,7 +52,11 @@ snapshot() {
 }
 snapshot >"$work/before.txt"
 
-start_xvfb "$depth" "$work/xvfb.log"
+# Xvfb picks a free display itself: fixed numbers clash with other runs on the same machine.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+display=":$(head -n 1 "$work/display")"
 (cd "$elsewhere" && PATH="$bin:$PATH" BRELLIK_HOME="$home" DISPLAY=$display SDL_VIDEODRIVER=x11 \
     brellik >"$work/game.log" 2>&1) &
 pid=$!
