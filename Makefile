@@ -1,13 +1,16 @@
 # make play   builds the game and starts it
 # make test   installs what is missing, builds, and runs every test (also under ASan+UBSan)
 # make bench  builds and runs the benchmarks
+# make install [PREFIX=/usr/local] [DESTDIR=]  installs the game; make uninstall removes it
+# make package builds a Debian package (.deb) in the build folder
 
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= 2
 CMAKE_FLAGS ?=
+PREFIX ?= /usr/local
 
-.PHONY: all deps build play test test-plain test-asan bench clean
+.PHONY: all deps build play test test-plain test-asan bench install uninstall package clean
 
 all: build
 
@@ -41,6 +44,19 @@ test-asan: $(ASAN_BUILD)/CMakeCache.txt
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	$(BUILD)/bench/benchmarks
+
+# DESTDIR, when given, is put in front of every installed path (for staging and packaging).
+# The files go to build/installed_files.txt (CMake's install manifest with DESTDIR in front),
+# which make uninstall reads: make package rewrites the manifest with its own staging paths.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt >$(BUILD)/installed_files.txt
+
+uninstall:
+	scripts/uninstall $(BUILD)/installed_files.txt
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

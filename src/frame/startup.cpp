@@ -120,6 +120,7 @@ int PreInit(void*, const char*, StartupProperties* properties) {
                                                    properties->profileName + "\\" + properties->title);
     }
     platform::EnsureUserFolder();
+    s.runtimePath = properties->runtimeFolder;
     ReadProfile(*properties);
     s.log = OpenFile("Debug.log", "wtc", kPathRuntime);
 

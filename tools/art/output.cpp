@@ -35,8 +35,13 @@ std::vector<OutputFile> MakeGameFiles(Library& library) {
 bool WriteGameFiles(const std::filesystem::path& gameDir, const std::vector<OutputFile>& files) {
     std::error_code error;
     std::filesystem::remove_all(gameDir / "Bitmaps", error);
+    return WriteFiles(gameDir, files);
+}
+
+bool WriteFiles(const std::filesystem::path& folder, const std::vector<OutputFile>& files) {
+    std::error_code error;
     for (const OutputFile& file : files) {
-        const std::filesystem::path path = gameDir / file.path;
+        const std::filesystem::path path = folder / file.path;
         if (file.bytes.empty()) {
             std::fprintf(stderr, "art: %s came out empty\n", path.c_str());
             return false;

@@ -28,5 +28,8 @@ std::vector<OutputFile> MakeGameFiles(Library& library);
 // Writes the files under `gameDir`, replacing its Bitmaps folder (it holds generated
 // pictures only). Returns false, with a message on stderr, when a file cannot be written.
 bool WriteGameFiles(const std::filesystem::path& gameDir, const std::vector<OutputFile>& files);
+// Writes the files under `folder`, making the folders they need; false, with a message on
+// stderr, when one cannot be written.
+bool WriteFiles(const std::filesystem::path& folder, const std::vector<OutputFile>& files);
 
 }  // namespace art

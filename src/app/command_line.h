@@ -1,0 +1,21 @@
+// The game's command line: --help, --version and --window WxH. Anything else is refused
+// before a window opens, so a mistyped option never starts a full-screen game.
+#pragma once
+
+#include <string>
+#include <vector>
+
+enum class CommandAction { Play, ShowHelp, ShowVersion, Refuse };
+
+struct CommandLine {
+    CommandAction action = CommandAction::Play;
+    int windowWidth = 0;  // both 0: the window covers the screen
+    int windowHeight = 0;
+    std::string error;    // why the line was refused, one line
+};
+
+// `arguments` are argv[1..]. The first of --help or --version wins over anything after it.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The text --help prints, ending in a line feed.
+std::string HelpText();

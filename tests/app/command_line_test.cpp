@@ -1,0 +1,51 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+CommandLine Parse(std::vector<std::string> arguments) { return ParseCommandLine(arguments); }
+}  // namespace
+
+TEST(CommandLine, NoArgumentsPlaysFullScreen) {
+    const CommandLine line = Parse({});
+    EXPECT_EQ(line.action, CommandAction::Play);
+    EXPECT_EQ(line.windowWidth, 0);
+    EXPECT_EQ(line.windowHeight, 0);
+}
+
+TEST(CommandLine, WindowSizeInBothSpellings) {
+    for (const auto& arguments : {std::vector<std::string>{"--window", "1024x768"},
+                                  std::vector<std::string>{"--window=1024x768"}}) {
+        const CommandLine line = Parse(arguments);
+        EXPECT_EQ(line.action, CommandAction::Play);
+        EXPECT_EQ(line.windowWidth, 1024);
+        EXPECT_EQ(line.windowHeight, 768);
+    }
+}
+
+TEST(CommandLine, HelpAndVersionWinOverWhatFollows) {
+    EXPECT_EQ(Parse({"--help", "--bogus"}).action, CommandAction::ShowHelp);
+    EXPECT_EQ(Parse({"-h"}).action, CommandAction::ShowHelp);
+    EXPECT_EQ(Parse({"--window", "800x600", "--version"}).action, CommandAction::ShowVersion);
+}
+
+TEST(CommandLine, RefusesWhatItDoesNotKnowWithOneLine) {
+    const std::vector<std::vector<std::string>> refused = {
+        {"--fullscreen"}, {"-x"}, {"questions.txt"}, {"--window"}, {"--version=2"},
+        {"--window", "1024"}, {"--window", "1024x"}, {"--window", "x768"},
+        {"--window", "0x600"}, {"--window", "-800x600"}, {"--window", "800x600x2"},
+        {"--window", "800 x600"}, {"--window", "99999x600"}, {"--window=800x600junk"}};
+    for (const auto& arguments : refused) {
+        const CommandLine line = Parse(arguments);
+        EXPECT_EQ(line.action, CommandAction::Refuse) << arguments.back();
+        EXPECT_FALSE(line.error.empty());
+        EXPECT_EQ(line.error.find('\n'), std::string::npos);
+    }
+}
+
+TEST(CommandLine, HelpNamesEveryOption) {
+    const std::string help = HelpText();
+    for (const char* option : {"--window WxH", "--help", "--version", "BRELLIK_WINDOW"}) {
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+    }
+}
