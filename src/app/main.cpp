@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     std::string commandLine;
     for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
     platform::UseSdlBackend();
+    platform::UseSdlSound();
     if (!platform::DisplayAvailable()) {
         std::fprintf(stderr, "Brellik needs a graphical desktop session to run.\n");
         return 1;
