@@ -13,9 +13,9 @@ namespace {
 
 // File names under Sounds\, in the order of SoundId.
 constexpr std::array<const char*, kSoundCount> kFileNames = {
-    "click",   "reveal1",  "reveal2",   "reveal3",   "right",     "wrong",  "timeout",
-    "tick",    "points",   "premium",   "life_won",  "life_lost", "game_over",
-    "new_entry", "claim1", "claim2",    "claim3",    "claim4",    "claim5",
+    "click",  "reveal1", "reveal2", "reveal3",  "right",     "wrong",     "timeout",
+    "tick",   "points",  "premium", "life_won", "life_lost", "game_over", "new_entry",
+    "claim1", "claim2",  "claim3",  "claim4",   "claim5",
 };
 constexpr int kTickedSeconds = 3;
 
@@ -39,7 +39,8 @@ void LoadEffects() {
         mixer.handles[static_cast<std::size_t>(i)] = handle;
         if (handle < 0) {
             char line[300];
-            std::snprintf(line, sizeof line, "Sound \"%s\" cannot be loaded; it stays silent", path);
+            std::snprintf(line, sizeof line, "Sound \"%s\" cannot be loaded; it stays silent",
+                          path);
             Interface::Log(line, false);
         }
     }
@@ -90,7 +91,9 @@ void PlayClaimSound(int player) {
 void PlayClockTick() { PlaySound(SoundId::ClockTick); }
 
 void TickLastSeconds(int32_t before, int32_t now, int32_t limitSeconds) {
-    if (now != before && now < limitSeconds && now >= limitSeconds - kTickedSeconds) PlayClockTick();
+    if (now != before && now < limitSeconds && now >= limitSeconds - kTickedSeconds) {
+        PlayClockTick();
+    }
 }
 
 int Volume() { return TheMixer().settings.volume; }

@@ -65,8 +65,11 @@ void SoundControl::HandleInput(int32_t code, int32_t, int32_t* handled) {
     const bool over = IsPointerIn(Bounds());
     if (code == Interface::kInputMouseMove && over != pointerOver_) {
         pointerOver_ = over;
-        if (over) companions::Show(hintId_);
-        else companions::Hide(hintId_);
+        if (over) {
+            companions::Show(hintId_);
+        } else {
+            companions::Hide(hintId_);
+        }
         Render();
     }
     if (code == Interface::kInputLeftDown && over && *handled) {

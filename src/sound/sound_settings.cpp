@@ -34,7 +34,8 @@ bool IsSectionHeader(std::string_view line, std::string_view title) {
 }
 
 std::string_view Trimmed(std::string_view value) {
-    while (!value.empty() && (value.back() == '\n' || value.back() == '\r' || value.back() == ' ')) {
+    while (!value.empty() &&
+           (value.back() == '\n' || value.back() == '\r' || value.back() == ' ')) {
         value.remove_suffix(1);
     }
     return value;
@@ -48,7 +49,8 @@ bool ParseNumber(std::string_view text, int& out) {
 
 void ReadLine(std::string_view line, SoundSettings& settings) {
     int number = 0;
-    if (line.starts_with(kVolumeKey) && ParseNumber(Trimmed(line.substr(kVolumeKey.size())), number)) {
+    if (line.starts_with(kVolumeKey) &&
+        ParseNumber(Trimmed(line.substr(kVolumeKey.size())), number)) {
         settings.volume = std::clamp(number, 0, 100);
     } else if (line.starts_with(kMutedKey) &&
                ParseNumber(Trimmed(line.substr(kMutedKey.size())), number)) {

@@ -19,7 +19,9 @@ constexpr uint32_t kF12 = 0x58;
 
 std::vector<std::string> Played() {
     std::vector<std::string> names;
-    for (const headless::SoundRecord& record : headless::PlayedSounds()) names.push_back(record.name);
+    for (const headless::SoundRecord& record : headless::PlayedSounds()) {
+        names.push_back(record.name);
+    }
     return names;
 }
 
@@ -166,7 +168,8 @@ TEST_F(SoundTest, TheBottomBarControlSetsTheVolumeAndMutes) {
     EXPECT_NE(Profile().find("Sound volume=25"), std::string::npos);
     ASSERT_FALSE(headless::PlayedSounds().empty());
     EXPECT_EQ(headless::PlayedSounds().back().name, "click");
-    EXPECT_EQ(headless::PlayedSounds().back().volume, 25) << "the click lets the new volume be heard";
+    EXPECT_EQ(headless::PlayedSounds().back().volume, 25)
+        << "the click lets the new volume be heard";
     ClickAt(control->X() + 5, control->Y() + 12);  // the speaker
     EXPECT_TRUE(sound::Muted());
     SaveScreenshot("sound_muted_in_bottom_bar");

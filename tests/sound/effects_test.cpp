@@ -92,7 +92,7 @@ TEST(SoundEffects, TicksAndClaimsAreShortEnoughForTheirClocks) {
     for (const sfx::Effect& effect : sfx::EffectTable()) {
         const double seconds = SecondsOf(sfx::Render(effect).size());
         // A tick is over well before the next second's; a claim before the answer is given.
-        const double limit = effect.name == "tick"               ? 0.2
+        const double limit = effect.name == "tick"              ? 0.2
                              : effect.name.starts_with("claim") ? 0.5
                              : effect.name == "click"           ? 0.1
                                                                 : 2.0;
@@ -107,7 +107,9 @@ TEST(SoundEffects, TheFiveClaimsSoundDifferent) {
     }
     ASSERT_EQ(claims.size(), 5u);
     for (std::size_t a = 0; a < claims.size(); ++a) {
-        for (std::size_t b = a + 1; b < claims.size(); ++b) EXPECT_NE(claims[a], claims[b]) << a << " " << b;
+        for (std::size_t b = a + 1; b < claims.size(); ++b) {
+            EXPECT_NE(claims[a], claims[b]) << a << " " << b;
+        }
     }
 }
 

@@ -7,7 +7,8 @@ namespace {
 
 // Equal-tempered pitches of the notes the effects use.
 double Note(int semitonesFromA4) { return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0); }
-constexpr int kC5 = 3, kE5 = 7, kG5 = 10, kA5 = 12, kB5 = 14, kC6 = 15, kD6 = 17, kE6 = 19, kG6 = 22;
+constexpr int kC5 = 3, kE5 = 7, kG5 = 10, kA5 = 12, kB5 = 14, kC6 = 15, kD6 = 17, kE6 = 19,
+              kG6 = 22;
 constexpr int kC4 = -9, kEb4 = -6, kG4 = -2, kA3 = -12, kF3 = -16, kD5 = 5;
 
 // A struck note: quick attack, exponential fall, with a quieter octave for brightness.
@@ -94,7 +95,9 @@ Signal Points() {
 Signal Premium() {
     Signal shimmer;
     const int notes[] = {kG5, kB5, kD6, kG6};
-    for (int i = 0; i < 4; ++i) MixInto(shimmer, Bell(Note(notes[i]), 0.9 - i * 0.1, 0.35), i * 0.1);
+    for (int i = 0; i < 4; ++i) {
+        MixInto(shimmer, Bell(Note(notes[i]), 0.9 - i * 0.1, 0.35), i * 0.1);
+    }
     Signal sparkle = Noise(0.9, 8000, 5);
     Envelope(sparkle, 0.2, 0.25);
     MixInto(shimmer, sparkle, 0, 0.15);
@@ -142,7 +145,9 @@ Signal GameOver() {
 Signal NewEntry() {
     Signal fanfare;
     const int run[] = {kC5, kE5, kG5};
-    for (int i = 0; i < 3; ++i) MixInto(fanfare, Plucked(Wave::Square, Note(run[i]), 0.14, 0.1), i * 0.12);
+    for (int i = 0; i < 3; ++i) {
+        MixInto(fanfare, Plucked(Wave::Square, Note(run[i]), 0.14, 0.1), i * 0.12);
+    }
     for (int note : {kC5, kE5, kG5, kC6}) {
         Signal held = Tone(Wave::Triangle, Note(note), 0.8);
         Envelope(held, 0.02, 0.4);
@@ -155,8 +160,10 @@ Signal NewEntry() {
 // Each player's claim has its own pitch and timbre, so the room hears who was first.
 Signal Claim1() {
     Signal beeps;
-    for (int i = 0; i < 2; ++i) MixInto(beeps, Plucked(Wave::Square, Note(kC5), 0.12, 0.2), i * 0.15);
-    Normalise(beeps, 0.8);
+    for (int i = 0; i < 2; ++i) {
+        MixInto(beeps, Plucked(Wave::Square, Note(kC5), 0.12, 0.2), i * 0.15);
+    }
+    Normalise(beeps, 0.6);  // a full square wave: as loud as the others at a lower peak
     return beeps;
 }
 

@@ -12,8 +12,10 @@ constexpr double kEndFadeSeconds = 0.004;
 // One period of each shape, phase 0..1.
 double Shape(Wave wave, double phase) {
     switch (wave) {
-        case Wave::Sine: return std::sin(2 * std::numbers::pi * phase);
-        case Wave::Triangle: return 1 - 4 * std::abs(phase - 0.5);
+        case Wave::Sine:
+            return std::sin(2 * std::numbers::pi * phase);
+        case Wave::Triangle:
+            return 1 - 4 * std::abs(phase - 0.5);
         // A few odd harmonics: square-ish without aliasing hiss.
         case Wave::Square: {
             double sum = 0;
@@ -66,8 +68,10 @@ void Envelope(Signal& signal, double attack, double decay) {
     const std::size_t fade = std::min(SamplesOf(kEndFadeSeconds), signal.size());
     for (std::size_t i = 0; i < signal.size(); ++i) {
         double gain = 1;
-        if (i < attackSamples) gain = double(i) / double(attackSamples);
-        else if (decay > 0) gain = std::exp(-double(i - attackSamples) / kSampleRate / decay);
+        if (i < attackSamples)
+            gain = double(i) / double(attackSamples);
+        else if (decay > 0)
+            gain = std::exp(-double(i - attackSamples) / kSampleRate / decay);
         const std::size_t left = signal.size() - i;
         if (left <= fade) gain *= double(left - 1) / double(fade);
         signal[i] = static_cast<float>(signal[i] * gain);
@@ -76,7 +80,8 @@ void Envelope(Signal& signal, double attack, double decay) {
 
 void Tremolo(Signal& signal, double hz, double depth) {
     for (std::size_t i = 0; i < signal.size(); ++i) {
-        const double wobble = 1 - depth * 0.5 * (1 - std::cos(2 * std::numbers::pi * hz * i / kSampleRate));
+        const double wobble =
+            1 - depth * 0.5 * (1 - std::cos(2 * std::numbers::pi * hz * i / kSampleRate));
         signal[i] = static_cast<float>(signal[i] * wobble);
     }
 }

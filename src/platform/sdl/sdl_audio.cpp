@@ -53,7 +53,8 @@ public:
 
     void Play(int handle) override {
         if (handle >= 0 && handle < static_cast<int>(chunks_.size())) {
-            Mix_PlayChannel(-1, chunks_[static_cast<std::size_t>(handle)], 0);  // none free: skipped
+            Mix_PlayChannel(-1, chunks_[static_cast<std::size_t>(handle)],
+                            0);  // none free: skipped
         }
     }
 
