@@ -1,5 +1,6 @@
 // The game's start-up and shutdown: the callbacks, the intro layout, the modes' question
-// states and fonts, the first screen, the question bank and the shared fonts, in that order.
+// states and fonts, the first screen, the question bank, the shared fonts and the sounds, in
+// that order.
 #include "app.h"
 
 #include "frame/interface.h"
@@ -11,6 +12,7 @@
 #include "screens/shared_fonts.h"
 #include "screens/state_words.h"
 #include "single/single_player.h"
+#include "sound/sound.h"
 
 #include <new>
 #include <string>
@@ -61,10 +63,12 @@ int AppInit() {
     SingleAttachQuestionBank(questionBank->First(), questionBank->Count());
     MpAttachQuestionBank(questionBank->First(), questionBank->Count());
     CreateSharedFonts();
+    sound::StartUp();
     return 1;
 }
 
 void AppShutdown() {
+    sound::ShutDown();
     DeleteSharedFonts();
     screens::SetIntroLayout(nullptr);
     delete introLayout;

@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
         commandLine += (i > 0 ? " " : "") + arguments[i];
     }
     platform::UseSdlBackend();
+    platform::UseSdlSound();
     if (!platform::DisplayAvailable()) {
         std::fprintf(stderr, "Brellik needs a graphical desktop session to run.\n");
         return 1;

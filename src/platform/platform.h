@@ -154,6 +154,17 @@ struct RgbImage {
 };
 bool LoadBitmapFile(std::string_view windowsName, RgbImage& out);
 
+// ---- Sound --------------------------------------------------------------------------------
+// Short effects mixed over one another, each read whole from a WAV file by LoadSound and kept
+// ready to play. The game installs SDL's output, tests a recording one (headless.h); with no
+// output, no audio device or the dummy driver every call does nothing.
+void UseSdlSound();
+bool OpenSound();  // false when nothing can be heard: the game stays silent
+void CloseSound();
+int LoadSound(std::string_view windowsName);  // a handle, or -1 when the file cannot be read
+void PlaySound(int handle);
+void SetSoundVolume(int percent);  // 0..100, for every effect
+
 // ---- Single instance ----------------------------------------------------------------------
 // Takes an exclusive lock named after `title` in the user folder. False when another live
 // process holds it. The kernel releases it when the process dies.

@@ -12,6 +12,7 @@
 #include "screens/screen_tools.h"
 #include "screens/shared_fonts.h"
 #include "screens/state_words.h"
+#include "sound/sound.h"
 
 #include <cstdio>
 
@@ -230,6 +231,7 @@ void BuildScoresScreen() {
                       3, 0);
     AddRankColumn();
     LoadAndShow(true);
+    if (scores::newScoreRow != -1) sound::PlaySound(sound::SoundId::NewEntry);
 }
 
 void ScoresCommitPendingName() {

@@ -1,7 +1,7 @@
 #include "callbacks.h"
 
 #include "common_screen.h"
-#include "controls/control.h"
+#include "controls/picture_button.h"
 #include "frame/interface.h"
 #include "intro.h"
 #include "main_menu.h"
@@ -9,6 +9,7 @@
 #include "question_browser.h"
 #include "scores/score_screen.h"
 #include "single/single_player.h"
+#include "sound/sound.h"
 #include "state_words.h"
 
 namespace {
@@ -46,6 +47,10 @@ void OnStateChanged() {
 
 int32_t OnControlEvent(Control* control, int32_t event, int32_t value) {
     if (!control || value == 0) return 0;
+    // Every push button clicks, whatever its screen does with it.
+    if (event == PictureButton::kEventReleased && dynamic_cast<PictureButton*>(control)) {
+        sound::PlaySound(sound::SoundId::Click);
+    }
     // The screen's rules may rebuild the screen and retire the control: keep only its id.
     const int32_t id = control->GetId();
     const int32_t state = Interface::GetState();
@@ -89,5 +94,6 @@ int32_t OnInput(int32_t code, int32_t value, int32_t* handled) {
         default: break;
     }
     screens::DismissOverlay(code, value);
+    sound::OnInput(code, value);
     return 0;
 }

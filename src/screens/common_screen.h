@@ -26,6 +26,8 @@ enum CommonId : int32_t {
     kExitNo = 71,
     kExitYesHint = 72,
     kExitNoHint = 73,
+    kSoundControl = 80,
+    kSoundHint = 81,
     kSingleHelp = 293,
     kMultiHelp = 595,
     kBrowserHelp = 1040,

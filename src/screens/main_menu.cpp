@@ -4,6 +4,7 @@
 #include "frame/interface.h"
 #include "scores/score_state.h"
 #include "screen_tools.h"
+#include "sound/sound_control.h"
 #include "state_words.h"
 
 namespace screens {
@@ -28,6 +29,9 @@ void BuildFrameButtons() {
     AddButton(kCreditsButton, 13, 575, "Bitmaps\\MMenu\\c_b", Control::kPersistent);
     AddButton(kHelpButton, 40, 575, "Bitmaps\\MMenu\\help_b", kHiddenPersistent);
     AddButton(kMinimiseButton, 735, 575, "Bitmaps\\MMenu\\min_b", Control::kPersistent);
+    auto* soundControl = new sound::SoundControl(kSoundControl, kSoundHint);
+    soundControl->SetUp(682, 575, "Bitmaps\\MMenu\\snd_b", Control::kPersistent);
+    AddToScreen(soundControl);
     AddButton(kAdvertButton, 577, 408, "Bitmaps\\rekl_b", 0);
     AddCentredHint(kBackHint, "Bitmaps\\tt_back", kHiddenPersistent);
     AddCentredHint(kCreditsHint, "Bitmaps\\tt_cred", kHiddenPersistent);
@@ -35,6 +39,7 @@ void BuildFrameButtons() {
     AddCentredHint(kExitHint, "Bitmaps\\tt_end", kHiddenPersistent);
     AddCentredHint(kHelpHint, "Bitmaps\\tt_help", kHiddenPersistent);
     AddCentredHint(kCheckHint, "Bitmaps\\tt_check", kHiddenPersistent);
+    AddCentredHint(kSoundHint, "Bitmaps\\tt_snd", kHiddenPersistent);
 }
 
 }  // namespace

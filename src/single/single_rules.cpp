@@ -8,6 +8,7 @@
 #include "screens/state_words.h"
 #include "single_player.h"
 #include "single_state.h"
+#include "sound/sound.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -21,6 +22,7 @@ namespace {
 constexpr int32_t kChoices[] = {kChoose1, kChoose2, kChoose3};
 constexpr int32_t kAnswerTexts[] = {kAnswer1, kAnswer2, kAnswer3};
 constexpr int32_t kMarkers[] = {kMarker1, kMarker2, kMarker3};
+constexpr int32_t kClockLimitSeconds = 11;  // the clock game's clock runs out at 11 seconds
 
 void Schedule(float seconds, int32_t code) {
     if (auto* timer = dynamic_cast<EventTimer*>(Interface::FindControl(kTimer))) {
@@ -79,6 +81,7 @@ int32_t CorrectSlot() { return singleQuiz ? singleQuiz->correctSlot[singleQuiz->
 // The game-over picture covers the screen; the game ends after `seconds`.
 void EndGameAfter(float seconds) {
     ShowControl(kGameOver);
+    sound::PlaySound(sound::SoundId::GameOver);
     singleAnswerOpen = false;
     controlsFrozen = 1;
     CancelTimer();
@@ -153,6 +156,7 @@ bool RevealChain(int32_t code) {
         case kRevealAnswer3: {
             const int i = code - kRevealAnswer1;
             SetText(kAnswerTexts[i], currentQuestion.answers[i]);
+            sound::PlayAnswerShown(i);
             Schedule(1.0f, code + 1);
             return true;
         }
@@ -193,6 +197,7 @@ void AnswerForP(int choice) {
     DisableChoices();
     singleAnswerOpen = false;
     if (choice == CorrectSlot()) {
+        sound::PlaySound(sound::SoundId::Right);
         ++singleQuiz->rightTotal;
         int points = clockElapsed == 10 ? 0 : -5;
         if (clockElapsed <= 9) {
@@ -207,12 +212,21 @@ void AnswerForP(int choice) {
         singleQuiz->modeValue3 += points;
         ShowMarker(choice, 0);
     } else {
+        sound::PlaySound(sound::SoundId::Wrong);
         singleQuiz->modeValue3 -= 5;
         ++singleQuiz->wrongTotal;
         ShowMarker(choice, 1);
         Schedule(2.0f, kAfterAnswer);
     }
     ShowScore();
+}
+
+// A life won or lost is what the players most need to hear; otherwise right or wrong.
+void PlayLivesAnswerSound(bool right, int32_t livesGained) {
+    using sound::SoundId;
+    if (livesGained > 0) sound::PlaySound(SoundId::LifeWon);
+    else if (livesGained < 0) sound::PlaySound(SoundId::LifeLost);
+    else sound::PlaySound(right ? SoundId::Right : SoundId::Wrong);
 }
 
 void AnswerForR(int choice) {
@@ -226,6 +240,7 @@ void AnswerForR(int choice) {
     singleAnswerOpen = false;
     HideControl(kPremiumBlink);
     quiz::QuizState& quiz = *singleQuiz;
+    const int32_t livesBefore = quiz.modeValue2;
     ++quiz.modeValue1;
     const bool right = choice == CorrectSlot();
     if (right) {
@@ -241,6 +256,7 @@ void AnswerForR(int choice) {
         ++quiz.wrongTotal;
     }
     quiz.modeValue2 = std::min(quiz.modeValue2, kMaxLives);
+    PlayLivesAnswerSound(right, quiz.modeValue2 - livesBefore);
     SetFrameOf(kLives, std::max(quiz.modeValue2 - 1, 0));
     ShowMarker(choice, right ? 0 : 1);
     Schedule(2.0f, kAfterAnswer);
@@ -269,6 +285,7 @@ void GameRules(int32_t id, int32_t event) {
     }
     if (forP && id >= kFirstPointPicture && id < kFirstPointPicture + 10 && event == 4) {
         HideControl(id);
+        sound::PlaySound(sound::SoundId::Points);
         Schedule(2.0f, kAfterAnswer);
         return;
     }
@@ -347,6 +364,7 @@ void NextForR() {
         Interface::SetBackground("Bitmaps\\OneP\\ForR\\prem_bg", false);
         if (Control* text = Interface::FindControl(kQuestionText)) text->Refresh();
         premiumActive = true;
+        sound::PlaySound(sound::SoundId::Premium);
         Schedule(2.0f, kRevealAnswer1);
         return;
     }
@@ -394,12 +412,15 @@ void SingleTick() {
         clockElapsed = 0;
         return;
     }
+    const int32_t before = clockElapsed;
     clockElapsed = clockStart.Elapsed(now);
-    if (clockElapsed < 11) {
+    sound::TickLastSeconds(before, clockElapsed, kClockLimitSeconds);
+    if (clockElapsed < kClockLimitSeconds) {
         SetFrameOf(kClock, clockElapsed);
         return;
     }
     // Time is up: it costs five points but does not count as a wrong answer.
+    sound::PlaySound(sound::SoundId::TimeOut);
     singleQuiz->modeValue3 -= 5;
     ShowScore();
     if (singleShowAnswer != 1) {

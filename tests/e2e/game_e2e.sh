@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the game under Xvfb at depths 16 and 24: it must write Debug.log, refuse a second
-# instance with the "Informace" box, and end with status 0 when its window is closed.
+# instance with the "Informace" box, and end with status 0 when its window is closed. Its
+# sound goes to SDL's dummy driver: the game runs silent and says so once in Debug.log.
 set -u
 game=$1 xclose=$2 out=$3
 mkdir -p "$out"
@@ -14,13 +15,15 @@ for depth in 16 24; do
     home="$out/home-$depth"
     rm -rf "$home"
     gamedir=$(dirname "$game")
-    (cd "$gamedir" && BRELLIK_HOME=$home DISPLAY=$display SDL_VIDEODRIVER=x11 ./$(basename "$game") \
-        >"$out/game-$depth.log" 2>&1) &
+    (cd "$gamedir" && BRELLIK_HOME=$home DISPLAY=$display SDL_VIDEODRIVER=x11 \
+        SDL_AUDIODRIVER=dummy ./$(basename "$game") >"$out/game-$depth.log" 2>&1) &
     first=$!
     window=$(wait_for_window Brellik)
     [ -n "$window" ] || fail "no game window"
     sleep 1
     head -n 1 "$gamedir/Debug.log" | grep -qx 'Interface::PreInit () OK' || fail "Debug.log does not begin with the start line"
+    [ "$(grep -cx 'No audio device: the game is silent' "$gamedir/Debug.log")" = 1 ] ||
+        fail "Debug.log does not say once that the game is silent"
     DISPLAY=$display import -window root "$out/game-$depth.png" 2>/dev/null
 
     # A second start shows the box and ends with status 0 once the box is closed.

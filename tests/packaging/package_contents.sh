@@ -27,6 +27,9 @@ done
 pictures=$(find "$build/game/Bitmaps" -type f | wc -l)
 packed=$(grep -c '^\./usr/share/brellik/Bitmaps/' "$out/files.txt")
 [ "$pictures" = "$packed" ] || fail "$packed pictures packed, the build made $pictures"
+sounds=$(find "$build/game/Sounds" -type f | wc -l)
+packed=$(grep -c '^\./usr/share/brellik/Sounds/' "$out/files.txt")
+[ "$sounds" -gt 0 ] && [ "$sounds" = "$packed" ] || fail "$packed sounds packed, the build made $sounds"
 stray=$(grep -v '^\./usr/\(bin\|share\)/' "$out/files.txt" | head -n 3)
 [ -z "$stray" ] || fail "files outside /usr/bin and /usr/share: $stray"
 

@@ -27,6 +27,56 @@ void PaintFrameButton(const Cell& cell, Icon icon) {
     DrawIcon(cell.cr, icon, cx, cy + dy, 13, ink);
 }
 
+namespace {
+
+void SpeakerPath(cairo_t* cr, double cx, double cy) {
+    cairo_move_to(cr, cx - 5.5, cy - 2.5);
+    cairo_line_to(cr, cx - 2.5, cy - 2.5);
+    cairo_line_to(cr, cx + 2, cy - 6);
+    cairo_line_to(cr, cx + 2, cy + 6);
+    cairo_line_to(cr, cx - 2.5, cy + 2.5);
+    cairo_line_to(cr, cx - 5.5, cy + 2.5);
+    cairo_close_path(cr);
+}
+
+void CrossStroke(cairo_t* cr, double cx, double cy, const Rgb& colour) {
+    SetColour(cr, colour);
+    cairo_set_line_width(cr, 1.8);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_move_to(cr, cx + 3.5, cy - 3);
+    cairo_line_to(cr, cx + 8.5, cy + 3);
+    cairo_move_to(cr, cx + 8.5, cy - 3);
+    cairo_line_to(cr, cx + 3.5, cy + 3);
+    cairo_stroke(cr);
+}
+
+}  // namespace
+
+void PaintSoundControl(const Cell& cell) {
+    using namespace palette;
+    cairo_t* cr = cell.cr;
+    const bool over = cell.row == 1;
+    const bool muted = cell.frame == 0;
+    const double cx = 12.5, cy = cell.height / 2.0;
+    Disc(cr, cx, cy, 10.5, over ? kGold : kSlateLight, over ? kGoldLight : kSlateBorder, 1.5);
+    const Rgb ink = over ? kNightTop : kWhite;
+    SpeakerPath(cr, cx - 1.5, cy);
+    SetColour(cr, ink);
+    cairo_fill(cr);
+    if (muted) CrossStroke(cr, cx - 1.5, cy, over ? kNightTop : kCoral);
+    // Four bars of rising height, lit up to the volume.
+    for (int bar = 0; bar < 4; ++bar) {
+        const double height = 6 + bar * 3.5;
+        const Box box{27.5 + bar * 6.0, cy + 8 - height, 4, height};
+        const bool lit = bar < cell.frame;
+        FillRoundedRect(cr, box, 1, lit ? (over ? kGoldLight : kGold) : kSlate, 1);
+        RoundedRectPath(cr, box, 1);
+        SetColour(cr, lit ? kGoldDark : kSlateBorder);
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+    }
+}
+
 int HintWidth(std::string_view text) {
     const int width = int(std::ceil(MeasureText(text, kHintFont).width + kHintPadding));
     return width + width % 2;

@@ -29,6 +29,8 @@ constexpr int HintX(int width) { return 400 - width / 2; }
 constexpr Point kCreditsButton{13, 575};
 constexpr Point kHelpButton{40, 575};
 constexpr Point kMinimiseButton{735, 575};
+constexpr Point kSoundControl{682, 575};
+constexpr Size kSoundControlSize{50, 24};
 constexpr Point kExitButton{762, 575};
 constexpr Size kFrameButton{25, 24};
 

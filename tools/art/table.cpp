@@ -332,6 +332,16 @@ void AddResources(std::vector<PictureSpec>& table) {
     table.push_back(Resource("cur_busy", {32, 32}, PaintBusyCursor));
 }
 
+// The sound switch beside the frame buttons and its hint; added last so the pictures before
+// keep their places.
+void AddSoundControl(std::vector<PictureSpec>& table) {
+    PictureSpec sound = Frames("MMenu\\snd_b", layout::kSoundControlSize, 5, Copy::Opaque,
+                               On(kFrameScreens, layout::kSoundControl), PaintSoundControl);
+    sound.rows = 2;
+    table.push_back(sound);
+    table.push_back(Hint("tt_snd", "Zvuk: reproduktor ztlumí (F12), sloupky nastaví hlasitost"));
+}
+
 std::vector<PictureSpec> BuildTable() {
     std::vector<PictureSpec> table;
     AddFrame(table);
@@ -343,6 +353,7 @@ std::vector<PictureSpec> BuildTable() {
     AddBrowser(table);
     AddIntro(table);
     AddResources(table);
+    AddSoundControl(table);
     return table;
 }
 

@@ -18,7 +18,8 @@ struct Config {
     std::time_t startTime = 1767225600;  // 2026-01-01 00:00:00 UTC
 };
 
-// Installs a fresh headless backend; the clock, queue, screen and records start anew.
+// Installs a fresh headless backend; the clock, queue, screen and records start anew, and a
+// fresh recording sound output with a device (recording_sound.h).
 void Install(const Config& config = {});
 
 // ---- The fake clock -------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "../backend.h"
 #include "../message_queue.h"
+#include "recording_sound.h"
 
 #include <png.h>
 
@@ -145,6 +146,7 @@ void Install(const Config& config) {
     auto backend = std::make_unique<HeadlessBackend>(config);
     current = backend.get();
     platform::InstallBackend(std::move(backend));
+    InstallRecordingSound();
 }
 
 void Advance(uint32_t ms) { Current().Advance(ms); }
