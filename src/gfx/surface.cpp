@@ -15,6 +15,11 @@ int StrideOf(PixelLayout layout, int width) {
     return 0;
 }
 
+void Surface::Touch() {
+    static uint64_t lastVersion = 0;
+    version_ = ++lastVersion;
+}
+
 bool Surface::Create(PixelLayout newLayout, int newWidth, int newHeight) {
     Reset();
     if (newWidth <= 0 || newHeight <= 0 || newWidth > kMaxSurfaceSide ||
@@ -26,6 +31,7 @@ bool Surface::Create(PixelLayout newLayout, int newWidth, int newHeight) {
     height = newHeight;
     memory_.assign(static_cast<std::size_t>(Stride()) * height, 0);
     bits = memory_.data();
+    Touch();
     return true;
 }
 
@@ -35,6 +41,7 @@ void Surface::Reset() {
     bits = nullptr;
     width = height = 0;
     keyColor = -1;
+    Touch();
 }
 
 uint8_t* Surface::PixelAt(int x, int y) {
@@ -59,6 +66,7 @@ uint32_t Surface::ReadPixel(int x, int y) const {
 }
 
 void Surface::WritePixel(int x, int y, uint32_t pixel) {
+    Touch();
     uint8_t* p = PixelAt(x, y);
     const int bytes = platform::BytesPerPixel(layout);
     for (int i = 0; i < bytes; ++i) p[i] = static_cast<uint8_t>(pixel >> (8 * i));
@@ -87,6 +95,7 @@ int BlitKeyed(Surface& target, int x, int y, const Surface& source, const Rect& 
     const uint32_t key = keyed ? ColorToPixel(source.layout, static_cast<uint32_t>(source.keyColor))
                                : 0;
     const int bytes = platform::BytesPerPixel(source.layout);
+    target.Touch();
     for (int row = rect.top; row < rect.bottom; ++row) {
         for (int col = rect.left; col < rect.right; ++col) {
             const uint32_t pixel = source.ReadPixel(col, row);
@@ -109,6 +118,7 @@ void CopyOpaque(Surface& target, int x, int y, int width, int height, const Surf
     width = std::min({width, source.width - sx, target.width - x});
     height = std::min({height, source.height - sy, target.height - y});
     if (width <= 0 || height <= 0) return;
+    target.Touch();
     const std::size_t rowBytes =
         static_cast<std::size_t>(width) * platform::BytesPerPixel(source.layout);
     for (int row = 0; row < height; ++row) {
