@@ -77,7 +77,8 @@ double MemcpyMicroseconds() {
         benchmark::DoNotOptimize(to.data());
         benchmark::ClobberMemory();
     }
-    const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+    const std::chrono::duration<double, std::micro> spent =
+        std::chrono::steady_clock::now() - start;
     return spent.count() / rounds;
 }
 
@@ -102,7 +103,8 @@ void RunFrames(benchmark::State& state, Restart restart) {
         Game::Frame(repaint);
         restart();
     }
-    const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+    const std::chrono::duration<double, std::micro> spent =
+        std::chrono::steady_clock::now() - start;
     const double frameUs = spent.count() / static_cast<double>(state.iterations());
     state.counters["memcpy_us"] = memcpyUs;
     state.counters["frame_per_memcpy"] = frameUs / memcpyUs;

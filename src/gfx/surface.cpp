@@ -90,18 +90,40 @@ uint32_t PixelToColor(PixelLayout layout, uint32_t pixel) {
     return (rgb & 0xFF) << 16 | (rgb & 0xFF00) | rgb >> 16;
 }
 
+namespace {
+
+// Copies one row of `count` pixels of `Bytes` bytes, skipping those equal to `key`. Pixels
+// are compared as little-endian values, as ReadPixel reads them.
+template <int Bytes>
+void CopyRowKeyed(uint8_t* to, const uint8_t* from, int count, uint32_t key) {
+    for (int i = 0; i < count; ++i, to += Bytes, from += Bytes) {
+        uint32_t pixel = 0;
+        std::memcpy(&pixel, from, Bytes);
+        if (pixel != key) std::memcpy(to, from, Bytes);
+    }
+}
+
+}  // namespace
+
 int BlitKeyed(Surface& target, int x, int y, const Surface& source, const Rect& rect) {
     const bool keyed = source.keyColor != -1;
     const uint32_t key = keyed ? ColorToPixel(source.layout, static_cast<uint32_t>(source.keyColor))
                                : 0;
     const int bytes = platform::BytesPerPixel(source.layout);
+    const int count = rect.right - rect.left;
+    if (count <= 0) return 1;
     target.Touch();
     for (int row = rect.top; row < rect.bottom; ++row) {
-        for (int col = rect.left; col < rect.right; ++col) {
-            const uint32_t pixel = source.ReadPixel(col, row);
-            if (keyed && pixel == key) continue;
-            std::memcpy(target.PixelAt(x + col - rect.left, y + row - rect.top),
-                        source.PixelAt(col, row), static_cast<std::size_t>(bytes));
+        uint8_t* to = target.PixelAt(x, y + row - rect.top);
+        const uint8_t* from = source.PixelAt(rect.left, row);
+        if (!keyed) {
+            std::memcpy(to, from, static_cast<std::size_t>(count) * bytes);
+        } else if (bytes == 4) {
+            CopyRowKeyed<4>(to, from, count, key);
+        } else if (bytes == 3) {
+            CopyRowKeyed<3>(to, from, count, key);
+        } else {
+            CopyRowKeyed<2>(to, from, count, key);
         }
     }
     return 1;

@@ -38,12 +38,13 @@ shot() { DISPLAY=$display import -window root "$out/play/$1.png" 2>/dev/null; }
 
 # The slot (1..3) whose answer block shows the long line.
 right_answer() {
-    local picture="$out/play/$1.png" best=0 best_mean=2 slot=1 mean
+    local picture="$out/play/$1.png" best=0 best_mean=2 slot=1 mean corner
     shot "$1"
     for block in "48 255" "65 354" "82 453"; do
         set -- $block
         # The play area is shown 1.28 times larger: 250 x 26 becomes 320 x 33.
-        mean=$(convert "$picture" -crop 320x33+$(screen_point $(( $1 + 120 )) $(( $2 + 4 )) 1024 768 | tr ' ' +) \
+        corner=$(screen_point $(( $1 + 120 )) $(( $2 + 4 )) 1024 768 | tr ' ' +)
+        mean=$(convert "$picture" -crop "320x33+$corner" \
                -colorspace Gray -format '%[fx:mean]' info:)
         if awk -v m="$mean" -v b="$best_mean" 'BEGIN { exit !(m < b) }'; then
             best=$slot

@@ -26,8 +26,8 @@ for size in 1920x1080 1280x1024; do
     display=":$((160 + ${width:0:2}))"
     home="$out/scale/home-$size"
     start_xvfb "$depth" "$out/scale/xvfb-$size.log" "$size"
-    (cd "$gamedir" && BRELLIK_HOME=$home DISPLAY=$display SDL_VIDEODRIVER=x11 ./$(basename "$game") \
-        >"$out/scale/game-$size.log" 2>&1) &
+    (cd "$gamedir" && BRELLIK_HOME=$home DISPLAY=$display SDL_VIDEODRIVER=x11 \
+        ./$(basename "$game") >"$out/scale/game-$size.log" 2>&1) &
     pid=$!
     window=$(wait_for_window Brellik)
     [ -n "$window" ] || fail "no game window"

@@ -75,3 +75,13 @@ TEST_F(PresentingTest, ARepaintRequestPresentsTheSameFrameAgain) {
     Frame();
     EXPECT_EQ(headless::PresentCount(), presents + 1);
 }
+
+TEST_F(PresentingTest, TheIntroIsPresentedAsItPlays) {
+    Interface::SetState(StateIntro, false);
+    int presents = headless::PresentCount();
+    for (int i = 0; i < 16; ++i) {
+        RunFor(700);
+        ExpectScreenUpToDate("intro");
+    }
+    EXPECT_GT(headless::PresentCount() - presents, 20);
+}

@@ -137,7 +137,8 @@ private:
         for (int row = 0; row < p.height; ++row) {
             const int sy = p.y + row;
             if (sy < 0 || sy >= screen_.height) continue;
-            const uint8_t* src = p.bits.data() + static_cast<std::size_t>(p.height - 1 - row) * p.stride;
+            const uint8_t* src =
+                p.bits.data() + static_cast<std::size_t>(p.height - 1 - row) * p.stride;
             for (int col = 0; col < p.width; ++col) {
                 const int sx = p.x + col;
                 if (sx < 0 || sx >= screen_.width) continue;

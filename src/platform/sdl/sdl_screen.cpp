@@ -124,7 +124,8 @@ void SdlScreen::Present(const uint8_t* bits, int width, int height, int stride,
         for (int row = 0; row < area.h; ++row) {
             // The back buffer is bottom-up: its top row is the last in memory.
             const int pictureRow = area.y + row - y;
-            const uint8_t* source = bits + static_cast<std::size_t>(height - 1 - pictureRow) * stride +
+            const uint8_t* source = bits +
+                                    static_cast<std::size_t>(height - 1 - pictureRow) * stride +
                                     static_cast<std::size_t>(area.x - x) * bytes;
             std::memcpy(static_cast<uint8_t*>(pixels) + static_cast<std::size_t>(row) * pitch,
                         source, static_cast<std::size_t>(area.w) * bytes);
