@@ -17,6 +17,10 @@ click() {  # play-area x, y
 }
 shot() { DISPLAY=$display import -window root "$out/scale/$1.png" 2>/dev/null; }
 window_width() { DISPLAY=$display xwininfo -id "$window" | awk '/Width:/ {print $2}'; }
+# Runs the command until it succeeds, for up to 10 s (the machine may be busy).
+eventually() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
+width_is() { [ "$(window_width)" "$1" "$2" ]; }
+switch_turned() { [ "$(switch_byte)" != "$before" ]; }
 switch_byte() { od -An -tx1 -N1 "$home/System/ini2.dat" 2>/dev/null | tr -d ' '; }
 
 rm -rf "$out/scale" && mkdir -p "$out/scale"
@@ -33,25 +37,27 @@ for size in 1920x1080 1280x1024; do
     [ -n "$window" ] || fail "no game window"
     sleep 1
     click 400 300                  # skip the intro
-    sleep 1
+    sleep 2
     shot "menu-$size"
     click 575 166                  # Jeden hráč: the single-player menu
     shot "single-$size"
     click 194 532                  # its show-answer switch, there and nowhere else
-    [ -f "$home/System/ini2.dat" ] || fail "the click did not reach the single-player menu"
+    eventually test -f "$home/System/ini2.dat" ||
+        fail "the click did not reach the single-player menu"
 
     if [ "$size" = 1920x1080 ]; then
         [ "$(window_width)" = 1920 ] || fail "not fullscreen at start: $(window_width)"
-        x key F11; sleep 1
-        [ "$(window_width)" -lt 1920 ] || fail "F11 did not leave fullscreen"
-        grep -qx 'Full screen=0' "$home/tarvex_p.ini" || fail "the window was not remembered"
+        x key F11
+        eventually width_is -lt 1920 || fail "F11 did not leave fullscreen"
+        eventually grep -qx 'Full screen=0' "$home/tarvex_p.ini" || fail "the window was not kept"
         shot "window-$size"
         before=$(switch_byte)
-        x key alt+Return; sleep 1
-        [ "$(window_width)" = 1920 ] || fail "Alt+Enter did not go back to fullscreen"
-        grep -qx 'Full screen=1' "$home/tarvex_p.ini" || fail "fullscreen was not remembered"
+        x key alt+Return
+        eventually width_is = 1920 || fail "Alt+Enter did not go back to fullscreen"
+        eventually grep -qx 'Full screen=1' "$home/tarvex_p.ini" || fail "fullscreen was not kept"
+        sleep 1
         click 194 532              # still the same screen: the switch turns back
-        [ "$(switch_byte)" != "$before" ] || fail "the screen changed on Alt+Enter"
+        eventually switch_turned || fail "the screen changed on Alt+Enter"
     fi
 
     DISPLAY=$display "$xclose" "$window"
