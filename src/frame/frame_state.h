@@ -22,6 +22,31 @@ struct HintState {
     uint32_t borderColor = 0x000000;
 };
 
+// What one composed frame is made of: enough to tell whether the next frame would look the
+// same without drawing it. Faces are known by their surface and its version.
+struct DrawnControl {
+    const Control* control = nullptr;
+    int x = 0, y = 0;
+    uint32_t flags = 0;  // the bits that change how it is drawn
+    const gfx::Surface* picture = nullptr;
+    uint64_t version = 0;
+    int32_t keyColor = -1;
+    bool operator==(const DrawnControl&) const = default;
+};
+
+struct ScreenContents {
+    const gfx::Surface* background = nullptr;
+    uint64_t backgroundVersion = 0;
+    std::vector<DrawnControl> controls;
+    bool hintShown = false;
+    std::string hintText;
+    int hintX = 0, hintY = 0, hintWidth = 0, hintHeight = 0;
+    uint32_t hintColors[3] = {};
+    std::string fpsText;
+    std::string statusLine;
+    bool operator==(const ScreenContents&) const = default;
+};
+
 struct FrameState {
     int level = 0;
     StartupProperties* properties = nullptr;
@@ -60,6 +85,12 @@ struct FrameState {
     std::string backgroundName;
 
     HintState hint;
+    // The contents of the last presented frame, and whether the window needs a whole new one.
+    ScreenContents presented;
+    bool repaintNeeded = true;
+    // What the profile said about fullscreen and scaling, to keep its other lines when the
+    // player's switch is stored.
+    platform::Presentation profilePresentation;
     uint32_t fillColor = 0;
     bool pensMade = false;
     char statusLine[256] = "";
@@ -78,5 +109,12 @@ FrameState& State();
 int OriginX();
 int OriginY();
 void ReleaseDisplay();
+// The frame as it would be composed now, with the hint's text when it is shown.
+ScreenContents DescribeScreen(const char* hintText);
+// Profile lines about the presentation ("Full screen=", "Integer scale="): read one, and
+// write the player's current choice into the profile.
+std::string ProfilePath();
+bool ReadPresentationLine(const char* line);
+void StorePresentation();
 
 }  // namespace Interface::detail

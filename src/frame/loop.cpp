@@ -64,6 +64,8 @@ void HandleMessage(const platform::Message& m) {
             break;
         case platform::kWmActivate: HandleActivate(m.wParam); break;
         case platform::kWmClose: s.quit = true; break;
+        case platform::kWmPaint: s.repaintNeeded = true; break;
+        case platform::kWmPresentationChanged: detail::StorePresentation(); break;
         case platform::kWmDestroy: platform::PostQuitMessage(0); return;
         default: break;
     }
@@ -136,7 +138,9 @@ void PlaceHint(const Control& control) {
     if (hint.y > kBufferHeight - size.height) hint.y = s.mouseY - size.height;
 }
 
-void DrawHint(gfx::Canvas& canvas) {
+// Follows the hovered control and the mouse; the hint's text when it is to be drawn now,
+// else none.
+const char* TrackHint() {
     detail::FrameState& s = State();
     detail::HintState& hint = s.hint;
     if (hint.hoveredId == -1) {
@@ -147,18 +151,25 @@ void DrawHint(gfx::Canvas& canvas) {
                 break;
             }
         }
-        return;
+        return nullptr;
     }
     Control* control = FindControl(hint.hoveredId);
     if (!control || !control->IsPointerIn()) {
         hint.hoveredId = -1;
-        return;
+        return nullptr;
     }
     if (s.mouseX != hint.placedAtX || s.mouseY != hint.placedAtY) PlaceHint(*control);
-    if (platform::GetTickCount() - hint.hoverStart < hint.delayMs || !control->GetHint()[0]) return;
+    if (platform::GetTickCount() - hint.hoverStart < hint.delayMs || !control->GetHint()[0]) {
+        return nullptr;
+    }
+    return control->GetHint();
+}
+
+void DrawHint(gfx::Canvas& canvas, const char* text) {
+    const detail::HintState& hint = State().hint;
     canvas.SetTextColor(hint.textColor);
     canvas.SetBackgroundColor(hint.backgroundColor);
-    canvas.TextOut(hint.x + 1, hint.y, control->GetHint());
+    canvas.TextOut(hint.x + 1, hint.y, text);
     canvas.SetPen(hint.borderColor);
     const int x = hint.x, y = hint.y, w = hint.extent.width, h = hint.extent.height;
     canvas.MoveTo(x, y);
@@ -184,17 +195,14 @@ void CountFrame() {
     }
 }
 
-void DrawBlackOnWhite(gfx::Canvas& canvas, const char* text) {
+void DrawBlackOnWhite(gfx::Canvas& canvas, const std::string& text) {
     canvas.SetTextColor(0x000000);
     canvas.SetBackgroundColor(0xFFFFFF);
-    canvas.TextOut(0, 0, text);
+    canvas.TextOut(0, 0, text.c_str());
 }
 
-}  // namespace
-
-void Render() {
+void Compose(const detail::ScreenContents& contents) {
     detail::FrameState& s = State();
-    if (!s.backBuffer) return;
     gfx::Surface& back = *s.backBuffer;
     if (s.background) gfx::CopyOpaque(back, 0, 0, kBufferWidth, kBufferHeight, *s.background, 0, 0);
     for (Control* control : s.controls) {
@@ -203,16 +211,28 @@ void Render() {
     }
     gfx::Canvas canvas(back);
     canvas.SetBackgroundMode(gfx::BackgroundMode::Opaque);
-    DrawHint(canvas);
+    if (contents.hintShown) DrawHint(canvas, contents.hintText.c_str());
+    if (s.properties->showFps) DrawBlackOnWhite(canvas, contents.fpsText);
+    if (s.properties->showStatusLine) DrawBlackOnWhite(canvas, contents.statusLine);
+}
+
+}  // namespace
+
+// The back buffer is composed and presented only when it would differ from what was last
+// presented (or the window asked for a repaint): an idle screen costs next to nothing.
+void Render() {
+    detail::FrameState& s = State();
+    if (!s.backBuffer) return;
+    const char* hintText = TrackHint();
     CountFrame();
-    if (s.properties->showFps) {
-        char text[32];
-        std::snprintf(text, sizeof text, "FPS: (%d)", s.fpsShown);
-        DrawBlackOnWhite(canvas, text);
-    }
-    if (s.properties->showStatusLine) DrawBlackOnWhite(canvas, s.statusLine);
+    detail::ScreenContents contents = detail::DescribeScreen(hintText);
+    if (!s.repaintNeeded && contents == s.presented) return;
+    Compose(contents);
+    const gfx::Surface& back = *s.backBuffer;
     platform::Present(back.bits, back.width, back.height, back.Stride(), back.layout,
                       detail::OriginX(), detail::OriginY());
+    s.presented = std::move(contents);
+    s.repaintNeeded = false;
 }
 
 }  // namespace Interface

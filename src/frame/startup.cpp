@@ -25,6 +25,7 @@ void ReleaseDisplay() {
     s.background.reset();
     s.backgroundName.clear();
     s.backBuffer.reset();
+    s.repaintNeeded = true;
 }
 
 }  // namespace detail
@@ -54,8 +55,7 @@ std::string ValueAfter(const char* line, std::size_t keyLength) {
 // Reads "Data path=" and "Runtime path=" from the title's section of the profile. Only the
 // length of the title is compared, from the line's second character on.
 void ReadProfile(const StartupProperties& properties) {
-    const std::string name = platform::UserFolder() + "\\" + properties.profileName + ".ini";
-    std::FILE* file = platform::OpenFile(name, "rt");
+    std::FILE* file = platform::OpenFile(detail::ProfilePath(), "rt");
     if (!file) return;
     const std::size_t titleLength = std::strlen(properties.title);
     char line[255];
@@ -68,6 +68,7 @@ void ReadProfile(const StartupProperties& properties) {
         if (line[0] == '[') break;
         if (std::strncmp(line, "Data path=", 10) == 0) State().dataPath = ValueAfter(line, 10);
         else if (std::strncmp(line, "Runtime path=", 13) == 0) State().runtimePath = ValueAfter(line, 13);
+        else detail::ReadPresentationLine(line);
     }
     std::fclose(file);
 }
@@ -122,6 +123,7 @@ int PreInit(void*, const char*, StartupProperties* properties) {
     platform::EnsureUserFolder();
     s.runtimePath = properties->runtimeFolder;
     ReadProfile(*properties);
+    platform::SetPresentation(s.profilePresentation);
     s.log = OpenFile("Debug.log", "wtc", kPathRuntime);
 
     const platform::DisplayMode mode = platform::GetDisplayMode();

@@ -15,6 +15,11 @@ int StrideOf(PixelLayout layout, int width) {
     return 0;
 }
 
+void Surface::Touch() {
+    static uint64_t lastVersion = 0;
+    version_ = ++lastVersion;
+}
+
 bool Surface::Create(PixelLayout newLayout, int newWidth, int newHeight) {
     Reset();
     if (newWidth <= 0 || newHeight <= 0 || newWidth > kMaxSurfaceSide ||
@@ -26,6 +31,7 @@ bool Surface::Create(PixelLayout newLayout, int newWidth, int newHeight) {
     height = newHeight;
     memory_.assign(static_cast<std::size_t>(Stride()) * height, 0);
     bits = memory_.data();
+    Touch();
     return true;
 }
 
@@ -35,6 +41,7 @@ void Surface::Reset() {
     bits = nullptr;
     width = height = 0;
     keyColor = -1;
+    Touch();
 }
 
 uint8_t* Surface::PixelAt(int x, int y) {
@@ -59,6 +66,7 @@ uint32_t Surface::ReadPixel(int x, int y) const {
 }
 
 void Surface::WritePixel(int x, int y, uint32_t pixel) {
+    Touch();
     uint8_t* p = PixelAt(x, y);
     const int bytes = platform::BytesPerPixel(layout);
     for (int i = 0; i < bytes; ++i) p[i] = static_cast<uint8_t>(pixel >> (8 * i));
@@ -82,17 +90,40 @@ uint32_t PixelToColor(PixelLayout layout, uint32_t pixel) {
     return (rgb & 0xFF) << 16 | (rgb & 0xFF00) | rgb >> 16;
 }
 
+namespace {
+
+// Copies one row of `count` pixels of `Bytes` bytes, skipping those equal to `key`. Pixels
+// are compared as little-endian values, as ReadPixel reads them.
+template <int Bytes>
+void CopyRowKeyed(uint8_t* to, const uint8_t* from, int count, uint32_t key) {
+    for (int i = 0; i < count; ++i, to += Bytes, from += Bytes) {
+        uint32_t pixel = 0;
+        std::memcpy(&pixel, from, Bytes);
+        if (pixel != key) std::memcpy(to, from, Bytes);
+    }
+}
+
+}  // namespace
+
 int BlitKeyed(Surface& target, int x, int y, const Surface& source, const Rect& rect) {
     const bool keyed = source.keyColor != -1;
     const uint32_t key = keyed ? ColorToPixel(source.layout, static_cast<uint32_t>(source.keyColor))
                                : 0;
     const int bytes = platform::BytesPerPixel(source.layout);
+    const int count = rect.right - rect.left;
+    if (count <= 0) return 1;
+    target.Touch();
     for (int row = rect.top; row < rect.bottom; ++row) {
-        for (int col = rect.left; col < rect.right; ++col) {
-            const uint32_t pixel = source.ReadPixel(col, row);
-            if (keyed && pixel == key) continue;
-            std::memcpy(target.PixelAt(x + col - rect.left, y + row - rect.top),
-                        source.PixelAt(col, row), static_cast<std::size_t>(bytes));
+        uint8_t* to = target.PixelAt(x, y + row - rect.top);
+        const uint8_t* from = source.PixelAt(rect.left, row);
+        if (!keyed) {
+            std::memcpy(to, from, static_cast<std::size_t>(count) * bytes);
+        } else if (bytes == 4) {
+            CopyRowKeyed<4>(to, from, count, key);
+        } else if (bytes == 3) {
+            CopyRowKeyed<3>(to, from, count, key);
+        } else {
+            CopyRowKeyed<2>(to, from, count, key);
         }
     }
     return 1;
@@ -109,6 +140,7 @@ void CopyOpaque(Surface& target, int x, int y, int width, int height, const Surf
     width = std::min({width, source.width - sx, target.width - x});
     height = std::min({height, source.height - sy, target.height - y});
     if (width <= 0 || height <= 0) return;
+    target.Touch();
     const std::size_t rowBytes =
         static_cast<std::size_t>(width) * platform::BytesPerPixel(source.layout);
     for (int row = 0; row < height; ++row) {

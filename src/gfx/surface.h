@@ -44,6 +44,13 @@ public:
     uint32_t ReadPixel(int x, int y) const;
     void WritePixel(int x, int y, uint32_t pixel);
 
+    // A number that moves on whenever the pixels may have changed: every write made through
+    // this file and the canvas moves it, and code that writes to `bits` itself calls Touch.
+    // No two surfaces share a version, so the frame can tell whether a picture it showed has
+    // changed since.
+    uint64_t Version() const { return version_; }
+    void Touch();
+
     PixelLayout layout = PixelLayout::Bgrx32;
     uint8_t* bits = nullptr;
     int width = 0;
@@ -52,6 +59,7 @@ public:
 
 private:
     std::vector<uint8_t> memory_;
+    uint64_t version_ = 0;
 };
 
 // The pixel value of a 0x00BBGGRR colour.

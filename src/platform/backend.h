@@ -26,6 +26,8 @@ public:
     virtual void DestroyMainWindow() = 0;
     virtual void Present(const uint8_t* bits, int width, int height, int stride,
                          PixelLayout layout, int x, int y) = 0;
+    // Puts GetPresentation()'s choices into effect on the window, if there is one.
+    virtual void ApplyPresentation() = 0;
     virtual void SetCursor(int cursorId) = 0;
     virtual void SetCursorFile(int cursorId, const std::string& bmpPath, int hotX, int hotY) = 0;
     virtual void SetIconFile(const std::string& bmpPath) = 0;

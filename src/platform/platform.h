@@ -52,10 +52,33 @@ void MinimiseMainWindow();
 void SetMainWindowTopMost(bool topMost);
 void DestroyMainWindow();
 
-// Copies a bottom-up back buffer in `layout` to the window with its top-left corner at
-// (x, y) in window coordinates, and shows it.
+// Copies a bottom-up back buffer in `layout` to the screen with its top-left corner at
+// (x, y) in screen coordinates, and shows it. The SDL backend's screen is the play area,
+// scaled to the window (see play_area_fit.h).
 void Present(const uint8_t* bits, int width, int height, int stride, PixelLayout layout,
              int x, int y);
+
+// ---- Presentation -------------------------------------------------------------------------
+// How the play area reaches the display: fullscreen or in a resizable window, scaled
+// smoothly or by whole steps. The frame hands over what the profile says before it creates
+// the window; Alt+Enter and F11 switch fullscreen, and the backend then posts
+// kWmPresentationChanged so that the frame can store the choice.
+struct Presentation {
+    bool fullscreen = true;
+    bool integerScale = false;
+    bool operator==(const Presentation&) const = default;
+};
+void SetPresentation(const Presentation& presentation);
+Presentation GetPresentation();
+// Switches between fullscreen and the window at once (what Alt+Enter and F11 do).
+void SetFullscreen(bool fullscreen);
+// Starts this run in a window of "WxH" pixels whatever the profile says: the value of
+// BRELLIK_WINDOW, or of a command-line option. False, and nothing changes, for text that
+// is not such a size. Call it before the window is created; the last call wins, and any
+// call wins over BRELLIK_WINDOW.
+bool StartInWindow(const char* sizeText);
+// The size asked for by StartInWindow or, failing that, by BRELLIK_WINDOW.
+bool WindowedStartSize(int& width, int& height);
 
 // Resource ids of the original program.
 constexpr int kIconApp = 101;
@@ -88,6 +111,8 @@ enum : uint32_t {
     kWmLButtonUp = 0x0202,
     kWmRButtonDown = 0x0204,
     kWmRButtonUp = 0x0205,
+    // The platform's own: the player switched fullscreen (GetPresentation tells how).
+    kWmPresentationChanged = 0x8001,
 };
 
 struct Message {

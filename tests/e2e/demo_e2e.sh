@@ -22,7 +22,8 @@ for depth in 15 16 24; do
     else
         DISPLAY=$display xdotool windowfocus "$window" 2>/dev/null
         sleep 0.3
-        DISPLAY=$display xdotool mousemove 300 200
+        # Play-area point (300, 200), shown 1.28 times larger on the 1024 x 768 screen.
+        DISPLAY=$display xdotool mousemove $(screen_point 300 200 1024 768)
         sleep 0.2
         DISPLAY=$display xdotool mousedown 1
         sleep 0.1
@@ -40,7 +41,8 @@ for depth in 15 16 24; do
     fi
     wait "$demo_pid" 2>/dev/null
     expected_depth=16; [ "$depth" = 24 ] && expected_depth=32
-    grep -q "^Ready 1024x768 depth $expected_depth" "$log" || fail "wrong display mode"
+    # The screen the program sees is the play area.
+    grep -q "^Ready 800x600 depth $expected_depth" "$log" || fail "wrong display mode"
     grep -q '^LButtonDown x=300 y=200' "$log" || fail "no left button down at (300, 200)"
     grep -q '^LButtonUp x=300 y=200' "$log" || fail "no left button up"
     grep -q '^KeyDown scan=30' "$log" || fail "no key down for A (scan 30)"

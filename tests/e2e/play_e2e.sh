@@ -29,17 +29,22 @@ window=$(wait_for_window Brellik)
 [ -n "$window" ] || fail "no game window"
 
 x() { DISPLAY=$display xdotool "$@"; }
-# Clicks a point of the 800 x 600 play area (at 112, 84 on a 1024 x 768 screen).
-click() { x mousemove $(( $1 + 112 )) $(( $2 + 84 )); sleep 0.2; x mousedown 1; sleep 0.1; x mouseup 1; sleep "${3:-1}"; }
+# Clicks a point of the 800 x 600 play area, which fills the 1024 x 768 screen.
+click() {
+    x mousemove $(screen_point "$1" "$2" 1024 768); sleep 0.2
+    x mousedown 1; sleep 0.1; x mouseup 1; sleep "${3:-1}"
+}
 shot() { DISPLAY=$display import -window root "$out/play/$1.png" 2>/dev/null; }
 
 # The slot (1..3) whose answer block shows the long line.
 right_answer() {
-    local picture="$out/play/$1.png" best=0 best_mean=2 slot=1 mean
+    local picture="$out/play/$1.png" best=0 best_mean=2 slot=1 mean corner
     shot "$1"
     for block in "48 255" "65 354" "82 453"; do
         set -- $block
-        mean=$(convert "$picture" -crop 250x26+$(( $1 + 112 + 120 ))+$(( $2 + 84 + 4 )) \
+        # The play area is shown 1.28 times larger: 250 x 26 becomes 320 x 33.
+        corner=$(screen_point $(( $1 + 120 )) $(( $2 + 4 )) 1024 768 | tr ' ' +)
+        mean=$(convert "$picture" -crop "320x33+$corner" \
                -colorspace Gray -format '%[fx:mean]' info:)
         if awk -v m="$mean" -v b="$best_mean" 'BEGIN { exit !(m < b) }'; then
             best=$slot

@@ -15,10 +15,11 @@ wait_for_window() {
     done
 }
 
-# Starts Xvfb on $display at the given depth and waits until it answers.
+# Starts Xvfb on $display at the given depth (and size, 1024x768 unless given) and waits
+# until it answers.
 start_xvfb() {
-    local depth=$1 log=$2
-    Xvfb "$display" -screen 0 1024x768x"$depth" -nolisten tcp >"$log" 2>&1 &
+    local depth=$1 log=$2 size=${3:-1024x768}
+    Xvfb "$display" -screen 0 "$size"x"$depth" -nolisten tcp >"$log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
 }
@@ -26,4 +27,13 @@ start_xvfb() {
 stop_xvfb() {
     kill "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
+}
+
+# Prints the screen point "x y" that shows play-area point (x, y) when the 800 x 600 play
+# area is scaled smoothly to fill a width x height screen (bars around it).
+screen_point() {
+    local x=$1 y=$2 w=$3 h=$4 pw ph
+    if [ $((w * 600)) -le $((h * 800)) ]; then pw=$w; ph=$((w * 600 / 800))
+    else ph=$h; pw=$((h * 800 / 600)); fi
+    echo $(( (w - pw) / 2 + (2 * x + 1) * pw / 1600 )) $(( (h - ph) / 2 + (2 * y + 1) * ph / 1200 ))
 }

@@ -143,6 +143,26 @@ TEST_F(SdlMessages, AltGivesSysKeysAndMouseAndWindowEventsAreTranslated) {
     ASSERT_EQ(Ids(messages), (std::vector<uint32_t>{platform::kWmSysKeyDown, platform::kWmRButtonDown,
                                                     platform::kWmActivate, platform::kWmClose}));
     EXPECT_EQ(platform::ScanCodeOf(messages[0].lParam), 0x3Eu);
-    EXPECT_EQ(messages[1].lParam, platform::MakeMouseLParam(300, 200));
+    // Window point (300, 200) of the 1024 x 768 display, where the play area is shown 1.28
+    // times larger, is play-area point (234, 156).
+    EXPECT_EQ(messages[1].lParam, platform::MakeMouseLParam(234, 156));
     EXPECT_EQ(messages[2].wParam, 0x10000u);  // inactive and minimised
+}
+
+TEST_F(SdlMessages, F11AndAltEnterSwitchFullscreenAndNeverReachTheGame) {
+    ASSERT_TRUE(platform::GetPresentation().fullscreen);
+    PushKey(SDL_KEYDOWN, SDL_SCANCODE_F11);
+    PushKey(SDL_KEYUP, SDL_SCANCODE_F11);
+    EXPECT_EQ(Ids(Drain()), std::vector<uint32_t>{platform::kWmPresentationChanged});
+    EXPECT_FALSE(platform::GetPresentation().fullscreen);
+    // Enter held with Alt, repeating, and let go after Alt: one switch, no key for the game.
+    PushKey(SDL_KEYDOWN, SDL_SCANCODE_RETURN, KMOD_LALT);
+    PushKey(SDL_KEYDOWN, SDL_SCANCODE_RETURN, KMOD_LALT);
+    PushKey(SDL_KEYUP, SDL_SCANCODE_RETURN);
+    EXPECT_EQ(Ids(Drain()), std::vector<uint32_t>{platform::kWmPresentationChanged});
+    EXPECT_TRUE(platform::GetPresentation().fullscreen);
+    // Enter alone is still the game's.
+    PushKey(SDL_KEYDOWN, SDL_SCANCODE_RETURN);
+    PushKey(SDL_KEYUP, SDL_SCANCODE_RETURN);
+    EXPECT_EQ(Drain().size(), 4u);
 }

@@ -64,22 +64,26 @@ public:
     void SetMainWindowTopMost(bool topMost) override { window_.topMost = topMost; }
     void DestroyMainWindow() override { window_.exists = window_.visible = false; }
 
+    // Presenting copies the frame into memory; it becomes screen pixels when a test asks.
     void Present(const uint8_t* bits, int width, int height, int stride,
                  platform::PixelLayout layout, int x, int y) override {
-        const int bpp = platform::BytesPerPixel(layout);
-        for (int row = 0; row < height; ++row) {
-            const int sy = y + row;
-            if (sy < 0 || sy >= screen_.height) continue;
-            const uint8_t* src = bits + static_cast<std::size_t>(height - 1 - row) * stride;
-            for (int col = 0; col < width; ++col) {
-                const int sx = x + col;
-                if (sx < 0 || sx >= screen_.width) continue;
-                screen_.pixels[static_cast<std::size_t>(sy) * screen_.width + sx] =
-                    platform::RgbOfPixel(layout, src + col * bpp);
-            }
-        }
+        presented_.bits.assign(bits, bits + static_cast<std::size_t>(height) * stride);
+        presented_.width = width;
+        presented_.height = height;
+        presented_.stride = stride;
+        presented_.layout = layout;
+        presented_.x = x;
+        presented_.y = y;
+        screenStale_ = true;
         ++presentCount_;
     }
+
+    const Frame& ScreenFrame() {
+        if (screenStale_) ConvertPresented();
+        return screen_;
+    }
+
+    void ApplyPresentation() override {}
 
     void SetCursor(int cursorId) override { window_.cursor = cursorId; }
     void SetCursorFile(int cursorId, const std::string& path, int, int) override {
@@ -121,6 +125,33 @@ public:
     int presentCount_ = 0;
 
 private:
+    struct Presented {
+        std::vector<uint8_t> bits;
+        int width = 0, height = 0, stride = 0, x = 0, y = 0;
+        platform::PixelLayout layout = platform::PixelLayout::Bgrx32;
+    };
+
+    void ConvertPresented() {
+        screenStale_ = false;
+        const Presented& p = presented_;
+        const int bpp = platform::BytesPerPixel(p.layout);
+        for (int row = 0; row < p.height; ++row) {
+            const int sy = p.y + row;
+            if (sy < 0 || sy >= screen_.height) continue;
+            const uint8_t* src =
+                p.bits.data() + static_cast<std::size_t>(p.height - 1 - row) * p.stride;
+            for (int col = 0; col < p.width; ++col) {
+                const int sx = p.x + col;
+                if (sx < 0 || sx >= screen_.width) continue;
+                screen_.pixels[static_cast<std::size_t>(sy) * screen_.width + sx] =
+                    platform::RgbOfPixel(p.layout, src + col * bpp);
+            }
+        }
+    }
+
+    Presented presented_;
+    bool screenStale_ = false;
+
     bool Is565() const { return config_.bitsPerPixel == 16 && config_.green6; }
 };
 
@@ -212,7 +243,7 @@ void CloseWindow() {
 
 const std::vector<BoxRecord>& Boxes() { return Current().boxes_; }
 const WindowState& Window() { return Current().window_; }
-const Frame& Screen() { return Current().screen_; }
+const Frame& Screen() { return Current().ScreenFrame(); }
 int PresentCount() { return Current().presentCount_; }
 
 bool Frame::SavePng(const std::string& path) const {

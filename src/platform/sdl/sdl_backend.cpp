@@ -1,7 +1,8 @@
-// The real backend: one borderless SDL window covering the display.
+// The real backend: the game's SDL window (sdl_screen.h) and its events as Windows messages.
 #include "../backend.h"
 #include "../message_queue.h"
 #include "scancodes.h"
+#include "sdl_screen.h"
 
 #include <SDL.h>
 #include <X11/Xlib.h>
@@ -17,23 +18,6 @@
 namespace platform {
 
 namespace {
-
-// A development aid: BRELLIK_WINDOW=WxH plays in an ordinary window of that size, taken as
-// the screen.
-bool WindowedSize(int& width, int& height) {
-    const char* text = std::getenv("BRELLIK_WINDOW");
-    return text && std::sscanf(text, "%dx%d", &width, &height) == 2 && width > 0 && height > 0;
-}
-
-SDL_PixelFormatEnum SdlFormatOf(PixelLayout layout) {
-    switch (layout) {
-        case PixelLayout::Rgb565: return SDL_PIXELFORMAT_RGB565;
-        case PixelLayout::Rgb555: return SDL_PIXELFORMAT_RGB555;
-        case PixelLayout::Bgr24: return SDL_PIXELFORMAT_BGR24;
-        case PixelLayout::Bgrx32: return SDL_PIXELFORMAT_RGB888;
-    }
-    return SDL_PIXELFORMAT_UNKNOWN;
-}
 
 std::string Utf8Of(const char* cp1250) { return Cp1250ToUtf8(cp1250); }
 
@@ -69,9 +53,6 @@ int OnLostDisplay(Display*) {
 class SdlBackend final : public Backend {
 public:
     SdlBackend() {
-        // The window surface is filled in software; asking SDL not to put a renderer behind
-        // it also keeps it from recreating the window for one.
-        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         if (SDL_Init(SDL_INIT_VIDEO) != 0) {
             std::cerr << "Cannot open the display: " << SDL_GetError() << "\n";
             return;
@@ -94,9 +75,11 @@ public:
         DisplayMode mode;
         SDL_DisplayMode desktop{};
         if (!videoReady_ || SDL_GetDesktopDisplayMode(0, &desktop) != 0) return mode;
-        mode.width = desktop.w;
-        mode.height = desktop.h;
-        WindowedSize(mode.width, mode.height);
+        // The engine sees the play area as its screen (play_area_fit.h says why); a desktop
+        // too narrow for it is reported as it is, so the start-up check refuses it.
+        const bool wideEnough = desktop.w >= kPlayAreaWidth;
+        mode.width = wideEnough ? kPlayAreaWidth : desktop.w;
+        mode.height = wideEnough ? kPlayAreaHeight : desktop.h;
         // SDL names a 4-byte XRGB desktop "24 bits" and 5-5-5 "15 bits"; to the game they
         // are 32 and 16 bits.
         const int bytes = SDL_BYTESPERPIXEL(desktop.format);
@@ -117,79 +100,47 @@ public:
         return static_cast<uint32_t>(b) << 16 | g << 8 | r;
     }
 
-    bool CreateMainWindow(const char* title, int, int, int width, int height) override {
-        if (!videoReady_) return false;
-        DestroyMainWindow();
-        int windowedWidth = 0, windowedHeight = 0;
-        const bool windowed = WindowedSize(windowedWidth, windowedHeight);
-        const Uint32 flags =
-            SDL_WINDOW_HIDDEN |
-            (windowed ? 0 : SDL_WINDOW_BORDERLESS | SDL_WINDOW_FULLSCREEN_DESKTOP);
-        window_ = SDL_CreateWindow(title ? title : "", windowed ? SDL_WINDOWPOS_CENTERED : 0,
-                                   windowed ? SDL_WINDOWPOS_CENTERED : 0,
-                                   windowed ? windowedWidth : width,
-                                   windowed ? windowedHeight : height, flags);
-        if (!window_) {
-            std::cerr << "Cannot create the window: " << SDL_GetError() << "\n";
-            return false;
-        }
+    // The window's place and size are the platform's choice: the engine's are for a window
+    // covering its screen.
+    bool CreateMainWindow(const char* title, int, int, int, int) override {
+        if (!videoReady_ || !screen_.Create(title)) return false;
         if (SDL_Surface* icon = PlaceholderIcon()) {
-            SDL_SetWindowIcon(window_, icon);
+            SDL_SetWindowIcon(screen_.Window(), icon);
             SDL_FreeSurface(icon);
         }
         SDL_StartTextInput();
         return true;
     }
 
-    bool MainWindowExists() override { return window_ != nullptr; }
+    bool MainWindowExists() override { return screen_.Window() != nullptr; }
 
     void ShowMainWindow() override {
-        if (!window_) return;
-        SDL_ShowWindow(window_);
-        SDL_RaiseWindow(window_);
+        if (!screen_.Window()) return;
+        SDL_ShowWindow(screen_.Window());
+        SDL_RaiseWindow(screen_.Window());
     }
 
-    // The window always covers the display; moving it is the platform's business.
+    // Where the window goes and how big it is are the platform's business.
     void MoveMainWindow(int, int, int, int) override {}
 
     void MinimiseMainWindow() override {
-        if (window_) SDL_MinimizeWindow(window_);
+        if (screen_.Window()) SDL_MinimizeWindow(screen_.Window());
     }
 
     void SetMainWindowTopMost(bool topMost) override {
-        if (window_) SDL_SetWindowAlwaysOnTop(window_, topMost ? SDL_TRUE : SDL_FALSE);
+        if (screen_.Window()) {
+            SDL_SetWindowAlwaysOnTop(screen_.Window(), topMost ? SDL_TRUE : SDL_FALSE);
+        }
     }
 
-    void DestroyMainWindow() override {
-        if (!window_) return;
-        SDL_DestroyWindow(window_);
-        window_ = nullptr;
-    }
+    void DestroyMainWindow() override { screen_.Destroy(); }
 
     void Present(const uint8_t* bits, int width, int height, int stride, PixelLayout layout,
                  int x, int y) override {
-        if (!window_) return;
-        SDL_Surface* target = SDL_GetWindowSurface(window_);
-        if (!target) return;
-        const int left = std::max(0, x), right = std::min(target->w, x + width);
-        if (right <= left) return;
-        if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
-        const int targetBytes = target->format->BytesPerPixel;
-        const int sourceBytes = BytesPerPixel(layout);
-        for (int row = 0; row < height; ++row) {
-            const int ty = y + row;
-            if (ty < 0 || ty >= target->h) continue;
-            // The back buffer is bottom-up: its top row is the last in memory.
-            const uint8_t* source = bits + static_cast<std::size_t>(height - 1 - row) * stride +
-                                    (left - x) * sourceBytes;
-            auto* dest = static_cast<uint8_t*>(target->pixels) +
-                         static_cast<std::size_t>(ty) * target->pitch + left * targetBytes;
-            SDL_ConvertPixels(right - left, 1, SdlFormatOf(layout), source, stride,
-                              target->format->format, dest, target->pitch);
-        }
-        if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
-        SDL_UpdateWindowSurface(window_);
+        screen_.Present(bits, width, height, stride, layout, x, y);
     }
+
+    void ApplyPresentation() override { screen_.Apply(GetPresentation()); }
 
     void SetCursor(int cursorId) override {
         if (!videoReady_) return;
@@ -216,11 +167,11 @@ public:
     }
 
     void SetIconFile(const std::string& path) override {
-        if (!window_) return;
+        if (!screen_.Window()) return;
         SDL_Surface* icon = SDL_LoadBMP(TranslatePath(path).c_str());
         if (!icon) return;
         SDL_SetColorKey(icon, SDL_TRUE, SDL_MapRGB(icon->format, 255, 0, 255));
-        SDL_SetWindowIcon(window_, icon);
+        SDL_SetWindowIcon(screen_.Window(), icon);
         SDL_FreeSurface(icon);
     }
 
@@ -235,7 +186,7 @@ public:
             icon == BoxIcon::Error ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
         const std::string utf8Text = Utf8Of(text), utf8Caption = Utf8Of(caption);
         if (!videoReady_ || SDL_ShowSimpleMessageBox(flags, utf8Caption.c_str(), utf8Text.c_str(),
-                                                     window_) != 0) {
+                                                     screen_.Window()) != 0) {
             std::cerr << utf8Caption << ": " << utf8Text << "\n";
         }
     }
@@ -270,13 +221,17 @@ private:
             case SDL_KEYUP: OnKeyUp(event.key); break;
             case SDL_TEXTINPUT: OnText(event.text.text); break;
             case SDL_MOUSEMOTION:
-                mouseX_ = event.motion.x;
-                mouseY_ = event.motion.y;
-                PostMessage({kWmMouseMove, 0, MakeMouseLParam(mouseX_, mouseY_)});
+                PostMessage({kWmMouseMove, 0, MouseLParam(event.motion.x, event.motion.y)});
                 break;
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP: OnButton(event.button); break;
             case SDL_WINDOWEVENT: OnWindowEvent(event.window); break;
+            case SDL_RENDER_TARGETS_RESET:
+            case SDL_RENDER_DEVICE_RESET:
+                // The picture is gone with the textures: the frame draws it again.
+                screen_.DropTexture();
+                PostMessage({kWmPaint, 0, 0});
+                break;
             default: break;
         }
     }
@@ -292,7 +247,24 @@ private:
         }
     }
 
+    // Alt+Enter and F11 switch between fullscreen and the window; the game never hears them.
+    static bool IsFullscreenSwitch(const SDL_Keysym& keysym) {
+        const bool enter = keysym.scancode == SDL_SCANCODE_RETURN ||
+                           keysym.scancode == SDL_SCANCODE_KP_ENTER;
+        return keysym.scancode == SDL_SCANCODE_F11 || (enter && (keysym.mod & KMOD_ALT));
+    }
+
+    void SwitchFullscreen() {
+        SetFullscreen(!GetPresentation().fullscreen);
+        PostMessage({kWmPresentationChanged, 0, 0});
+    }
+
     void OnKeyDown(const SDL_KeyboardEvent& key) {
+        if (IsFullscreenSwitch(key.keysym) || switchKeys_[key.keysym.scancode]) {
+            if (!switchKeys_[key.keysym.scancode]) SwitchFullscreen();
+            switchKeys_[key.keysym.scancode] = true;
+            return;
+        }
         const uint32_t scan = SetOneScanCode(key.keysym.scancode);
         if (scan == 0) return;
         const bool alt = (key.keysym.mod & KMOD_ALT) != 0;
@@ -305,6 +277,10 @@ private:
     }
 
     void OnKeyUp(const SDL_KeyboardEvent& key) {
+        if (switchKeys_[key.keysym.scancode]) {
+            switchKeys_[key.keysym.scancode] = false;
+            return;
+        }
         const uint32_t scan = SetOneScanCode(key.keysym.scancode);
         if (scan == 0) return;
         PostKeyUp(scan, typed_[key.keysym.scancode], (key.keysym.mod & KMOD_ALT) != 0);
@@ -334,9 +310,12 @@ private:
         if (button.button == SDL_BUTTON_LEFT) id = down ? kWmLButtonDown : kWmLButtonUp;
         if (button.button == SDL_BUTTON_RIGHT) id = down ? kWmRButtonDown : kWmRButtonUp;
         if (id == 0) return;
-        mouseX_ = button.x;
-        mouseY_ = button.y;
-        PostMessage({id, 0, MakeMouseLParam(mouseX_, mouseY_)});
+        PostMessage({id, 0, MouseLParam(button.x, button.y)});
+    }
+
+    uint32_t MouseLParam(int windowX, int windowY) const {
+        const PlayAreaPoint point = screen_.ToPlayArea(windowX, windowY);
+        return MakeMouseLParam(point.x, point.y);
     }
 
     void OnWindowEvent(const SDL_WindowEvent& window) {
@@ -346,6 +325,8 @@ private:
             case SDL_WINDOWEVENT_MINIMIZED: PostActivate(false, true); break;
             case SDL_WINDOWEVENT_RESTORED: PostActivate(true, false); break;
             case SDL_WINDOWEVENT_CLOSE: PostClose(); break;
+            case SDL_WINDOWEVENT_SIZE_CHANGED: screen_.OnResized(); break;
+            case SDL_WINDOWEVENT_EXPOSED: screen_.Redraw(); break;
             default: break;
         }
     }
@@ -363,16 +344,16 @@ private:
     }
 
     bool videoReady_ = false;
-    SDL_Window* window_ = nullptr;
+    SdlScreen screen_;
     Uint32 desktopFormat_ = SDL_PIXELFORMAT_UNKNOWN;
     std::array<SDL_Cursor*, 2> cursors_{};
     std::array<uint8_t, SDL_NUM_SCANCODES> typed_{};
+    // Keys held down since they switched fullscreen: their release is not the game's either.
+    std::array<bool, SDL_NUM_SCANCODES> switchKeys_{};
     SDL_Scancode pendingKey_ = SDL_SCANCODE_UNKNOWN;
     bool pendingAlt_ = false;
     bool minimised_ = false;
     bool closePosted_ = false;
-    int mouseX_ = 0;
-    int mouseY_ = 0;
 };
 
 }  // namespace
