@@ -1,5 +1,6 @@
 # make play   builds the game and starts it
-# make test   installs what is missing, builds, and runs every test (also under ASan+UBSan)
+# make test   installs what is missing, builds, and runs every test (also under ASan+UBSan,
+#             and once more all in one process)
 # make bench  builds and runs the benchmarks
 # make install [PREFIX=/usr/local] [DESTDIR=]  installs the game; make uninstall removes it
 # make package builds a Debian package (.deb) in the build folder
@@ -10,7 +11,7 @@ JOBS ?= 2
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 
-.PHONY: all deps build play test test-plain test-asan bench install uninstall package clean
+.PHONY: all deps build play test test-plain test-whole test-asan bench install uninstall package clean
 
 all: build
 
@@ -35,6 +36,13 @@ test: deps test-plain test-asan
 test-plain: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	$(MAKE) --no-print-directory test-whole
+
+# ctest runs each test in its own process; here they share one, so a test that leans on
+# state another left behind fails.
+test-whole: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS) --target brellik_tests
+	cd $(BUILD) && BRELLIK_HOME=$(CURDIR)/$(BUILD)/test-home tests/brellik_tests --gtest_brief=1
 
 test-asan: $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j$(JOBS)

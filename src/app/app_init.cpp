@@ -9,6 +9,8 @@
 #include "quiz/question_bank.h"
 #include "screens/callbacks.h"
 #include "screens/intro.h"
+#include "screens/question_browser.h"
+#include "scores/score_state.h"
 #include "screens/shared_fonts.h"
 #include "screens/state_words.h"
 #include "single/single_player.h"
@@ -46,7 +48,17 @@ void LoadQuestions() {
 }
 }  // namespace
 
+void ResetGameState() {
+    controlsFrozen = 0;
+    platform::SeedRandom(1);  // the runtime's generator as a fresh process has it
+    screens::ResetIntroState();
+    screens::ResetBrowserState();
+    SingleResetState();
+    scores::ResetScoreState();
+}
+
 int AppInit() {
+    ResetGameState();
     platform::EnsureUserFolder();
     if (!Interface::SetCallbacks(OnStateChanged, OnControlEvent, OnTick, OnInput)) return 0;
     introLayout = new (std::nothrow) quiz::IntroLayout();

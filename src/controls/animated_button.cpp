@@ -72,11 +72,11 @@ int AnimatedButton::SetUp(int x, int y, const char* pictureName, const char* ani
 void AnimatedButton::StartAnimation(int32_t mode, bool loop) {
     const uint32_t now = platform::GetTickCount();
     const uint32_t period = static_cast<uint32_t>(animation_.periodMs);
-    // Forward and ping-pong runs go on from the current frame on their way up; a backward
-    // run from the frame below it.
-    const int32_t framesIn = mode == kAnimationBackward
-                                 ? animation_.frames - animation_.currentFrame
-                                 : animation_.currentFrame;
+    // A forward run goes on from the current frame; backward and ping-pong runs start
+    // "frames minus current" into their cycle.
+    const int32_t framesIn = mode == kAnimationForward
+                                 ? animation_.currentFrame
+                                 : animation_.frames - animation_.currentFrame;
     animation_.startTick = now - static_cast<uint32_t>(framesIn) * period;
     animation_.mode = mode;
     animation_.loop = loop;

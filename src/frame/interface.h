@@ -49,6 +49,7 @@ constexpr int kPictureTransparent = 2;
 constexpr int kPathData = 0;
 constexpr int kPathRuntime = 1;
 constexpr int kPathAsGiven = 2;
+constexpr std::size_t kMaxPath = 260;  // characters of a built file name, with its end
 
 constexpr int kControlSlots = 64;
 constexpr int kStateSlots = 16;
@@ -65,8 +66,9 @@ void Shutdown();
 [[noreturn]] void Fatal(const char* message, int32_t code);
 int Log(const char* text, bool withTimeStamp);
 // Builds a file name: mode 1 the runtime path + name, mode 2 the name alone, else the data
-// path + name. `out` holds at least 260 characters.
-void MakePath(const char* name, char* out, int mode);
+// path + name. `out` holds at least kMaxPath characters. A name too long for it is refused: false,
+// `out` empty and a log line.
+bool MakePath(const char* name, char* out, int mode);
 std::FILE* OpenFile(const char* name, const char* openMode, int pathMode);
 int Level();
 

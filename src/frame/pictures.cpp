@@ -65,8 +65,8 @@ int LoadPicture(std::unique_ptr<gfx::Surface>* holder, const char* name, int32_t
     if (!name) return 0;
     std::string copy = name;
     if (copy.find('.') == std::string::npos) copy += ".bmp";
-    char fileName[260];
-    MakePath(copy.c_str(), fileName, kPathData);
+    char fileName[kMaxPath];
+    if (!MakePath(copy.c_str(), fileName, kPathData)) return 0;
     std::string pngName = fileName;
     if (!EndsWith(copy, ".png")) {
         bool readable = false;

@@ -10,12 +10,21 @@ namespace Interface::detail {
 
 namespace {
 
-// Everything the reader must release, kept in memory the error jump cannot clobber.
+// Deflate packs at most 1032 bytes into one; a file smaller than that share of what its
+// header claims cannot hold the picture.
+constexpr uint64_t kMostInflation = 1032;
+
+// Everything the decoder changes, kept outside the frame that calls setjmp: after libpng's
+// error jump, locals of that frame changed since setjmp would be indeterminate.
 struct PngRead {
     std::FILE* file = nullptr;
     png_structp png = nullptr;
     png_infop info = nullptr;
-    std::vector<png_byte> row;
+    int width = 0;
+    int height = 0;
+    int channels = 0;
+    std::vector<png_byte> pixels;  // the decoded picture, rows one after another
+    std::vector<png_bytep> rows;
     ~PngRead() {
         if (png) png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
         if (file) std::fclose(file);
@@ -23,6 +32,21 @@ struct PngRead {
 };
 
 void SilentWarning(png_structp, png_const_charp) {}
+
+uint64_t FileSize(std::FILE* file) {
+    if (std::fseek(file, 0, SEEK_END) != 0) return 0;
+    const long size = std::ftell(file);
+    std::rewind(file);
+    return size > 0 ? static_cast<uint64_t>(size) : 0;
+}
+
+// Whether the header's claim is one the game can take and the file can hold: checked before
+// anything is allocated for the picture.
+bool ClaimFits(const PngRead& read, uint64_t fileSize) {
+    if (!platform::PictureSizeIsSane(read.width, read.height)) return false;
+    const uint64_t packed = (png_get_rowbytes(read.png, read.info) + 1) * uint64_t(read.height);
+    return packed <= fileSize * kMostInflation;
+}
 
 void SetTransformations(png_structp png, png_infop info) {
     const int colorType = png_get_color_type(png, info);
@@ -36,7 +60,29 @@ void SetTransformations(png_structp png, png_infop info) {
     }
     double fileGamma = 0;
     if (png_get_gAMA(png, info, &fileGamma)) png_set_gamma(png, 2.2, fileGamma);
+    png_set_interlace_handling(png);  // interlaced files come out whole, row by row
     png_read_update_info(png, info);
+}
+
+// Decodes the opened file into `read`. libpng reports errors with a jump back here.
+bool Decode(PngRead& read, uint64_t fileSize) {
+    if (setjmp(png_jmpbuf(read.png))) return false;
+    png_init_io(read.png, read.file);
+    png_set_sig_bytes(read.png, 8);
+    png_read_info(read.png, read.info);
+    read.width = static_cast<int>(png_get_image_width(read.png, read.info));
+    read.height = static_cast<int>(png_get_image_height(read.png, read.info));
+    if (!ClaimFits(read, fileSize)) return false;
+    SetTransformations(read.png, read.info);
+    read.channels = png_get_channels(read.png, read.info);
+    if (read.channels != 3 && read.channels != 4) return false;
+    const std::size_t rowBytes = png_get_rowbytes(read.png, read.info);
+    read.pixels.resize(rowBytes * read.height);
+    read.rows.resize(read.height);
+    for (int y = 0; y < read.height; ++y) read.rows[y] = read.pixels.data() + y * rowBytes;
+    png_read_image(read.png, read.rows.data());
+    png_read_end(read.png, nullptr);
+    return true;
 }
 
 // One decoded row (3 or 4 bytes a pixel) into the surface's row `y`.
@@ -60,6 +106,7 @@ bool ReadPng(const std::string& fileName, gfx::PixelLayout layout, gfx::Surface&
     PngRead read;
     read.file = platform::OpenFile(fileName, "rb");
     if (!read.file) return false;
+    const uint64_t fileSize = FileSize(read.file);
     png_byte signature[8];
     if (std::fread(signature, 1, 8, read.file) != 8 || png_sig_cmp(signature, 0, 8) != 0) {
         return false;
@@ -67,25 +114,9 @@ bool ReadPng(const std::string& fileName, gfx::PixelLayout layout, gfx::Surface&
     read.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, SilentWarning);
     if (!read.png) return false;
     read.info = png_create_info_struct(read.png);
-    if (!read.info) return false;
-    if (setjmp(png_jmpbuf(read.png))) {
-        out.Reset();
-        return false;
-    }
-    png_init_io(read.png, read.file);
-    png_set_sig_bytes(read.png, 8);
-    png_read_info(read.png, read.info);
-    const int width = static_cast<int>(png_get_image_width(read.png, read.info));
-    const int height = static_cast<int>(png_get_image_height(read.png, read.info));
-    SetTransformations(read.png, read.info);
-    const int channels = png_get_channels(read.png, read.info);
-    if ((channels != 3 && channels != 4) || !out.Create(layout, width, height)) return false;
-    read.row.resize(png_get_rowbytes(read.png, read.info));
-    for (int y = 0; y < height; ++y) {
-        png_read_row(read.png, read.row.data(), nullptr);
-        StoreRow(read.row.data(), channels, out, y);
-    }
-    png_read_end(read.png, nullptr);
+    if (!read.info || !Decode(read, fileSize)) return false;
+    if (!out.Create(layout, read.width, read.height)) return false;
+    for (int y = 0; y < read.height; ++y) StoreRow(read.rows[y], read.channels, out, y);
     return true;
 }
 

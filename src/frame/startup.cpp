@@ -81,13 +81,32 @@ platform::PixelLayout LayoutFor(int bits, bool green6) {
 
 // The icon and the two cursors are pictures of the game folder.
 void LoadResourcePictures() {
-    char path[260];
-    MakePath("Bitmaps\\icon.bmp", path, kPathData);
-    platform::SetIconFile(path);
-    MakePath("Bitmaps\\cur_busy.bmp", path, kPathData);
-    platform::SetCursorFile(platform::kCursorBusy, path, 15, 15);
-    MakePath("Bitmaps\\cur_arrow.bmp", path, kPathData);
-    platform::SetCursorFile(platform::kCursorArrow, path, 1, 1);
+    char path[kMaxPath];
+    if (MakePath("Bitmaps\\icon.bmp", path, kPathData)) platform::SetIconFile(path);
+    if (MakePath("Bitmaps\\cur_busy.bmp", path, kPathData)) {
+        platform::SetCursorFile(platform::kCursorBusy, path, 15, 15);
+    }
+    if (MakePath("Bitmaps\\cur_arrow.bmp", path, kPathData)) {
+        platform::SetCursorFile(platform::kCursorArrow, path, 1, 1);
+    }
+}
+
+// Closes what a start opened: the log, the registry key, the window and the lock.
+void ReleaseStartResources() {
+    detail::FrameState& s = State();
+    if (s.log) std::fclose(s.log);
+    s.log = nullptr;
+    platform::DestroyMainWindow();
+    if (s.registryOpen) platform::CloseRegistryKey();
+    s.registryOpen = false;
+    platform::ReleaseSingleInstance();
+}
+
+// A start that cannot go on leaves nothing open behind it.
+int AbandonStart() {
+    detail::ReleaseDisplay();
+    ReleaseStartResources();
+    return 0;
 }
 
 int SetupDisplay() {
@@ -122,6 +141,7 @@ int PreInit(void*, const char*, StartupProperties* properties) {
     }
     platform::EnsureUserFolder();
     s.runtimePath = properties->runtimeFolder;
+    platform::RemoveStaleTemporaries(platform::UserFolder() + "/System");
     ReadProfile(*properties);
     platform::SetPresentation(s.profilePresentation);
     s.log = OpenFile("Debug.log", "wtc", kPathRuntime);
@@ -132,14 +152,14 @@ int PreInit(void*, const char*, StartupProperties* properties) {
     if (mode.width < kPlayWidth) Fatal(Cp1250(kScreenTooSmall).c_str(), -1);
     if (!platform::CreateMainWindow(properties->title, detail::OriginX(), detail::OriginY(),
                                     s.screenWidth, s.screenHeight)) {
-        return 0;
+        return AbandonStart();
     }
     LoadResourcePictures();
     platform::ShowMainWindow();
     platform::SetCursor(platform::kCursorArrow);
     s.clip = {0, 0, kBufferWidth, kBufferHeight};
     s.controls.fill(nullptr);
-    if (!SetupDisplay()) return 0;
+    if (!SetupDisplay()) return AbandonStart();
     s.level = 1;
     Log("Interface::PreInit () OK", false);
     return 1;
@@ -164,12 +184,7 @@ void Shutdown() {
     RemoveAllControls(true);
     DestroyRetiredControls();
     detail::ReleaseDisplay();
-    if (s.log) std::fclose(s.log);
-    s.log = nullptr;
-    platform::DestroyMainWindow();
-    if (s.registryOpen) platform::CloseRegistryKey();
-    s.registryOpen = false;
-    platform::ReleaseSingleInstance();
+    ReleaseStartResources();
     s.level = 0;
 }
 
@@ -197,19 +212,26 @@ int Log(const char* text, bool withTimeStamp) {
     return 1;
 }
 
-void MakePath(const char* name, char* out, int mode) {
+bool MakePath(const char* name, char* out, int mode) {
     const detail::FrameState& s = State();
     std::string full = mode == kPathRuntime ? s.runtimePath : mode == kPathAsGiven ? "" : s.dataPath;
     full += name ? name : "";
-    std::snprintf(out, 260, "%s", full.c_str());
+    // A cut name would open some other file: refuse it instead.
+    if (full.size() >= kMaxPath) {
+        out[0] = '\0';
+        Log(("File name too long: \"" + full + "\"").c_str(), false);
+        return false;
+    }
+    std::snprintf(out, kMaxPath, "%s", full.c_str());
+    return true;
 }
 
 std::FILE* OpenFile(const char* name, const char* openMode, int pathMode) {
-    char full[260];
-    MakePath(name, full, pathMode);
+    char full[kMaxPath];
+    if (!MakePath(name, full, pathMode)) return nullptr;
     std::FILE* file = platform::OpenFile(full, openMode);
     if (!file && pathMode != kPathAsGiven) {
-        MakePath(name, full, pathMode == kPathData ? kPathRuntime : kPathData);
+        if (!MakePath(name, full, pathMode == kPathData ? kPathRuntime : kPathData)) return nullptr;
         file = platform::OpenFile(full, openMode);
     }
     if (!file) {

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -103,6 +104,55 @@ std::string PosixMode(const char* mode, bool& text) {
     return out;
 }
 
+// mkstemp's pattern after the name of the file being replaced.
+constexpr char kTemporarySuffix[] = ".tmp-XXXXXX";
+constexpr std::size_t kTemporarySuffixLength = sizeof kTemporarySuffix - 1;
+
+// Whether `name` is a temporary file this code makes: a name, then ".tmp-" and the six
+// letters or digits mkstemp puts in place of the X's.
+bool IsOurTemporary(const char* name) {
+    const std::size_t length = std::strlen(name);
+    if (length <= kTemporarySuffixLength) return false;
+    const char* suffix = name + length - kTemporarySuffixLength;
+    if (std::strncmp(suffix, kTemporarySuffix, 5) != 0) return false;
+    for (const char* p = suffix + 5; *p; ++p) {
+        if (!std::isalnum(static_cast<unsigned char>(*p))) return false;
+    }
+    return true;
+}
+
+bool WriteAll(int fd, const char* bytes, std::size_t size) {
+    std::size_t written = 0;
+    while (written < size) {
+        const ssize_t n = ::write(fd, bytes + written, size - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The replacement keeps the mode of the file it replaces (0644 for a new one), and its owner
+// where the process may give it away: a table the player made read-only stays read-only.
+bool TakeOverModeAndOwner(int fd, const std::string& path) {
+    struct stat old {};
+    if (::stat(path.c_str(), &old) != 0) return ::fchmod(fd, 0644) == 0;
+    (void)!::fchown(fd, old.st_uid, old.st_gid);
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+// Makes the rename itself durable.
+void SyncFolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "."
+                               : slash == 0               ? "/"
+                                                          : path.substr(0, slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 }  // namespace
 
 std::string TranslatePath(std::string_view windowsName) {
@@ -157,23 +207,29 @@ bool FileExists(std::string_view windowsName) { return Exists(TranslatePath(wind
 
 bool WriteFileAtomically(std::string_view windowsName, const void* data, std::size_t size) {
     const std::string path = TranslatePath(windowsName);
-    std::string temp = path + ".tmp-XXXXXX";
+    std::string temp = path + kTemporarySuffix;
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return false;
-    const auto* bytes = static_cast<const char*>(data);
-    std::size_t written = 0;
-    while (written < size) {
-        const ssize_t n = ::write(fd, bytes + written, size - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        written += static_cast<std::size_t>(n);
-    }
-    const bool ok = written == size && ::fsync(fd) == 0 && ::fchmod(fd, 0644) == 0;
+    // The data reaches the disk before the rename, and the rename before we report success:
+    // a power cut leaves the old file or the new one, never a torn one.
+    const bool ok = WriteAll(fd, static_cast<const char*>(data), size) &&
+                    TakeOverModeAndOwner(fd, path) && ::fsync(fd) == 0;
     if (::close(fd) != 0 || !ok || ::rename(temp.c_str(), path.c_str()) != 0) {
         ::unlink(temp.c_str());
         return false;
     }
+    SyncFolderOf(path);
     return true;
+}
+
+void RemoveStaleTemporaries(std::string_view windowsFolder) {
+    const std::string folder = TranslatePath(windowsFolder);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (IsOurTemporary(entry->d_name)) ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 }  // namespace platform

@@ -166,8 +166,12 @@ std::string TranslatePath(std::string_view windowsName);
 std::FILE* OpenFile(std::string_view windowsName, const char* mode);
 // Whether anything (a file, a folder) exists under the name, readable or not.
 bool FileExists(std::string_view windowsName);
-// Replaces `path` by `data` atomically: a temporary file in the same folder, then rename.
+// Replaces `path` by `data` atomically: a temporary file in the same folder, synced, then
+// rename; the old file's mode and owner are kept.
 bool WriteFileAtomically(std::string_view windowsName, const void* data, std::size_t size);
+// Removes the temporaries an interrupted WriteFileAtomically left in `folder`. Only safe while
+// no other process writes there (the single-instance lock is held).
+void RemoveStaleTemporaries(std::string_view windowsFolder);
 
 // ---- Bitmap files ---------------------------------------------------------------------------
 // Reads a BMP file (any depth the platform's loader knows) as 0x00RRGGBB pixels, top row
@@ -178,6 +182,15 @@ struct RgbImage {
     std::vector<uint32_t> pixels;
 };
 bool LoadBitmapFile(std::string_view windowsName, RgbImage& out);
+
+// The largest picture a file may claim. No screen needs more, and a damaged header must not
+// make the game allocate what it claims.
+constexpr int64_t kMaxPictureSide = 16384;
+constexpr int64_t kMaxPicturePixels = int64_t{4096} * 4096;
+bool PictureSizeIsSane(int64_t width, int64_t height);
+// Whether a BMP file's header claims a picture that its own size can hold, within those
+// limits. Every BMP is checked so before a loader allocates anything for it.
+bool BitmapFileIsSane(std::string_view windowsName);
 
 // ---- Sound --------------------------------------------------------------------------------
 // Short effects mixed over one another, each read whole from a WAV file by LoadSound and kept

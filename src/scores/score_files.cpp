@@ -33,11 +33,6 @@ bool WriteTable(const std::string& path, const ScoreTable& table) {
     return platform::WriteFileAtomically(path, bytes.data(), bytes.size());
 }
 
-// Whether writing `table` back would change the file: it was missing, short or damaged.
-bool NeedsRepair(const ScoreTable& table, const ScoreTableBytes& read, std::size_t size) {
-    return size != kScoreTableSize || table.ToBytes() != read;
-}
-
 }  // namespace
 
 bool IsTableNo(int tableNo) { return tableNo >= kTableForP && tableNo <= kTableMulti; }
@@ -74,9 +69,9 @@ InsertOutcome InsertScore(int tableNo, const ScoreEntry& entry) {
     std::size_t size = 0;
     if (ReadTableFile(path, bytes, size) == ReadResult::Failed) return {};
     ScoreTable table = ScoreTable::FromBytes(bytes.data(), size);
-    const bool repair = NeedsRepair(table, bytes, size);
+    // A damaged table is rewritten whole by the next result that makes it, not before.
     const int row = table.Insert(entry, TodayScoreDate());
-    if (row < 0 && !repair) return {true, -1};
+    if (row < 0) return {true, -1};
     if (!WriteTable(path, table)) return {};
     return {true, row};
 }

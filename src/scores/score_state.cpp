@@ -54,4 +54,10 @@ bool CommitScoreName(std::string_view name) {
     return true;
 }
 
+void ResetScoreState() {
+    scoreViewRequest = -1;
+    newScoreRow = -1;
+    scoreTableNo = -1;
+}
+
 }  // namespace scores

@@ -23,6 +23,9 @@ extern int32_t newScoreRow;
 // The table on the scores screen: 1, 2 or 3.
 extern int32_t scoreTableNo;
 
+// Back to no request, no pending name and no table, as a fresh start has them.
+void ResetScoreState();
+
 // The table a game's state word fills: 0x0104 -> 1, 0x0103 -> 2, 0x0203 -> 3; 0 otherwise.
 int TableNoForStateWord(uint32_t stateWord);
 // The table the scores screen shows for a `scoreViewRequest` value.

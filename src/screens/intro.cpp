@@ -115,6 +115,8 @@ void OnTimer(int32_t code) {
 
 void SetIntroLayout(const quiz::IntroLayout* layout) { introLayout = layout; }
 
+void ResetIntroState() { introStep = 0; }
+
 void BuildIntro() {
     AddTimer(kTimer);
     Interface::SetBackground("Bitmaps\\Intro\\i_bg", false);

@@ -11,6 +11,8 @@ namespace screens {
 // The layout the intro plays; none plays only the fixed pictures.
 void SetIntroLayout(const quiz::IntroLayout* layout);
 void BuildIntro();
+// Back to the intro's first step, as a fresh start has it.
+void ResetIntroState();
 void IntroOnControlEvent(int32_t id, int32_t event);
 
 }  // namespace screens

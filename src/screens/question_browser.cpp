@@ -190,6 +190,12 @@ void BrowserInput(int32_t code, int32_t value) {
     if (code == Interface::kInputKeyDown && value == 1) Interface::SetState(StateMainMenu, false);
 }
 
+void ResetBrowserState() {
+    browserIndex = 0;
+    browserQuizMode = 0;
+    browserAnswerShown = 1;
+}
+
 int32_t BrowserIndex() { return browserIndex; }
 int32_t BrowserQuizMode() { return browserQuizMode; }
 

@@ -7,6 +7,8 @@
 namespace screens {
 
 void BuildQuestionBrowser();
+// The browser's place, mode and answer switch as a fresh start has them.
+void ResetBrowserState();
 void BrowserOnControlEvent(int32_t id, int32_t event);
 void BrowserInput(int32_t code, int32_t value);
 

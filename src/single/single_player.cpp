@@ -52,6 +52,19 @@ void WriteShowAnswerSwitch() {
 
 }  // namespace single
 
+void SingleResetState() {
+    using namespace single;
+    singleShowAnswer = 0;
+    singleAnswerOpen = false;
+    waitForContinue = false;
+    premiumActive = false;
+    gameStarted = false;
+    singleChosenAnswer = -1;
+    clockStart = {};
+    clockElapsed = 0;
+    currentQuestion = {};
+}
+
 void SingleStartUp() {
     singleQuiz = new (std::nothrow) quiz::QuizState();
     SingleFontScore = new gfx::Font({"Arial", 20, 700, 0});

@@ -13,6 +13,8 @@ extern gfx::Font* SingleFontScore;
 extern gfx::Font* SingleFontText;
 extern gfx::Font* SingleFontSmall;
 
+// Puts the mode's switches, clock and answer state back as a fresh start has them.
+void SingleResetState();
 // Creates the mode's question state and fonts (once, at start-up).
 void SingleStartUp();
 void SingleShutDown();

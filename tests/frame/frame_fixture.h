@@ -2,6 +2,7 @@
 // scratch directory that is removed afterwards.
 #pragma once
 
+#include "app/app.h"
 #include "controls/control.h"
 #include "frame/interface.h"
 #include "platform/headless/headless.h"
@@ -51,6 +52,7 @@ protected:
     // (Re)starts the frame on a fresh headless backend.
     bool Start(const headless::Config& config) {
         Interface::Shutdown();
+        ResetGameState();
         ::setenv("BRELLIK_HOME", (dir / "home").c_str(), 1);
         std::filesystem::create_directories(dir.Path() / "game");
         std::filesystem::current_path(dir.Path() / "game");

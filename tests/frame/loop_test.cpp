@@ -1,5 +1,6 @@
 // The window procedure, the message pump, the paced loop and the render pass.
 #include "frame_fixture.h"
+#include "picture_files.h"
 
 using frame_testing::FrameTest;
 using frame_testing::ProbeControl;
@@ -140,11 +141,20 @@ TEST_F(LoopTest, InputQueuedWithAStateChangeIsDropped) {
     EXPECT_EQ(Interface::GetState(), 2);
 }
 
-TEST_F(LoopTest, RenderDrawsTheBackgroundControlsAndPresentsAtTheOrigin) {
+TEST_F(LoopTest, RenderPresentsTheBackgroundWholeAtThePlayAreasOrigin) {
+    std::vector<uint32_t> pixels(1024 * 768, 0x204060);
+    pixels.front() = 0xC08040;
+    pixels[683 * 1024 + 911] = 0x40C080;  // the last one the 1024 x 768 screen shows
+    ASSERT_TRUE(frame_testing::WriteBmp(dir / "game/bg.bmp", 1024, 768, pixels));
+    ASSERT_EQ(Interface::SetBackground("bg", false), 1);
     Interface::Render();
     EXPECT_EQ(headless::PresentCount(), 1);
-    EXPECT_EQ(headless::Screen().At(112, 84), 0u);
-    EXPECT_EQ(headless::Screen().At(111, 84), 0u);
+    const auto& screen = headless::Screen();
+    EXPECT_EQ(screen.At(112, 84), 0xC08040u);
+    EXPECT_EQ(screen.At(113, 85), 0x204060u);
+    EXPECT_EQ(screen.At(1023, 767), 0x40C080u);
+    EXPECT_EQ(screen.At(111, 84), 0u);  // outside the play area nothing is drawn
+    EXPECT_EQ(screen.At(112, 83), 0u);
 }
 
 TEST_F(LoopTest, TheFpsCounterShowsZeroInTheFirstSecond) {

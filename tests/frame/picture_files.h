@@ -37,6 +37,7 @@ struct PngSpec {
     std::vector<std::vector<png_byte>> rows;  // raw rows as libpng takes them
     std::vector<png_color> palette;
     double gamma = 0;  // written as a gAMA chunk when set
+    bool interlaced = false;
 };
 
 inline bool WritePng(const std::string& path, const PngSpec& spec) {
@@ -51,13 +52,17 @@ inline bool WritePng(const std::string& path, const PngSpec& spec) {
     }
     png_init_io(png, file);
     png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colorType,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     if (!spec.palette.empty()) {
         png_set_PLTE(png, info, spec.palette.data(), static_cast<int>(spec.palette.size()));
     }
     if (spec.gamma > 0) png_set_gAMA(png, info, spec.gamma);
     png_write_info(png, info);
-    for (const auto& row : spec.rows) png_write_row(png, row.data());
+    const int passes = spec.interlaced ? png_set_interlace_handling(png) : 1;
+    for (int pass = 0; pass < passes; ++pass) {
+        for (const auto& row : spec.rows) png_write_row(png, row.data());
+    }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     return std::fclose(file) == 0;

@@ -2,6 +2,8 @@
 #include "frame_fixture.h"
 #include "picture_files.h"
 
+#include <fstream>
+
 using frame_testing::FrameTest;
 using frame_testing::PngSpec;
 
@@ -180,4 +182,106 @@ TEST_F(PictureTest, TheBackgroundIsCopiedUnderEveryFrame) {
     Interface::Render();
     EXPECT_EQ(headless::Screen().At(112, 84), 0x3366CCu);
     EXPECT_EQ(headless::Screen().At(112 + 2, 84), 0u);
+}
+
+namespace {
+
+// The growth of the process's peak resident memory, in MiB, while `body` runs.
+template <typename Body>
+long PeakGrowthMiB(Body body) {
+    const auto peak = [] {
+        std::ifstream status("/proc/self/status");
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
+        }
+        return 0L;
+    };
+    std::ofstream("/proc/self/clear_refs") << "5";  // restart the peak from now
+    const long before = peak();
+    body();
+    return (peak() - before) / 1024;
+}
+
+std::string Le(uint32_t value, int bytes) {
+    std::string out;
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i));
+    return out;
+}
+
+// A bitmap header claiming a picture far larger than the file, padded to 126 bytes.
+std::string BmpClaiming(uint32_t width, uint32_t height) {
+    std::string header = "BM" + Le(126, 4) + Le(0, 4) + Le(54, 4) + Le(40, 4) + Le(width, 4) +
+                         Le(height, 4) + Le(1, 2) + Le(24, 2) + std::string(24, '\0');
+    return header + std::string(126 - header.size(), '\x55');
+}
+
+// A whole small PNG whose header is patched to claim `width` x `height`.
+std::string PngClaiming(std::string png, uint32_t width, uint32_t height) {
+    for (int i = 0; i < 4; ++i) {
+        png[16 + i] = static_cast<char>(width >> (24 - 8 * i));
+        png[20 + i] = static_cast<char>(height >> (24 - 8 * i));
+    }
+    uint32_t crc = 0xFFFFFFFFu;  // the chunk's CRC-32 over its type and data
+    for (int i = 12; i < 29; ++i) {
+        crc ^= static_cast<uint8_t>(png[i]);
+        for (int bit = 0; bit < 8; ++bit) crc = crc >> 1 ^ (crc & 1 ? 0xEDB88320u : 0);
+    }
+    crc = ~crc;
+    for (int i = 0; i < 4; ++i) png[29 + i] = static_cast<char>(crc >> (24 - 8 * i));
+    return png;
+}
+
+}  // namespace
+
+TEST_F(PictureTest, InterlacedPngLoadsPixelForPixel) {
+    PngSpec spec;
+    spec.width = spec.height = 16;
+    spec.interlaced = true;
+    for (int y = 0; y < 16; ++y) {
+        std::vector<png_byte> row;
+        for (int x = 0; x < 16; ++x) {
+            row.insert(row.end(), {static_cast<png_byte>(x * 16), static_cast<png_byte>(y * 16),
+                                   static_cast<png_byte>((x ^ y) * 8)});
+        }
+        spec.rows.push_back(row);
+    }
+    Png("i.png", spec);
+    ASSERT_NE(Load("i.png"), -1);
+    int wrong = 0;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const uint32_t expected = static_cast<uint32_t>((x ^ y) * 8) << 16 | (y * 16) << 8 |
+                                      (x * 16);
+            wrong += gfx::PixelToColor(picture->layout, picture->ReadPixel(x, y)) != expected;
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+// A few damaged bytes must not make the game allocate what the header claims.
+TEST_F(PictureTest, AHeaderClaimingMoreThanTheFileHoldsIsRefusedBeforeAllocating) {
+    dir.Write("game/big.bmp", BmpClaiming(6000, 6000));
+    Png("small.png", Rgb(1, 2, 3));
+    dir.Write("game/huge.png", PngClaiming(dir.Read("game/small.png"), 6000, 6000));
+    EXPECT_LT(PeakGrowthMiB([this] { EXPECT_EQ(Load("big.bmp"), -1); }), 16);
+    EXPECT_TRUE(Logged("big.bmp"));
+    EXPECT_LT(PeakGrowthMiB([this] { EXPECT_EQ(Load("huge.png"), -1); }), 16);
+    EXPECT_TRUE(Logged("huge.png"));
+    // Within the file's size but beyond any picture the game shows.
+    dir.Write("game/wide.bmp", BmpClaiming(100000, 1));
+    EXPECT_EQ(Load("wide.bmp"), -1);
+}
+
+TEST_F(PictureTest, TheIconAndCursorsAreCheckedBeforeTheSystemLoadsThem) {
+    dir.Write("game/icon.bmp", BmpClaiming(6000, 6000));
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    platform::UseSdlBackend();
+    ASSERT_TRUE(platform::CreateMainWindow("Brellik", 0, 0, 1024, 808));
+    EXPECT_LT(PeakGrowthMiB([this] {
+                  platform::SetIconFile(Game("icon.bmp"));
+                  platform::SetCursorFile(platform::kCursorBusy, Game("icon.bmp"), 1, 1);
+              }),
+              16);
+    headless::Install();
 }

@@ -169,3 +169,53 @@ TEST_F(FrameTest, CallbacksNeedAStartedFrame) {
     EXPECT_EQ(Interface::Level(), 2);
     EXPECT_EQ(controlsFrozen, 0);
 }
+
+namespace {
+int OpenDescriptors() {
+    int count = 0;
+    const std::filesystem::directory_iterator open("/proc/self/fd");
+    for ([[maybe_unused]] const auto& entry : open) ++count;
+    return count;
+}
+}  // namespace
+
+TEST_F(FrameTest, AWindowThatCannotBeMadeLeavesNoLogOrLockOpen) {
+    Interface::Shutdown();
+    const int before = OpenDescriptors();
+    headless::Config config;
+    config.windowFails = true;
+    EXPECT_FALSE(Start(config));
+    EXPECT_EQ(OpenDescriptors(), before);
+    EXPECT_TRUE(Start({}));  // the lock was let go
+}
+
+TEST_F(FrameTest, ANameTooLongForAPathIsRefusedNotCut) {
+    const std::string name(300, 'n');
+    // The first 259 characters of the path name a file that exists: it must not be opened.
+    const std::string full = (dir / "game/") + name;
+    dir.Write("game/" + full.substr((dir / "game/").size(), 259 - (dir / "game/").size()), "x");
+    dir.Write("home/tarvex_p.ini", "[Brellik]\nData path=" + (dir / "game/") + "\n");
+    ASSERT_TRUE(Start({}));
+    char path[260] = "previous";
+    EXPECT_FALSE(Interface::MakePath(name.c_str(), path, Interface::kPathData));
+    EXPECT_STREQ(path, "");
+    EXPECT_EQ(Interface::OpenFile(name.c_str(), "rb", Interface::kPathData), nullptr);
+    EXPECT_NE(LogText().find("File name too long: \"" + full.substr(0, 40)), std::string::npos);
+}
+
+TEST_F(FrameTest, StaleTemporariesOfTheTablesAreClearedAtStart) {
+    Interface::Shutdown();
+    dir.Write("home/System/sp_fp2.sco.tmp-a1B2c3", "torn");
+    dir.Write("home/System/ini2.dat.tmp-ZZZZZZ", "torn");
+    dir.Write("home/System/sp_fp2.sco", std::string(640, '\0'));
+    dir.Write("home/System/notes.tmp-1", "not ours");
+    dir.Write("home/System/mine.tmp-abcdef.txt", "not ours");
+    ASSERT_TRUE(Start({}));
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path() / "home/System")) {
+        left.push_back(entry.path().filename().string());
+    }
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"mine.tmp-abcdef.txt", "notes.tmp-1",
+                                              "sp_fp2.sco"}));
+}

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -87,6 +90,28 @@ TEST(WriteFileAtomically, ReplacesTheWholeFileAndLeavesNoTemporary) {
     int entries = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path() / "System")) ++entries;
     EXPECT_EQ(entries, 1);
+}
+
+TEST(WriteFileAtomically, TheRewrittenFileKeepsItsModeAndOwner) {
+    ScratchFolder dir;
+    dir.Write("kept.sco", "old");
+    const std::string path = dir / "kept.sco";
+    ASSERT_EQ(::chmod(path.c_str(), 0400), 0);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    }
+    ASSERT_TRUE(platform::WriteFileAtomically(path, "new", 3));
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0400u);
+    if (root) {
+        EXPECT_EQ(info.st_uid, 65534u);
+    }
+    EXPECT_EQ(dir.Read("kept.sco"), "new");
+    ASSERT_TRUE(platform::WriteFileAtomically(dir / "fresh.sco", "x", 1));
+    ASSERT_EQ(::stat((dir / "fresh.sco").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0644u);
 }
 
 TEST(WriteFileAtomically, AnUnwritableFolderFailsAndKeepsTheOldFile) {

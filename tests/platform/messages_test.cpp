@@ -166,3 +166,24 @@ TEST_F(SdlMessages, F11AndAltEnterSwitchFullscreenAndNeverReachTheGame) {
     PushKey(SDL_KEYUP, SDL_SCANCODE_RETURN);
     EXPECT_EQ(Drain().size(), 4u);
 }
+
+// AltGr, and Ctrl+Alt which stands for it on keyboards without one, type ordinary characters:
+// a name field hears them. Only left Alt alone makes system keys.
+TEST_F(SdlMessages, AltGrAndCtrlAltTypeOrdinaryCharacters) {
+    const Uint16 altGrForms[] = {KMOD_RALT, KMOD_LCTRL | KMOD_LALT, KMOD_RCTRL | KMOD_RALT};
+    for (const Uint16 mod : altGrForms) {
+        PushKey(SDL_KEYDOWN, SDL_SCANCODE_V, mod);
+        PushText("@");
+        PushKey(SDL_KEYUP, SDL_SCANCODE_V, mod);
+        const auto messages = Drain();
+        ASSERT_EQ(Ids(messages), (std::vector<uint32_t>{platform::kWmKeyDown, platform::kWmChar,
+                                                        platform::kWmChar, platform::kWmKeyUp}))
+            << "modifiers " << mod;
+        EXPECT_EQ(messages[1].wParam, static_cast<uint32_t>('@'));
+    }
+    PushKey(SDL_KEYDOWN, SDL_SCANCODE_V, KMOD_LALT);
+    PushText("v");
+    PushKey(SDL_KEYUP, SDL_SCANCODE_V, KMOD_LALT);
+    EXPECT_EQ(Ids(Drain()), (std::vector<uint32_t>{platform::kWmSysKeyDown, platform::kWmSysChar,
+                                                   platform::kWmSysChar, platform::kWmSysKeyUp}));
+}

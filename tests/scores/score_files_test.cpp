@@ -2,6 +2,7 @@
 #include "scores/score_state.h"
 #include "scores/score_text.h"
 
+#include "app/app.h"
 #include "platform/headless/headless.h"
 #include "test_support.h"
 
@@ -42,8 +43,7 @@ protected:
         if (const char* home = std::getenv("BRELLIK_HOME")) previousHome_ = home;
         ::setenv("BRELLIK_HOME", home_.Path().c_str(), 1);
         ASSERT_TRUE(platform::EnsureUserFolder());
-        scores::scoreViewRequest = -1;
-        scores::newScoreRow = -1;
+        ResetGameState();
     }
     void TearDown() override {
         if (previousHome_) {
@@ -188,14 +188,14 @@ TEST_F(ScoreFilesTest, AShortFileLoadsAndTheNextInsertWritesItWhole) {
     EXPECT_STREQ(table.rows[1].name, "Old");
 }
 
-TEST_F(ScoreFilesTest, AnEmptyFileIsRepairedEvenByAResultThatDoesNotMakeTheTable) {
+// A result that makes no row writes nothing; the next one that does rewrites the table whole.
+TEST_F(ScoreFilesTest, AResultThatMakesNoRowLeavesAnEmptyFileAlone) {
     WriteFileOf(1, "");
     const InsertOutcome outcome = scores::InsertScore(1, {"", -100, 0, 0, 0});
     EXPECT_TRUE(outcome.ok);
     EXPECT_EQ(outcome.row, -1);
-    std::string empty;
-    for (int i = 0; i < 10; ++i) empty += EmptyRowBytes();
-    EXPECT_EQ(FileOf(1), empty);
+    EXPECT_EQ(FileOf(1), "");
+    EXPECT_EQ(SystemFolder(), std::vector<std::string>{"sp_fp2.sco"});
 }
 
 TEST_F(ScoreFilesTest, AGarbageFileLoadsAndIsRewrittenValid) {
@@ -213,16 +213,13 @@ TEST_F(ScoreFilesTest, AGarbageFileLoadsAndIsRewrittenValid) {
     }
 }
 
-TEST_F(ScoreFilesTest, AGarbageFileIsRewrittenValidWhenTheResultDoesNotMakeIt) {
-    WriteFileOf(1, std::string(640, '\x7F'));  // every row holds a huge score
+TEST_F(ScoreFilesTest, AGarbageFileIsLeftAloneWhenTheResultDoesNotMakeIt) {
+    const std::string garbage(640, '\x7F');  // every row holds a huge score
+    WriteFileOf(1, garbage);
     const InsertOutcome outcome = scores::InsertScore(1, {"", 5, 1, 0, 1});
     EXPECT_TRUE(outcome.ok);
     EXPECT_EQ(outcome.row, -1);
-    const std::string file = FileOf(1);
-    ASSERT_EQ(file.size(), 640u);
-    EXPECT_EQ(file[27], '\0');
-    EXPECT_EQ(file[52], '\0');
-    EXPECT_EQ(file.substr(28, 4), std::string(4, '\x7F'));
+    EXPECT_EQ(FileOf(1), garbage);
 }
 
 TEST_F(ScoreFilesTest, AnUnwritableFolderFailsCleanly) {

@@ -24,6 +24,7 @@ protected:
         // The log goes to the scratch folder; pictures and data come from the game folder.
         dir.Write("home/tarvex_p.ini", "[Brellik]\nRuntime path=" + (dir / "") + "\n");
         std::filesystem::current_path(BRELLIK_GAME_DIR);
+        ResetGameState();
         headless::Install();
         ASSERT_EQ(Interface::PreInit(nullptr, "", &properties), 1);
         ASSERT_EQ(AppInit(), 1);

@@ -147,6 +147,11 @@ TEST_F(SinglePlayerTest, LivesGameLosesALifeForEachWrongAnswerAndEndsAtNone) {
         if (lives == 2) SaveScreenshot("lives_game");
         Answer((CorrectSlot() + 1) % 3);
         EXPECT_EQ(singleQuiz->modeValue2, lives);
+        // Frame 0 shows one life: with none left the picture goes until the game-over one.
+        EXPECT_EQ(Shown(274), lives > 0);
+        if (lives > 0) {
+            EXPECT_EQ(ShownFrame(274), lives - 1);
+        }
         RunFor(2300);
     }
     EXPECT_TRUE(Shown(297));

@@ -16,6 +16,7 @@ struct Config {
     bool green6 = true;     // at 16 bits: 5-6-5 when set, 5-5-5 otherwise
     uint32_t startTick = 1000000;
     std::time_t startTime = 1767225600;  // 2026-01-01 00:00:00 UTC
+    bool windowFails = false;  // the main window cannot be created
 };
 
 // Installs a fresh headless backend; the clock, queue, screen and records start anew, and a

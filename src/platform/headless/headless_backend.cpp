@@ -39,6 +39,7 @@ public:
 
     bool CreateMainWindow(const char* title, int x, int y, int width, int height) override {
         window_ = WindowState{};
+        if (config_.windowFails) return false;
         window_.exists = true;
         window_.title = title ? title : "";
         window_.x = x;

@@ -154,7 +154,7 @@ public:
     }
 
     void SetCursorFile(int cursorId, const std::string& path, int hotX, int hotY) override {
-        if (!videoReady_) return;
+        if (!videoReady_ || !BitmapFileIsSane(path)) return;
         SDL_Surface* picture = SDL_LoadBMP(TranslatePath(path).c_str());
         if (!picture) return;
         SDL_SetColorKey(picture, SDL_TRUE, SDL_MapRGB(picture->format, 255, 0, 255));
@@ -167,7 +167,7 @@ public:
     }
 
     void SetIconFile(const std::string& path) override {
-        if (!screen_.Window()) return;
+        if (!screen_.Window() || !BitmapFileIsSane(path)) return;
         SDL_Surface* icon = SDL_LoadBMP(TranslatePath(path).c_str());
         if (!icon) return;
         SDL_SetColorKey(icon, SDL_TRUE, SDL_MapRGB(icon->format, 255, 0, 255));
@@ -236,6 +236,12 @@ private:
         }
     }
 
+    // Left Alt alone makes the system key forms. AltGr, and Ctrl+Alt that stands for it, type
+    // ordinary characters: on a Czech keyboard they give @ # & { } [ ] and the euro sign.
+    static bool IsSystemAlt(Uint16 mod) {
+        return (mod & KMOD_LALT) != 0 && (mod & (KMOD_RALT | KMOD_CTRL)) == 0;
+    }
+
     static uint8_t ControlCharacterOf(SDL_Scancode code) {
         switch (code) {
             case SDL_SCANCODE_RETURN:
@@ -267,7 +273,7 @@ private:
         }
         const uint32_t scan = SetOneScanCode(key.keysym.scancode);
         if (scan == 0) return;
-        const bool alt = (key.keysym.mod & KMOD_ALT) != 0;
+        const bool alt = IsSystemAlt(key.keysym.mod);
         const uint8_t ch = ControlCharacterOf(key.keysym.scancode);
         typed_[key.keysym.scancode] = ch;
         PostKeyDown(scan, ch, alt, key.repeat != 0);
@@ -283,7 +289,7 @@ private:
         }
         const uint32_t scan = SetOneScanCode(key.keysym.scancode);
         if (scan == 0) return;
-        PostKeyUp(scan, typed_[key.keysym.scancode], (key.keysym.mod & KMOD_ALT) != 0);
+        PostKeyUp(scan, typed_[key.keysym.scancode], IsSystemAlt(key.keysym.mod));
         typed_[key.keysym.scancode] = 0;
         if (pendingKey_ == key.keysym.scancode) pendingKey_ = SDL_SCANCODE_UNKNOWN;
     }
