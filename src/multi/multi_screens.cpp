@@ -198,7 +198,7 @@ void BuildGame() {
     AddPlayerPanel();
     // The verdicts in the free band under the last answer, the answer countdown between the
     // clock and the players: neither covers a question, an answer or the panel.
-    AddLabel(kMessageLine, 48, 546, "", MpFontName);
+    AddLabel(kMessageLine, 48, 548, "", MpFontName);
     AddLabel(kStatusLine, 618, 350, "", MpFontName);
     AddPicture(kMultiHelp, 124, 85, "Bitmaps\\MultiP\\help_d", 1, 0.0f, Control::kHidden);
     AddPicture(kGameOver, 114, 223, "Bitmaps\\gameover", 1, 0.0f, Control::kHidden);

@@ -212,11 +212,10 @@ bool MpConfirmPlayers() {
     return true;
 }
 
+// A switched-on row without a name keeps its place: confirming refuses it, and the row must
+// stay on for its name to be typed.
 void Next() {
-    for (int row = 0; row < kRows; ++row) {
-        CopyName(players[row], FieldText(row));
-        if (players[row].name[0] == '\0') players[row].active = 0;
-    }
+    CopyNamesFromFields();
     if (MpConfirmPlayers()) Interface::SetState(StateMultiGame, false);
 }
 
