@@ -51,7 +51,7 @@ protected:
     }
     void TypeName(int row, const std::string& name) {
         ClickControl(multi::kFirstNameField + row);
-        headless::TypeText(name + "\r");
+        headless::TypeText(std::string(9, '\b') + name + "\r");
         RunFor(100);
     }
     // Opens the row's keyboard, presses the key and waits for the keyboard to close.
