@@ -191,3 +191,35 @@ TEST_F(MultiPlayerTest, TheLastDrawnQuestionEndsInTheUsedUpScreenWithWaysOut) {
     ClickControl(mp::kBackButton);
     EXPECT_EQ(Interface::GetState(), StateMainMenu);
 }
+
+TEST_F(MultiPlayerTest, EscWithTheHelpOpenOnlyClosesTheHelp) {
+    dir.Write("home/System/users2.dat", Record("Ada", kKeyA, true) +
+                                            Record("Bob", kKeyL, true) + std::string(132, '\0'));
+    OpenSetUp();
+    ClickControl(mp::kNextButton);
+    RunFor(100);
+    ClickControl(53);  // help, before the start
+    EXPECT_TRUE(Shown(595));
+    headless::PressKey(1, 27);
+    RunFor(300);
+    EXPECT_FALSE(Shown(595));
+    EXPECT_FALSE(Shown(mp::kGameOver));
+    ClickControl(mp::kStartButton);
+    WaitForClaims();
+    EXPECT_EQ(Interface::GetState(), StateMultiGame);
+    EXPECT_TRUE(mp::claimOpen);
+}
+
+TEST_F(MultiPlayerTest, DecliningTheQuitDropsTheQuestionInPlayWithoutScoring) {
+    StartTwoPlayerGame();
+    WaitForClaims();
+    Buzz(kKeyA);
+    ClickControl(1);  // exit
+    RunFor(6000);  // the clocks stand still under the dialog
+    EXPECT_TRUE(mp::answerOpen);
+    ClickControl(71);  // no
+    EXPECT_EQ(multiQuiz->current, 2);
+    EXPECT_EQ(mp::players[0].score, 0);
+    EXPECT_EQ(LabelColour(mp::kFirstNameLabel), 0xFFFFFFu);
+    EXPECT_FALSE(mp::answerOpen);
+}
