@@ -214,9 +214,9 @@ void BeginEnd(float seconds) {
     Schedule(seconds, kEndGame);
 }
 
-void EndGame() {
-    const int32_t state = Interface::GetState();
-    scores::scoreViewRequest = state;
+// Every player above nothing goes into the multiplayer table.
+void RecordScores() {
+    scores::scoreViewRequest = StateMultiGame;
     for (int i = 0; i < playerCount && i < kRows; ++i) {
         if (players[i].score <= 0 || !multiQuiz) continue;
         scores::ScoreEntry entry;
@@ -227,6 +227,10 @@ void EndGame() {
         entry.right = multiQuiz->rightByPlayer[i];
         scores::InsertMultiScore(entry);
     }
+}
+
+void EndGame() {
+    RecordScores();
     controlsFrozen = 0;
     Interface::SetState(StateScores, false);
 }
@@ -333,6 +337,8 @@ void MpNextQuestion() {
     ClearLines();
     if (!multiQuiz) return;
     if (multiQuiz->current >= questionLimit - 1) {
+        // A game that used up its questions keeps its results all the same.
+        RecordScores();
         Interface::SetState(StateMultiUsedUp, false);
         return;
     }

@@ -175,10 +175,16 @@ TEST_F(MultiPlayerTest, TheStopButtonEndsTheGameAndRecordsTheScores) {
 TEST_F(MultiPlayerTest, TheLastDrawnQuestionEndsInTheUsedUpScreenWithWaysOut) {
     StartTwoPlayerGame();
     multiQuiz->current = mp::questionLimit - 1;  // the question on show is the 999th
-    RunFor(17000);
+    WaitForClaims();
+    Buzz(kKeyA);
+    Answer(CorrectSlot());
+    RunFor(2000);
     EXPECT_EQ(Interface::GetState(), StateMultiGame);
-    RunFor(1500);
+    RunFor(1000);
     EXPECT_EQ(Interface::GetState(), StateMultiUsedUp);
+    scores::ScoreTable table;
+    ASSERT_TRUE(scores::LoadScoreTable(scores::kTableMulti, table));
+    EXPECT_STREQ(table.rows[0].name, "Ada");  // the results are kept
     RunFor(100);
     SaveScreenshot("multi_used_up");
     EXPECT_TRUE(Shown(mp::kGameOver));
