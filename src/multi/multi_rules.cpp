@@ -24,7 +24,8 @@ constexpr int32_t kEscScanCode = 1;
 
 // The verdicts, in the players' own language.
 const std::string& RightText() {
-    static const std::string text = platform::Utf8ToCp1250("Super! Dobra odpoved...další otázka");
+    static const std::string text =
+        platform::Utf8ToCp1250("Super! Dobra odpoved...další otázka");
     return text;
 }
 const std::string& FirstWrongText() {
@@ -131,15 +132,16 @@ void MpApplyScore(int32_t delta) {
             const int points = 10 - claimElapsed;
             const int32_t picture = kFirstPointPicture + points - 1;
             ShowControl(picture);
-            if (AnimatedPicture* animation = PictureOf(picture)) animation->StartAnimation(1, false);
+            if (AnimatedPicture* animation = PictureOf(picture)) {
+                animation->StartAnimation(1, false);
+            }
             player.score += points;
         }
     }
     char score[16];
     std::snprintf(score, sizeof score, "%d", player.score);
-    if (auto* label = dynamic_cast<Label*>(Interface::FindControl(kFirstScoreLabel + answeringPlayer))) {
-        label->SetText(score);
-    }
+    Control* scoreLabel = Interface::FindControl(kFirstScoreLabel + answeringPlayer);
+    if (auto* label = dynamic_cast<Label*>(scoreLabel)) label->SetText(score);
     SetNameColour(answeringPlayer, kWhite);
 }
 
