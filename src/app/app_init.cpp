@@ -54,6 +54,7 @@ void ResetGameState() {
     screens::ResetIntroState();
     screens::ResetBrowserState();
     SingleResetState();
+    MpResetState();
     scores::ResetScoreState();
 }
 

@@ -66,7 +66,8 @@ void KeyboardPicker::ClearAllPlayerKeys() { playerKeys_.fill(-1); }
 
 int KeyboardPicker::GetKeyNumber(int index) const {
     const int32_t key = GetPlayerKey(index);
-    return layout_.Has(key) ? layout_.Entry(key).line + 1 : 0;
+    if (key < 0 || key >= KeyLayout::kKeyCount) return 0;
+    return layout_.Entry(key).line + 1;
 }
 
 KeyboardPicker::Position KeyboardPicker::MarkerPositionOf(int32_t key) const {
@@ -127,9 +128,9 @@ void KeyboardPicker::HandleInput(int32_t code, int32_t value, int32_t* handled) 
         case Interface::kInputLeftUp:
             if (!IsPointerIn() || !armed_) break;
             armed_ = false;
-            // A key pressed on the keyboard is not under the pointer: only a key of the
-            // picture is taken by a click.
-            if (!layout_.Has(hoveredKey_)) {
+            // The hovered key may also be the last key pressed, which the picture need not
+            // show: a click takes it all the same.
+            if (hoveredKey_ == -1) {
                 marker_ = Position{};
             } else {
                 AssignHoveredKey();

@@ -39,8 +39,8 @@ public:
     void SetPlayerKey(int index, int32_t key);
     void ClearPlayerKey(int index);
     void ClearAllPlayerKeys();
-    // The layout line of the player's key + 1 (1 for the file's first line); 0 when the
-    // player has no key the layout describes.
+    // The layout line of the player's key + 1 (1 for the file's first line, and for a key
+    // the file does not describe); 0 when the player has no key of the keyboard.
     int GetKeyNumber(int index) const;
 
     int32_t HoveredKey() const { return hoveredKey_; }

@@ -1,0 +1,287 @@
+// The set-up screen's rules: rows switched on and off, names typed, buzzer keys chosen on
+// the on-screen keyboard, the show-the-answer switch, Back and Next.
+#include "controls/edit_field.h"
+#include "controls/keyboard_picker.h"
+#include "controls/toggle_picture.h"
+#include "frame/interface.h"
+#include "multi_state.h"
+#include "player_keys.h"
+#include "screens/common_screen.h"
+#include "screens/screen_tools.h"
+#include "screens/state_words.h"
+
+namespace multi {
+
+using namespace screens;
+
+namespace {
+
+bool IsRowControl(int32_t id, int32_t first) { return id >= first && id < first + kRows; }
+
+EditField* NameField(int row) {
+    return dynamic_cast<EditField*>(Interface::FindControl(kFirstNameField + row));
+}
+
+KeyboardPicker* Keyboard() {
+    return dynamic_cast<KeyboardPicker*>(Interface::FindControl(kKeyboard));
+}
+
+const char* FieldText(int row) {
+    const EditField* field = NameField(row);
+    return field ? field->Text() : "";
+}
+
+void Enable(int32_t id, bool enabled) {
+    if (Control* control = Interface::FindControl(id)) {
+        if (enabled) control->ClearFlags(Control::kDisabled);
+        else control->SetFlags(Control::kDisabled);
+    }
+}
+
+// Hides or disables a button and puts it back to its still look.
+void HaltButton(int32_t id, uint32_t flags) {
+    if (auto* button = dynamic_cast<AnimatedButton*>(Interface::FindControl(id))) {
+        button->Halt(flags);
+    }
+}
+
+void ShowKeyPicture(int row) {
+    if (auto* picture =
+            dynamic_cast<AnimatedPicture*>(Interface::FindControl(kFirstKeyPicture + row))) {
+        picture->SetFrame(players[row].keyPicture);
+    }
+    ShowControl(kFirstKeyPicture + row);
+}
+
+void DropFocusFrom(int32_t id) {
+    if (Interface::GetFocusId() == id) Interface::SetFocus(static_cast<Control*>(nullptr));
+}
+
+// An empty name gives up the row's key.
+void ForgetKey(int row) {
+    HideControl(kFirstKeyPicture + row);
+    ShowControl(kFirstKeyButton + row);
+    if (KeyboardPicker* keyboard = Keyboard()) keyboard->ClearPlayerKey(row);
+    ClearKey(row);
+}
+
+void MpBeginKeyChoice() {
+    // The keyboard covers rows 1 to 3.
+    for (int row = 1; row <= 3; ++row) {
+        Enable(kFirstSelectSwitch + row, false);
+        MpHideRow(row, false);
+    }
+    const int32_t lockedWhileChoosing[] = {kFirstKeyPicture,    kFirstKeyPicture + 1,
+                                       kFirstNameField,     kFirstNameField + 4,
+                                       kFirstSelectSwitch, kFirstSelectSwitch + 4};
+    for (int32_t id : lockedWhileChoosing) {
+        Enable(id, false);
+    }
+    DropFocusFrom(kFirstNameField);
+    DropFocusFrom(kFirstNameField + 4);
+    HaltButton(kBackButton, Control::kDisabled);
+    HaltButton(kNextButton, Control::kDisabled);
+}
+
+void MpEndKeyChoice() {
+    for (int row = 0; row < kRows; ++row) {
+        Enable(kFirstKeyPicture + row, true);
+        Enable(kFirstSelectSwitch + row, true);
+        if (players[row].active) MpShowRow(row);
+    }
+    Enable(kBackButton, true);
+    Enable(kNextButton, true);
+}
+
+void OpenKeyboard(int row) {
+    if (FieldText(row)[0] == '\0') return;
+    KeyboardPicker* keyboard = Keyboard();
+    if (!keyboard) return;
+    // A row that gave up its turn keeps the key it had.
+    if (keyboardPlayer >= 0 && keyboardPlayer != row && HasKey(players[keyboardPlayer])) {
+        keyboard->SetPlayerKey(keyboardPlayer, players[keyboardPlayer].key);
+    }
+    MpBeginKeyChoice();
+    keyboardPlayer = row;
+    keyboard->SelectPlayer(row);
+    keyboard->ClearFlags(Control::kDisabled);
+    keyboard->Render();
+    ShowControl(kKeyboard);
+}
+
+void KeyChosen() {
+    KeyboardPicker* keyboard = Keyboard();
+    if (!keyboard || keyboardPlayer < 0) return;
+    const int32_t key = keyboard->GetPlayerKey(keyboardPlayer);
+    if (!AssignKey(keyboardPlayer, key, keyboard->GetKeyNumber(keyboardPlayer))) {
+        keyboard->ClearPlayerKey(keyboardPlayer);
+        keyboard->Render();
+        return;
+    }
+    // The choice is made: the keyboard takes no other key in the second before it closes.
+    keyboard->SetFlags(Control::kDisabled);
+    platform::SetCursor(platform::kCursorBusy);
+    if (auto* timer = dynamic_cast<EventTimer*>(Interface::FindControl(kScheduler))) {
+        timer->Schedule(1.0f, kCloseKeyboard);
+    }
+}
+
+void CloseKeyboard() {
+    HideControl(kKeyboard);
+    if (keyboardPlayer >= 0) {
+        HaltButton(kFirstKeyButton + keyboardPlayer, Control::kHidden);
+        ShowKeyPicture(keyboardPlayer);
+    }
+    MpEndKeyChoice();
+    keyboardPlayer = -1;
+    platform::SetCursor(platform::kCursorArrow);
+    Interface::SetFocus(static_cast<Control*>(nullptr));
+}
+
+void NameEvent(int row, int32_t event) {
+    const char* text = FieldText(row);
+    if (event == EditField::kEventEnter) {
+        CopyName(players[row], text);
+        if (text[0] == '\0') ForgetKey(row);
+        Interface::SetFocus(static_cast<Control*>(nullptr));
+    } else if (event == EditField::kEventPressedOutside && text[0] == '\0') {
+        ForgetKey(row);
+    }
+}
+
+void SwitchEvent(int row, int32_t event) {
+    if (event != AnimatedPicture::kEventAnimationEnded) return;
+    auto* selectSwitch =
+        dynamic_cast<TogglePicture*>(Interface::FindControl(kFirstSelectSwitch + row));
+    if (!selectSwitch) return;
+    if (selectSwitch->IsOn()) MpHideRow(row, true);
+    else MpShowRow(row);
+}
+
+void ShowSwitchHint() {
+    if (showCorrectAnswer == 0) {
+        ShowControl(kSwitchOffHint);
+        HideControl(kSwitchOnHint);
+    } else {
+        HideControl(kSwitchOffHint);
+        ShowControl(kSwitchOnHint);
+    }
+}
+
+void ToggleShowAnswer() {
+    auto* answerSwitch = dynamic_cast<AnimatedPicture*>(Interface::FindControl(kShowAnswerSwitch));
+    const bool turningOn = showCorrectAnswer == 0;
+    if (answerSwitch) answerSwitch->StartAnimation(turningOn ? 1 : 2, false);
+    showCorrectAnswer = turningOn ? 1 : 0;
+    ShowSwitchHint();
+    WriteShowAnswerSwitch();
+}
+
+void CopyNamesFromFields() {
+    for (int row = 0; row < kRows; ++row) CopyName(players[row], FieldText(row));
+}
+
+bool MpConfirmPlayers() {
+    int count = 0;
+    for (int row = 0; row < kRows; ++row) {
+        const EditField* field = NameField(row);
+        if (!field) continue;
+        const char* text = field->Text();
+        if (!(field->GetFlags() & (Control::kDisabled | Control::kHidden))) {
+            if (text[0] == '\0') return false;
+            CopyName(players[row], text);
+            if (!IsShown(kFirstKeyPicture + row)) return false;
+            ++count;
+        } else if (text[0] != '\0') {
+            CopyName(players[row], text);
+        }
+    }
+    MpSavePlayers();
+    if (count < 2) return false;
+    Player aside[kRows];
+    std::copy(std::begin(players), std::end(players), std::begin(aside));
+    int next = 0;
+    for (Player& player : players) player = Player{};
+    for (const Player& player : aside) {
+        if (!player.active) continue;
+        players[next] = player;
+        players[next].score = 0;  // a game always starts from nothing
+        ++next;
+    }
+    playerCount = count;
+    return true;
+}
+
+// A switched-on row without a name keeps its place: confirming refuses it, and the row must
+// stay on for its name to be typed.
+void Next() {
+    CopyNamesFromFields();
+    if (MpConfirmPlayers()) Interface::SetState(StateMultiGame, false);
+}
+
+void Back() {
+    CopyNamesFromFields();
+    MpSavePlayers();
+    Interface::SetState(StateMainMenu, false);
+}
+
+}  // namespace
+
+void MpShowRow(int row) {
+    ShowControl(kFirstAvatar + row);
+    if (!HasKey(players[row])) {
+        ShowControl(kFirstKeyButton + row);
+    } else {
+        ShowKeyPicture(row);
+    }
+    if (EditField* field = NameField(row)) {
+        field->ClearFlags(Control::kDisabled | EditField::kSeeThrough);
+        field->SetTextColor(kWhite);
+        field->Refresh();
+        if (players[row].name[0] == '\0') Interface::SetFocus(field);
+    }
+    players[row].active = 1;
+}
+
+void MpHideRow(int row, bool leaving) {
+    HideControl(kFirstAvatar + row);
+    HaltButton(kFirstKeyButton + row, Control::kHidden);
+    HideControl(kFirstKeyPicture + row);
+    if (EditField* field = NameField(row)) {
+        field->SetFlags(Control::kDisabled | EditField::kSeeThrough);
+        field->SetTextColor(kGrey);
+        field->Refresh();
+        DropFocusFrom(kFirstNameField + row);
+    }
+    if (leaving) {
+        players[row].active = 0;
+        --playerCount;
+    }
+}
+
+void SetUpOnControlEvent(int32_t id, int32_t event) {
+    if (IsRowControl(id, kFirstNameField)) return NameEvent(id - kFirstNameField, event);
+    if (IsRowControl(id, kFirstSelectSwitch)) return SwitchEvent(id - kFirstSelectSwitch, event);
+    if (id == kKeyboard && event == KeyboardPicker::kEventAssigned) return KeyChosen();
+    if (id == kScheduler && event == kCloseKeyboard) return CloseKeyboard();
+    if (id == kShowAnswerSwitch && event == AnimatedPicture::kEventPointerOver) {
+        return ShowSwitchHint();
+    }
+    if (event != 1) return;
+    if (IsRowControl(id, kFirstKeyButton)) return OpenKeyboard(id - kFirstKeyButton);
+    if (IsRowControl(id, kFirstKeyPicture)) return OpenKeyboard(id - kFirstKeyPicture);
+    switch (id) {
+        case kShowAnswerSwitch: ToggleShowAnswer(); break;
+        case kAdvertButton:
+            if (IsHidden(kAdvertPicture)) {
+                controlsFrozen = 1;
+                ShowControl(kAdvertPicture);
+            }
+            break;
+        case kBackButton: Back(); break;
+        case kNextButton: Next(); break;
+        default: break;
+    }
+}
+
+}  // namespace multi
