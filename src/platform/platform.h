@@ -88,6 +88,8 @@ enum : uint32_t {
     kWmLButtonUp = 0x0202,
     kWmRButtonDown = 0x0204,
     kWmRButtonUp = 0x0205,
+    // A game-pad button was pressed: wParam is its pad key (pad_keys.h), lParam 0.
+    kWmPadButtonDown = 0x8001,
 };
 
 struct Message {

@@ -2,6 +2,7 @@
 #include "../backend.h"
 #include "../message_queue.h"
 #include "scancodes.h"
+#include "sdl_pads.h"
 
 #include <SDL.h>
 #include <X11/Xlib.h>
@@ -77,11 +78,13 @@ public:
             return;
         }
         videoReady_ = true;
+        pads_.Open();
         if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) XSetIOErrorHandler(OnLostDisplay);
     }
 
     ~SdlBackend() override {
         DestroyMainWindow();
+        pads_.Close();
         for (SDL_Cursor* cursor : cursors_) {
             if (cursor) SDL_FreeCursor(cursor);
         }
@@ -227,7 +230,9 @@ public:
     void PollEvents() override {
         if (!videoReady_) return;
         SDL_Event event;
-        while (SDL_PollEvent(&event)) Translate(event);
+        while (SDL_PollEvent(&event)) {
+            if (!pads_.Handle(event)) Translate(event);
+        }
     }
 
     void ShowMessageBox(const char* text, const char* caption, BoxIcon icon) override {
@@ -363,6 +368,7 @@ private:
     }
 
     bool videoReady_ = false;
+    PadSet pads_;
     SDL_Window* window_ = nullptr;
     Uint32 desktopFormat_ = SDL_PIXELFORMAT_UNKNOWN;
     std::array<SDL_Cursor*, 2> cursors_{};

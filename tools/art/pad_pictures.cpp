@@ -1,0 +1,63 @@
+#include "pad_pictures.h"
+
+#include "platform/pad_keys.h"
+#include "shapes.h"
+#include "style.h"
+#include "text.h"
+
+namespace art {
+
+namespace {
+
+// A, B, X and Y in the colours pads print them in; every other label in ink.
+Rgb LabelColour(int button) {
+    using namespace palette;
+    switch (button) {
+        case 0: return kGreenDark;
+        case 1: return kCoralDark;
+        case 2: return kSkyDark;
+        case 3: return kGoldDark;
+        default: return kInk;
+    }
+}
+
+int CodePoints(const std::string& utf8) {
+    int count = 0;
+    for (char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
+}  // namespace
+
+std::string PadLabel(int button) {
+    if (platform::IsJoystickButton(button)) {
+        return "T" + std::to_string(button - platform::kJoystickButtonBase + 1);
+    }
+    return platform::PadButtonName(button);
+}
+
+// The keyboard labels' cap in the pads' gold, the pad's number on a teal badge at the left
+// and the button's name beside it.
+bool PaintPadKeyLabel(const Cell& cell) {
+    using namespace palette;
+    const int32_t key = platform::PadKeyOfFrame(cell.frame);
+    if (key == 0) return false;
+    cairo_t* cr = cell.cr;
+    const Box cap{1, 1, cell.width - 2.0, cell.height - 4.0};
+    FillRoundedRect(cr, cap.Moved(0, 2), 5, kGoldDark);
+    FillPlate(cr, cap, 5, kGoldLight, kGold, kGoldDark, 1);
+    const Box badge{cap.x + 1, cap.y + 1, 10, cap.height - 2};
+    FillRoundedRect(cr, badge, 4, kTealDark);
+    DrawCentred(cr, std::to_string(platform::PadSlotOf(key) + 1), badge.x, badge.y, badge.width,
+                badge.height, Font{10, Weight::Bold}, kWhite);
+    const int button = platform::PadButtonOf(key);
+    const std::string label = PadLabel(button);
+    const int length = CodePoints(label);
+    const double size = length <= 1 ? 14 : length == 2 ? 10 : length == 3 ? 8 : 6.5;
+    const double left = badge.Right();
+    DrawCentred(cr, label, left, cap.y, cap.Right() - left, cap.height,
+                Font{size, Weight::Bold}, LabelColour(button));
+    return true;
+}
+
+}  // namespace art
