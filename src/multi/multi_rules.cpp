@@ -26,7 +26,8 @@ constexpr int32_t kEscScanCode = 1;
 
 // The verdicts, in the players' own language.
 const std::string& RightText() {
-    static const std::string text = platform::Utf8ToCp1250("Super! Dobra odpoved...další otázka");
+    static const std::string text =
+        platform::Utf8ToCp1250("Super! Dobra odpoved...další otázka");
     return text;
 }
 const std::string& FirstWrongText() {
@@ -133,15 +134,16 @@ void MpApplyScore(int32_t delta) {
             const int points = 10 - claimElapsed;
             const int32_t picture = kFirstPointPicture + points - 1;
             ShowControl(picture);
-            if (AnimatedPicture* animation = PictureOf(picture)) animation->StartAnimation(1, false);
+            if (AnimatedPicture* animation = PictureOf(picture)) {
+                animation->StartAnimation(1, false);
+            }
             player.score += points;
         }
     }
     char score[16];
     std::snprintf(score, sizeof score, "%d", player.score);
-    if (auto* label = dynamic_cast<Label*>(Interface::FindControl(kFirstScoreLabel + answeringPlayer))) {
-        label->SetText(score);
-    }
+    Control* scoreLabel = Interface::FindControl(kFirstScoreLabel + answeringPlayer);
+    if (auto* label = dynamic_cast<Label*>(scoreLabel)) label->SetText(score);
     SetNameColour(answeringPlayer, kWhite);
 }
 
@@ -216,9 +218,9 @@ void BeginEnd(float seconds) {
     Schedule(seconds, kEndGame);
 }
 
-void EndGame() {
-    const int32_t state = Interface::GetState();
-    scores::scoreViewRequest = state;
+// Every player above nothing goes into the multiplayer table.
+void RecordScores() {
+    scores::scoreViewRequest = StateMultiGame;
     for (int i = 0; i < playerCount && i < kRows; ++i) {
         if (players[i].score <= 0 || !multiQuiz) continue;
         scores::ScoreEntry entry;
@@ -229,6 +231,10 @@ void EndGame() {
         entry.right = multiQuiz->rightByPlayer[i];
         scores::InsertMultiScore(entry);
     }
+}
+
+void EndGame() {
+    RecordScores();
     controlsFrozen = 0;
     Interface::SetState(StateScores, false);
 }
@@ -335,6 +341,8 @@ void MpNextQuestion() {
     ClearLines();
     if (!multiQuiz) return;
     if (multiQuiz->current >= questionLimit - 1) {
+        // A game that used up its questions keeps its results all the same.
+        RecordScores();
         Interface::SetState(StateMultiUsedUp, false);
         return;
     }

@@ -208,7 +208,7 @@ void BuildGame() {
 
 void BuildUsedUp() {
     // Every question of the game has been shown: the game-over picture, a way to the
-    // multiplayer table (a click on it, or Esc) and one to the main menu.
+    // multiplayer table (a click on it, or Esc) and the usual one to the main menu.
     AddPicture(kGameOver, 114, 223, "Bitmaps\\gameover", 1, 0.0f, 0);
     AddAnimatedButton(kBackButton, 18, 501, "Bitmaps\\OneP\\mm_b", "Bitmaps\\OneP\\mm_ba", 6, 0.1f,
                       3, 0);

@@ -57,10 +57,10 @@ enum MultiEvent : int32_t {
 constexpr int kRows = 5;
 constexpr int kNameBytes = 28;
 constexpr int kIdleClockFrame = 11;
-constexpr int32_t kRed = 0x0000FF;
-constexpr int32_t kYellow = 0x00FFFF;
-constexpr int32_t kWhite = 0xFFFFFF;
-constexpr int32_t kGrey = 0x4B4B4B;
+constexpr uint32_t kRed = 0x0000FF;
+constexpr uint32_t kYellow = 0x00FFFF;
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kGrey = 0x4B4B4B;
 
 // One player: a row of the set-up screen and, after confirmation, a player of the game.
 // Stored as 44 bytes a record in users2.dat.

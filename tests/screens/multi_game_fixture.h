@@ -51,7 +51,7 @@ protected:
     }
     void TypeName(int row, const std::string& name) {
         ClickControl(multi::kFirstNameField + row);
-        headless::TypeText(name + "\r");
+        headless::TypeText(std::string(9, '\b') + name + "\r");
         RunFor(100);
     }
     // Opens the row's keyboard, presses the key and waits for the keyboard to close.
@@ -66,8 +66,8 @@ protected:
     }
     // Two players ready in rows 0 and 1 (keys A and L), from the file, then Next and Start.
     void StartTwoPlayerGame() {
-        dir.Write("home/System/users2.dat", Record("Ada", kKeyA, true) +
-                                                Record("Bob", kKeyL, true) + std::string(132, '\0'));
+        dir.Write("home/System/users2.dat",
+                  Record("Ada", kKeyA, true) + Record("Bob", kKeyL, true) + std::string(132, '\0'));
         OpenSetUp();
         ClickControl(multi::kNextButton);
         ASSERT_EQ(Interface::GetState(), StateMultiGame);

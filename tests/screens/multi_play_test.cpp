@@ -175,10 +175,16 @@ TEST_F(MultiPlayerTest, TheStopButtonEndsTheGameAndRecordsTheScores) {
 TEST_F(MultiPlayerTest, TheLastDrawnQuestionEndsInTheUsedUpScreenWithWaysOut) {
     StartTwoPlayerGame();
     multiQuiz->current = mp::questionLimit - 1;  // the question on show is the 999th
-    RunFor(17000);
+    WaitForClaims();
+    Buzz(kKeyA);
+    Answer(CorrectSlot());
+    RunFor(2000);
     EXPECT_EQ(Interface::GetState(), StateMultiGame);
-    RunFor(1500);
+    RunFor(1000);
     EXPECT_EQ(Interface::GetState(), StateMultiUsedUp);
+    scores::ScoreTable table;
+    ASSERT_TRUE(scores::LoadScoreTable(scores::kTableMulti, table));
+    EXPECT_STREQ(table.rows[0].name, "Ada");  // the results are kept
     RunFor(100);
     SaveScreenshot("multi_used_up");
     EXPECT_TRUE(Shown(mp::kGameOver));
@@ -190,4 +196,36 @@ TEST_F(MultiPlayerTest, TheLastDrawnQuestionEndsInTheUsedUpScreenWithWaysOut) {
     RunFor(100);
     ClickControl(mp::kBackButton);
     EXPECT_EQ(Interface::GetState(), StateMainMenu);
+}
+
+TEST_F(MultiPlayerTest, EscWithTheHelpOpenOnlyClosesTheHelp) {
+    dir.Write("home/System/users2.dat", Record("Ada", kKeyA, true) +
+                                            Record("Bob", kKeyL, true) + std::string(132, '\0'));
+    OpenSetUp();
+    ClickControl(mp::kNextButton);
+    RunFor(100);
+    ClickControl(53);  // help, before the start
+    EXPECT_TRUE(Shown(595));
+    headless::PressKey(1, 27);
+    RunFor(300);
+    EXPECT_FALSE(Shown(595));
+    EXPECT_FALSE(Shown(mp::kGameOver));
+    ClickControl(mp::kStartButton);
+    WaitForClaims();
+    EXPECT_EQ(Interface::GetState(), StateMultiGame);
+    EXPECT_TRUE(mp::claimOpen);
+}
+
+TEST_F(MultiPlayerTest, DecliningTheQuitDropsTheQuestionInPlayWithoutScoring) {
+    StartTwoPlayerGame();
+    WaitForClaims();
+    Buzz(kKeyA);
+    ClickControl(1);  // exit
+    RunFor(6000);  // the clocks stand still under the dialog
+    EXPECT_TRUE(mp::answerOpen);
+    ClickControl(71);  // no
+    EXPECT_EQ(multiQuiz->current, 2);
+    EXPECT_EQ(mp::players[0].score, 0);
+    EXPECT_EQ(LabelColour(mp::kFirstNameLabel), 0xFFFFFFu);
+    EXPECT_FALSE(mp::answerOpen);
 }

@@ -71,3 +71,58 @@ TEST_F(MultiPlayerTest, AFreshInstallationSetsUpTwoPlayersFromRowsZeroAndTwo) {
     EXPECT_FALSE(Exists(mp::kFirstNameLabel + 2));
     EXPECT_FALSE(Exists(mp::kFirstScoreLabel + 2));
 }
+
+TEST_F(MultiPlayerTest, KeysStayWithOnePlayerAndReopeningTheKeyboardFreesTheRowsOwnKey) {
+    dir.Write("home/System/users2.dat", Record("Ada", kKeyA, true) + Record("Bob", kKeyL, true) +
+                                            std::string(132, '\0'));
+    OpenSetUp();
+    EXPECT_TRUE(Shown(mp::kFirstKeyPicture));
+    EXPECT_EQ(ShownFrame(mp::kFirstKeyPicture), Keyboard()->GetKeyNumber(0));
+    ChooseKey(0, kKeyL);  // Bob's
+    EXPECT_TRUE(Shown(mp::kKeyboard));
+    EXPECT_EQ(mp::players[0].key, static_cast<int32_t>(kKeyA));
+    headless::PressKey(kKeyA);  // the row's own key is free again
+    RunFor(1300);
+    EXPECT_FALSE(Shown(mp::kKeyboard));
+    EXPECT_EQ(mp::players[0].key, static_cast<int32_t>(kKeyA));
+    // Clearing a name gives up the key; the name of a row switched off is kept.
+    TypeName(1, "");
+    EXPECT_EQ(mp::players[1].key, -1);
+    EXPECT_TRUE(Shown(mp::kFirstKeyButton + 1));
+    SwitchRow(1);
+    ClickControl(mp::kShowAnswerSwitch);
+    EXPECT_EQ(dir.Read("home/System/ini2.dat"), std::string("\x01\0\0\0", 4));
+    ClickControl(mp::kBackButton);
+    EXPECT_EQ(Interface::GetState(), StateMainMenu);
+    const std::string saved = PlayersFile();
+    ASSERT_EQ(saved.size(), 220u);
+    EXPECT_EQ(saved.substr(0, 4), std::string("Ada\0", 4));
+    EXPECT_EQ(saved[44 + 40], 0);  // row 1 off
+}
+
+TEST_F(MultiPlayerTest, AShortOrGarbageFileStillBuildsTheScreenAndIsRewrittenWhole) {
+    dir.Write("home/System/users2.dat", std::string(60, '\xFF'));
+    OpenSetUp();
+    EXPECT_EQ(std::strlen(mp::players[0].name), 27u);  // cut inside the field
+    EXPECT_TRUE(Shown(mp::kFirstAvatar));
+    EXPECT_TRUE(Shown(mp::kFirstKeyButton));  // no key
+    EXPECT_FALSE(Shown(mp::kFirstAvatar + 1));  // the half record is an empty row
+    ClickControl(mp::kNextButton);  // the row has no key
+    EXPECT_EQ(Interface::GetState(), StateMultiSetUp);
+    ClickControl(mp::kBackButton);
+    const std::string saved = PlayersFile();
+    ASSERT_EQ(saved.size(), 220u);
+    EXPECT_EQ(saved[27], '\0');
+    EXPECT_EQ(saved.substr(44), std::string(44, '\0').replace(28, 8, 8, '\xFF') +
+                                    std::string(44, '\0').replace(28, 8, 8, '\xFF') +
+                                    std::string(44, '\0').replace(28, 8, 8, '\xFF') +
+                                    std::string(44, '\0').replace(28, 8, 8, '\xFF'));
+}
+
+TEST_F(MultiPlayerTest, AnUnwritablePlayersFileEndsTheProgramAndKeepsTheOldFile) {
+    std::filesystem::create_directories(dir / "home/System/users2.dat");
+    OpenSetUp();
+    EXPECT_EXIT(ClickControl(mp::kBackButton), ::testing::ExitedWithCode(255), "");
+    EXPECT_NE(LogText().find("Cannot open users data file! :o("), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "home/System/users2.dat"));
+}
