@@ -16,15 +16,16 @@ Rgb LabelColour(int button) {
         case 0: return kGreenDark;
         case 1: return kCoralDark;
         case 2: return kSkyDark;
-        case 3: return kGoldDark;
+        case 3: return Darker(kGoldDark, 0.6);
         default: return kInk;
     }
 }
 
-int CodePoints(const std::string& utf8) {
-    int count = 0;
-    for (char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return count;
+// The largest bold size, up to `largest`, at which the label fits the width.
+Font FittingFont(const std::string& label, double width, double largest) {
+    Font font{largest, Weight::Bold};
+    while (font.size > 5 && MeasureText(label, font).width > width) font.size -= 0.5;
+    return font;
 }
 
 }  // namespace
@@ -52,11 +53,11 @@ bool PaintPadKeyLabel(const Cell& cell) {
                 badge.height, Font{10, Weight::Bold}, kWhite);
     const int button = platform::PadButtonOf(key);
     const std::string label = PadLabel(button);
-    const int length = CodePoints(label);
-    const double size = length <= 1 ? 14 : length == 2 ? 10 : length == 3 ? 8 : 6.5;
-    const double left = badge.Right();
-    DrawCentred(cr, label, left, cap.y, cap.Right() - left, cap.height,
-                Font{size, Weight::Bold}, LabelColour(button));
+    // A letter or an arrow (three bytes of UTF-8) is drawn large, longer names smaller.
+    const bool oneGlyph = label.size() == 1 || (label.size() == 3 && label[0] & 0x80);
+    const double left = badge.Right(), width = cap.Right() - left;
+    DrawCentred(cr, label, left, cap.y, width, cap.height,
+                FittingFont(label, width - 2, oneGlyph ? 14 : 10), LabelColour(button));
     return true;
 }
 
