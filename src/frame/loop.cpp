@@ -58,6 +58,10 @@ void HandleMessage(const platform::Message& m) {
         case platform::kWmSysKeyDown:
             DispatchIfOpen(kInputKeyDown, static_cast<int32_t>(platform::ScanCodeOf(m.lParam)));
             break;
+        case platform::kWmPadButtonDown:
+            // Pad keys lie above every scan code, so they reach the game as key presses.
+            DispatchIfOpen(kInputKeyDown, static_cast<int32_t>(m.wParam));
+            break;
         case platform::kWmKeyUp:
         case platform::kWmSysKeyUp:
             DispatchIfOpen(kInputKeyUp, static_cast<int32_t>(platform::ScanCodeOf(m.lParam)));

@@ -4,6 +4,8 @@
 #include "frame/interface.h"
 #include "multi_player.h"
 #include "multi_state.h"
+#include "pad_buzzers.h"
+#include "platform/pad_keys.h"
 #include "platform/platform.h"
 #include "player_keys.h"
 #include "scores/score_state.h"
@@ -424,6 +426,10 @@ void MpInput(int32_t code, int32_t value, int32_t*) {
         Interface::SetState(StateScores, false);
         return;
     }
+    if (state == StateMultiSetUp && code == Interface::kInputKeyDown &&
+        platform::IsPadKey(value)) {
+        return SetUpPadPressed(value);
+    }
     if (state != StateMultiGame || !Scheduler()) return;
     if (code == Interface::kInputLeftDown) {
         if (awaitingContinue) {
@@ -444,6 +450,9 @@ void MpInput(int32_t code, int32_t value, int32_t*) {
             BeginEnd(0.1f);
         }
         return;
+    }
+    if (const int answer = PadAnswerFor(value); answer >= 0) {
+        return GameOnControlEvent(kFirstAnswerButton + answer, 1);
     }
     const int player = PlayerWithKey(value);
     if (player >= 0 && !SchedulerBusy() && claimOpen && player != failedPlayer) Claim(player);

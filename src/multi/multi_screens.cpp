@@ -7,6 +7,8 @@
 #include "frame/interface.h"
 #include "multi_player.h"
 #include "multi_state.h"
+#include "pad_buzzers.h"
+#include "platform/pad_keys.h"
 #include "player_keys.h"
 #include "screens/common_screen.h"
 #include "screens/screen_tools.h"
@@ -24,7 +26,7 @@ namespace {
 constexpr int32_t kScoresHint = 819;
 constexpr int kSwitchOnFrame = 7;
 constexpr int kRowOffFrame = 6;
-constexpr int kKeyFrames = 84;
+constexpr int kKeyFrames = platform::kKeyboardKeyFrames + platform::kPadKeyFrames;
 constexpr uint32_t kNameFieldFlags = 0x8000090;  // click-to-focus, transparent, disabled
 
 constexpr int kAvatarX = 218;
@@ -220,7 +222,7 @@ void RestoreRows() {
         if (player.name[0] == '\0') continue;
         if (HasKey(player) && keyboard) {
             keyboard->SetPlayerKey(row, player.key);
-            player.keyPicture = keyboard->GetKeyNumber(row);
+            player.keyPicture = KeyPictureOf(*keyboard, row);
         }
         if (!player.active) continue;
         ++playerCount;

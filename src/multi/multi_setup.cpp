@@ -5,6 +5,7 @@
 #include "controls/toggle_picture.h"
 #include "frame/interface.h"
 #include "multi_state.h"
+#include "pad_buzzers.h"
 #include "player_keys.h"
 #include "screens/common_screen.h"
 #include "screens/screen_tools.h"
@@ -113,7 +114,7 @@ void KeyChosen() {
     KeyboardPicker* keyboard = Keyboard();
     if (!keyboard || keyboardPlayer < 0) return;
     const int32_t key = keyboard->GetPlayerKey(keyboardPlayer);
-    if (!AssignKey(keyboardPlayer, key, keyboard->GetKeyNumber(keyboardPlayer))) {
+    if (!AssignKey(keyboardPlayer, key, KeyPictureOf(*keyboard, keyboardPlayer))) {
         keyboard->ClearPlayerKey(keyboardPlayer);
         keyboard->Render();
         return;
@@ -257,6 +258,16 @@ void MpHideRow(int row, bool leaving) {
         players[row].active = 0;
         --playerCount;
     }
+}
+
+void SetUpPadPressed(int32_t key) {
+    KeyboardPicker* keyboard = Keyboard();
+    if (!keyboard || keyboardPlayer < 0 || IsHidden(kKeyboard) ||
+        (keyboard->GetFlags() & Control::kDisabled)) {
+        return;
+    }
+    keyboard->SetPlayerKey(keyboardPlayer, key);
+    KeyChosen();
 }
 
 void SetUpOnControlEvent(int32_t id, int32_t event) {

@@ -113,6 +113,8 @@ enum : uint32_t {
     kWmRButtonUp = 0x0205,
     // The platform's own: the player switched fullscreen (GetPresentation tells how).
     kWmPresentationChanged = 0x8001,
+    // A game-pad button was pressed: wParam is its pad key (pad_keys.h), lParam 0.
+    kWmPadButtonDown = 0x8002,
 };
 
 struct Message {

@@ -3,6 +3,7 @@
 #include "intro.h"
 #include "keyboard.h"
 #include "library.h"
+#include "platform/pad_keys.h"
 #include "table.h"
 
 #include <gtest/gtest.h>
@@ -136,7 +137,16 @@ TEST(KeyLabelStrip, ShowsALabelForEveryLineAndBlankCapsElsewhere) {
         seen.insert(frame(n).pixels);
     }
     EXPECT_EQ(int(seen.size()), lines) << "no two keys look alike";
-    for (int n = lines + 1; n < spec.frames; ++n) EXPECT_TRUE(frame(n) == blank) << n;
+    for (int n = lines + 1; n < platform::kKeyboardKeyFrames; ++n) {
+        EXPECT_TRUE(frame(n) == blank) << n;
+    }
+    // Every pad button of every pad number after them, each a picture of its own.
+    ASSERT_EQ(spec.frames, platform::kKeyboardKeyFrames + platform::kPadKeyFrames);
+    for (int n = platform::kKeyboardKeyFrames; n < spec.frames; ++n) {
+        EXPECT_FALSE(frame(n) == blank) << n;
+        seen.insert(frame(n).pixels);
+    }
+    EXPECT_EQ(int(seen.size()), lines + platform::kPadKeyFrames) << "no two keys look alike";
 }
 
 struct IntroLayout {

@@ -41,7 +41,8 @@ constexpr int kMarkerSize = 18;
 std::string KeyLayoutText();
 
 void PaintKeyboard(const Cell& cell);
-// 84 frames: frame n is the label of the key on line n - 1 of key.txt; the rest are blank.
+// Frame n < 84 is the label of the key on line n - 1 of key.txt, or blank; the frames after
+// them show pad buttons (pad_pictures.h).
 void PaintKeyLabel(const Cell& cell);
 // The choosing player's marker (current) and the marker of every taken key.
 void PaintKeyMarker(const Cell& cell, bool current);

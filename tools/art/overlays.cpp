@@ -67,10 +67,11 @@ Help HelpOf(HelpTopic topic) {
         case HelpTopic::Multiplayer:
             return {"Více hráčů", Icon::People, kTeal,
                     {{"Kdo odpovídá",
-                      "Každý hráč má svou klávesu. Po otázce se postupně ukážou tři odpovědi a pak "
+                      "Každý hráč má svou klávesu nebo tlačítko ovladače. Po otázce se postupně ukážou tři odpovědi a pak "
                       "běží dvanáct sekund. Kdo první stiskne svou klávesu, odpovídá."},
                      {"Odpověď",
-                      "Odpovídající hráč má pět sekund a volí myší nebo klávesami F1 až F3. Správně: "
+                      "Odpovídající hráč má pět sekund a volí myší, klávesami F1 až F3 nebo tlačítky A, "
+                      "B, X svého ovladače. Správně: "
                       "10 bodů minus celé sekundy, které uběhly do stisku klávesy. Chyba nebo "
                       "nestihnutý čas: minus 5 bodů a otázku může zkusit někdo další."},
                      {"Konec hry",

@@ -40,6 +40,14 @@ void Click(int x, int y, bool right = false);      // move, press, release
 void SetActivity(bool active, bool minimised);     // posts an Activate message
 void CloseWindow();                                // posts a Close message
 
+// ---- Scripted game pads ------------------------------------------------------------------------
+// Plugs a pad in and returns its slot (the lowest free one), or -1 when every slot is in use.
+int PlugPad();
+void UnplugPad(int slot);
+// A button press on a plugged pad: a pad-button message with its pad key (pad_keys.h).
+// Nothing happens for a slot with no pad in it, as with a real pad pulled out.
+void PressPadButton(int slot, int button);
+
 // ---- What the program did -------------------------------------------------------------------
 struct BoxRecord {
     std::string text;     // Windows-1250, as the program passed it

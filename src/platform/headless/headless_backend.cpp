@@ -2,6 +2,7 @@
 
 #include "../backend.h"
 #include "../message_queue.h"
+#include "../pad_slots.h"
 #include "recording_sound.h"
 
 #include <png.h>
@@ -124,6 +125,7 @@ public:
     std::vector<BoxRecord> boxes_;
     Frame screen_;
     int presentCount_ = 0;
+    platform::PadSlots pads_;
 
 private:
     struct Presented {
@@ -240,6 +242,16 @@ void SetActivity(bool active, bool minimised) {
 void CloseWindow() {
     Current();
     platform::PostMessage({platform::kWmClose, 0, 0});
+}
+
+int PlugPad() { return Current().pads_.Take(); }
+void UnplugPad(int slot) { Current().pads_.Release(slot); }
+
+void PressPadButton(int slot, int button) {
+    if (!Current().pads_.InUse(slot)) return;
+    const int32_t key = platform::MakePadKey(slot, button);
+    if (key == 0) return;
+    platform::PostMessage({platform::kWmPadButtonDown, static_cast<uint32_t>(key), 0});
 }
 
 const std::vector<BoxRecord>& Boxes() { return Current().boxes_; }

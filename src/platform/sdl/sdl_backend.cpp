@@ -2,6 +2,7 @@
 #include "../backend.h"
 #include "../message_queue.h"
 #include "scancodes.h"
+#include "sdl_pads.h"
 #include "sdl_screen.h"
 
 #include <SDL.h>
@@ -58,11 +59,13 @@ public:
             return;
         }
         videoReady_ = true;
+        pads_.Open();
         if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) XSetIOErrorHandler(OnLostDisplay);
     }
 
     ~SdlBackend() override {
         DestroyMainWindow();
+        pads_.Close();
         for (SDL_Cursor* cursor : cursors_) {
             if (cursor) SDL_FreeCursor(cursor);
         }
@@ -178,7 +181,9 @@ public:
     void PollEvents() override {
         if (!videoReady_) return;
         SDL_Event event;
-        while (SDL_PollEvent(&event)) Translate(event);
+        while (SDL_PollEvent(&event)) {
+            if (!pads_.Handle(event)) Translate(event);
+        }
     }
 
     void ShowMessageBox(const char* text, const char* caption, BoxIcon icon) override {
@@ -351,6 +356,7 @@ private:
 
     bool videoReady_ = false;
     SdlScreen screen_;
+    PadSet pads_;
     Uint32 desktopFormat_ = SDL_PIXELFORMAT_UNKNOWN;
     std::array<SDL_Cursor*, 2> cursors_{};
     std::array<uint8_t, SDL_NUM_SCANCODES> typed_{};
