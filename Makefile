@@ -1,13 +1,15 @@
 # make play   builds the game and starts it
 # make test   installs what is missing, builds, and runs every test (also under ASan+UBSan)
 # make bench  builds and runs the benchmarks
+# make soak   plays the real game under Xvfb with random input (SOAK_MINUTES, default 10)
 
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= 2
 CMAKE_FLAGS ?=
+SOAK_MINUTES ?= 10
 
-.PHONY: all deps build play test test-plain test-asan bench clean
+.PHONY: all deps build play test test-plain test-asan bench soak clean
 
 all: build
 
@@ -41,6 +43,10 @@ test-asan: $(ASAN_BUILD)/CMakeCache.txt
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	$(BUILD)/bench/benchmarks
+
+soak: build
+	cmake --build $(BUILD) --target xping
+	tests/soak/soak.sh $(BUILD)/game/brellik $(BUILD)/tests/xping $(BUILD)/soak $(SOAK_MINUTES)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
