@@ -6,6 +6,7 @@
 #include "multi/multi_player.h"
 #include "quiz/intro_layout.h"
 #include "quiz/question_bank.h"
+#include "scores/score_state.h"
 #include "screens/callbacks.h"
 #include "screens/intro.h"
 #include "screens/shared_fonts.h"
@@ -21,6 +22,7 @@ quiz::QuestionBank* questionBank = nullptr;
 
 int AppInit() {
     platform::EnsureUserFolder();
+    scores::ForgetUnsavedResult();
     if (!Interface::SetCallbacks(OnStateChanged, OnControlEvent, OnTick, OnInput)) return 0;
     introLayout = new (std::nothrow) quiz::IntroLayout();
     if (!introLayout) return 0;

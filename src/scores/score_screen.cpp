@@ -13,7 +13,10 @@
 #include "screens/shared_fonts.h"
 #include "screens/state_words.h"
 
+#include "platform/platform.h"
+
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -170,6 +173,18 @@ void LoadAndShow(bool reload) {
     FillColumn(kDateColumn, &Texts::date, rows);
 }
 
+// A result that could not be written is never lost silently: the player learns it, and
+// where, once per start.
+void TellIfNotSaved() {
+    if (scores::unsavedResultFolder.empty() || scores::unsavedResultTold) return;
+    scores::unsavedResultTold = true;
+    const std::string folder = scores::unsavedResultFolder;
+    Interface::Log(("Cannot write the score table in " + folder).c_str(), false);
+    const std::string text = platform::Utf8ToCp1250(
+        "Výsledek nebyl uložen: do složky " + folder + " nelze zapisovat.");
+    platform::ShowMessageBox(text.c_str(), "Chyba", platform::BoxIcon::Error);
+}
+
 void Sort(scores::SortKey key) {
     shownTable.Sort(key);
     LoadAndShow(false);
@@ -179,6 +194,7 @@ void CommitName(const char* text) {
     scores::CommitScoreName(text);
     scores::newScoreRow = -1;
     LoadAndShow(true);
+    TellIfNotSaved();
 }
 
 // The name field `field` is done: it stops taking keys and its text goes into the table.
@@ -230,6 +246,7 @@ void BuildScoresScreen() {
                       3, 0);
     AddRankColumn();
     LoadAndShow(true);
+    TellIfNotSaved();
 }
 
 void ScoresCommitPendingName() {
