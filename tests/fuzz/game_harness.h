@@ -1,0 +1,42 @@
+// The whole game on the headless backend for the fuzz targets that go through its screens:
+// an empty game folder (pictures fall back to their text faces) and a user folder, both in
+// the scratch folder. Started once per process.
+#pragma once
+
+#include "app/app.h"
+#include "frame/interface.h"
+#include "frame/startup_properties.h"
+#include "fuzz_support.h"
+#include "screens/state_words.h"
+
+namespace fuzzing {
+
+inline void WriteText(const std::string& name, const std::string& text) {
+    WriteInput(name, reinterpret_cast<const uint8_t*>(text.data()), text.size());
+}
+
+inline void StartGame() {
+    static const bool started = [] {
+        UseHeadless();
+        WriteText("home/tarvex_p.ini", "[Brellik]\nRuntime path=" + Scratch() + "/\n");
+        std::filesystem::current_path(Scratch());
+        static StartupProperties properties;
+        return Interface::PreInit(nullptr, "", &properties) == 1 && AppInit() == 1;
+    }();
+    Require(started, "the game starts");
+}
+
+// One frame on the game's 27 ms grid.
+inline void Frame() {
+    headless::Advance(27);
+    Interface::PumpMessages();
+    Interface::Update();
+    Interface::Render();
+}
+
+inline void ShowState(int32_t state) {
+    Interface::SetState(state, false);
+    for (int i = 0; i < 3; ++i) Frame();
+}
+
+}  // namespace fuzzing
