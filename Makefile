@@ -55,8 +55,9 @@ bench: build
 	$(BUILD)/bench/benchmarks
 
 soak: build
-	cmake --build $(BUILD) --target xping
-	tests/soak/soak.sh $(BUILD)/game/brellik $(BUILD)/tests/xping $(BUILD)/soak $(SOAK_MINUTES)
+	cmake --build $(BUILD) --target xping xclose
+	tests/soak/soak.sh $(BUILD)/game/brellik $(BUILD)/tests/xping $(BUILD)/tests/xclose \
+	    $(BUILD)/soak $(SOAK_MINUTES)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -13,9 +13,9 @@
 # whenever a frame is done early) and the screen then stays the same for 5 s of random input. A message box the game opens runs its own loop; while one is open the window is
 # not pinged and the box is closed with Enter.
 #
-# Usage: soak.sh <game binary> <xping> <work folder> [minutes]
+# Usage: soak.sh <game binary> <xping> <xclose> <work folder> [minutes]
 set -u
-game=$(readlink -f "$1") xping=$2 out=$3 minutes=${4:-10}
+game=$(readlink -f "$1") xping=$2 xclose=$3 out=$4 minutes=${5:-10}
 gamedir=$(dirname "$game")
 display=:${SOAK_DISPLAY:-173}
 home="$out/home"
@@ -148,8 +148,8 @@ while [ $status -eq 0 ] && [ "$(date +%s)" -lt "$end" ]; do
     sleep 0.0$(( RANDOM % 9 + 1 ))
 done
 
-if kill -0 "$pid" 2>/dev/null; then
-    x windowclose "$window" >/dev/null 2>&1 || true
+if running; then
+    DISPLAY=$display "$xclose" "$window"
     for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
     kill -0 "$pid" 2>/dev/null && { fail "the game did not end when its window was closed"; kill "$pid"; }
 fi
