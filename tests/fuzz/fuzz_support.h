@@ -11,17 +11,24 @@
 #include <filesystem>
 #include <string>
 
+#include <unistd.h>
+
 namespace fuzzing {
 
-// A folder of this process, made once; the user folder points into it.
+// A folder of this process, made once and removed at exit; the user folder points into it.
+// Never destroyed, so the exit handler can still read it.
 inline const std::string& Scratch() {
-    static const std::string folder = [] {
+    static const std::string& folder = *new std::string([] {
         const std::string path = (std::filesystem::temp_directory_path() /
                                   ("brellik-fuzz-" + std::to_string(::getpid()))).string();
         std::filesystem::create_directories(path + "/home/System");
         ::setenv("BRELLIK_HOME", (path + "/home").c_str(), 1);
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(Scratch(), ignored);
+        });
         return path;
-    }();
+    }());
     return folder;
 }
 

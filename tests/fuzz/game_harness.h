@@ -1,6 +1,6 @@
 // The whole game on the headless backend for the fuzz targets that go through its screens:
-// an empty game folder (pictures fall back to their text faces) and a user folder, both in
-// the scratch folder. Started once per process.
+// the game folder a build made ($BRELLIK_FUZZ_GAME_DIR, for its pictures) and a user folder
+// in the scratch folder. Started once per process.
 #pragma once
 
 #include "app/app.h"
@@ -19,7 +19,10 @@ inline void StartGame() {
     static const bool started = [] {
         UseHeadless();
         WriteText("home/tarvex_p.ini", "[Brellik]\nRuntime path=" + Scratch() + "/\n");
-        std::filesystem::current_path(Scratch());
+        const char* gameFolder = std::getenv("BRELLIK_FUZZ_GAME_DIR");
+        Require(gameFolder && std::filesystem::is_directory(gameFolder),
+                "BRELLIK_FUZZ_GAME_DIR names a game folder");
+        std::filesystem::current_path(gameFolder);
         static StartupProperties properties;
         return Interface::PreInit(nullptr, "", &properties) == 1 && AppInit() == 1;
     }();

@@ -15,15 +15,19 @@ if ! command -v clang++ >/dev/null; then
     exit 0
 fi
 if [ ! -f "$build/CMakeCache.txt" ]; then
+    mkdir -p "$build"
     cmake -S "$source_dir" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
           -DCMAKE_CXX_COMPILER=clang++ -DBRELLIK_FUZZ=ON -DBRELLIK_E2E=OFF ${CMAKE_FLAGS:-} \
-        >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
+        >"$build/configure.log" 2>&1 || { cat "$build/configure.log"; exit 1; }
 fi
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=($(sed -n '/^set(FUZZ_TARGETS/,/)/p' "$here/CMakeLists.txt" |
                                       grep -o '[a-z_0-9]*_fuzz'))
 cmake --build "$build" -j"${JOBS:-2}" --target "${targets[@]}" || exit 1
 
+# The targets that play screens need the pictures of a game folder the main build made.
+export BRELLIK_FUZZ_GAME_DIR=${BRELLIK_FUZZ_GAME_DIR:-$source_dir/${BUILD:-build}/game}
+build=$(cd "$build" && pwd)  # some targets change their working folder
 status=0
 for target in "${targets[@]}"; do
     corpus="$build/corpus/$target"
