@@ -6,8 +6,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string path = fuzzing::WriteInput("picture.bmp", data, size);
     platform::RgbImage image;
     if (platform::LoadBitmapFile(path, image)) {
-        fuzzing::Require(image.pixels.size() ==
-                             static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height),
+        const std::size_t pixels = static_cast<std::size_t>(image.width) *
+                                   static_cast<std::size_t>(image.height);
+        fuzzing::Require(image.pixels.size() == pixels,
                          "a loaded picture holds width x height pixels");
     }
     return 0;

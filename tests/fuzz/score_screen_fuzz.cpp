@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     fuzzing::WriteInput(std::string("home/System/") + scores::ScoreFileName(tableNo), data + 1,
                         size - 1);
     if (afterGame && tableNo != scores::kTableMulti) {
-        const uint32_t state = tableNo == scores::kTableForP ? scores::kStateForP : scores::kStateForR;
+        const uint32_t state =
+            tableNo == scores::kTableForP ? scores::kStateForP : scores::kStateForR;
         scores::InsertSingleScore(state, {"", 40, 8, 2, 6});
         scores::scoreViewRequest = static_cast<int32_t>(state);
     } else {

@@ -10,7 +10,8 @@
 # frame) and must answer within 5 s. Under Xvfb without a window manager a live game
 # sometimes stops answering pings after an X error of its window library, so an unanswered
 # ping counts as a hang only when the frame loop did not sleep in those 5 s (it sleeps
-# whenever a frame is done early) and the screen then stays the same for 5 s of random input. A message box the game opens runs its own loop; while one is open the window is
+# whenever a frame is done early) and the screen then stays the same for 5 s of random input.
+# A message box the game opens runs its own loop; while one is open the window is
 # not pinged and the box is closed with Enter.
 #
 # Usage: soak.sh <game binary> <xping> <xclose> <work folder> [minutes]
@@ -65,7 +66,9 @@ other_windows() {
 # Pings the game's window; the window may have been made anew since it was last found.
 window_changes=0
 unanswered=0
-screen_hash() { DISPLAY=$display import -window root -depth 8 rgb:- 2>/dev/null | md5sum | cut -c1-32; }
+screen_hash() {
+    DISPLAY=$display import -window root -depth 8 rgb:- 2>/dev/null | md5sum | cut -c1-32
+}
 # The screen changes within 5 s of random input: frames are still being drawn.
 screen_moves() {
     local first
@@ -115,7 +118,10 @@ echo "time,pid,rss_kb" >"$out/memory.csv"
 while [ $status -eq 0 ] && [ "$(date +%s)" -lt "$end" ]; do
     if ! running; then
         wait "$pid"; code=$?
-        if [ "$code" -ne 0 ]; then fail "the game ended with status $code (start $starts)"; break; fi
+        if [ "$code" -ne 0 ]; then
+            fail "the game ended with status $code (start $starts)"
+            break
+        fi
         start_game
         continue
     fi
@@ -151,7 +157,10 @@ done
 if running; then
     DISPLAY=$display "$xclose" "$window"
     for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$pid" 2>/dev/null && { fail "the game did not end when its window was closed"; kill "$pid"; }
+    if kill -0 "$pid" 2>/dev/null; then
+        fail "the game did not end when its window was closed"
+        kill "$pid"
+    fi
 fi
 wait "$pid" 2>/dev/null; code=$?
 [ "$code" -eq 0 ] || [ $status -ne 0 ] || fail "the game ended with status $code at the end"

@@ -16,7 +16,8 @@ namespace {
 bool IsPong(const XEvent& event, Atom protocols, Atom ping, long stamp, Window window) {
     return event.type == ClientMessage && event.xclient.message_type == protocols &&
            event.xclient.format == 32 && static_cast<Atom>(event.xclient.data.l[0]) == ping &&
-           event.xclient.data.l[1] == stamp && static_cast<Window>(event.xclient.data.l[2]) == window;
+           event.xclient.data.l[1] == stamp &&
+           static_cast<Window>(event.xclient.data.l[2]) == window;
 }
 
 }  // namespace
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
     XSelectInput(display, root, SubstructureNotifyMask);
     const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
     const Atom ping = XInternAtom(display, "_NET_WM_PING", False);
-    const long stamp = static_cast<long>(std::chrono::steady_clock::now().time_since_epoch().count() & 0x7FFFFFFF);
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    const long stamp = static_cast<long>(now & 0x7FFFFFFF);
 
     XEvent request{};
     request.xclient.type = ClientMessage;
