@@ -4,14 +4,20 @@
 # make bench  builds and runs the benchmarks
 # make install [PREFIX=/usr/local] [DESTDIR=]  installs the game; make uninstall removes it
 # make package builds a Debian package (.deb) in the build folder
+# make fuzz   runs each fuzz target for FUZZ_SECONDS (default 60; needs clang, skipped without)
+# make soak   plays the real game under Xvfb with random input (SOAK_MINUTES, default 10)
 
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= 2
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
+SOAK_MINUTES ?= 10
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build play test test-plain test-whole test-asan bench install uninstall package clean
+.PHONY: all deps build play test test-plain test-whole test-asan test-fuzz fuzz bench soak \
+        install uninstall package clean
 
 all: build
 
@@ -31,7 +37,7 @@ build: deps $(BUILD)/CMakeCache.txt
 play: build
 	cd $(BUILD)/game && ./brellik
 
-test: deps test-plain test-asan
+test: deps test-plain test-asan test-fuzz
 
 test-plain: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
@@ -48,6 +54,13 @@ test-asan: $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j$(JOBS)
+
+# A short run of each fuzz target, as CI does.
+test-fuzz:
+	tests/fuzz/run.sh $(FUZZ_BUILD) 10
+
+fuzz:
+	tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
@@ -66,5 +79,10 @@ uninstall:
 package: build
 	cd $(BUILD) && cpack -G DEB
 
+soak: build
+	cmake --build $(BUILD) --target xping xclose
+	tests/soak/soak.sh $(BUILD)/game/brellik $(BUILD)/tests/xping $(BUILD)/tests/xclose \
+	    $(BUILD)/soak $(SOAK_MINUTES)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

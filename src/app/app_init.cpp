@@ -7,6 +7,7 @@
 #include "multi/multi_player.h"
 #include "quiz/intro_layout.h"
 #include "quiz/question_bank.h"
+#include "scores/score_state.h"
 #include "screens/callbacks.h"
 #include "screens/intro.h"
 #include "screens/question_browser.h"
@@ -61,6 +62,7 @@ void ResetGameState() {
 int AppInit() {
     ResetGameState();
     platform::EnsureUserFolder();
+    scores::ForgetUnsavedResult();
     if (!Interface::SetCallbacks(OnStateChanged, OnControlEvent, OnTick, OnInput)) return 0;
     introLayout = new (std::nothrow) quiz::IntroLayout();
     if (!introLayout) return 0;

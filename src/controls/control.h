@@ -50,8 +50,9 @@ public:
     uint32_t TextColor() const { return textColor_; }
     void SetHint(const char* text);
     const char* GetHint() const { return hint_; }
-    void SetHotArea1(int left, int top, int right, int bottom);
-    void SetHotArea2(int left, int top, int right, int bottom);
+    // A hot area is kept within the control's size; left -1 clears the hot-area flag.
+    virtual void SetHotArea1(int left, int top, int right, int bottom);
+    virtual void SetHotArea2(int left, int top, int right, int bottom);
     const gfx::Rect& HotArea1() const { return hotArea1_; }
     const gfx::Rect& HotArea2() const { return hotArea2_; }
     const gfx::Rect& Bounds() const { return bounds_; }

@@ -30,16 +30,21 @@ int32_t ReadNumber(const char* text, const char* end) {
                                                     std::numeric_limits<int32_t>::max()));
 }
 
-int32_t Saturate(int64_t value) {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+// A key's rectangle on the picture from its screen position and size, which lie on the
+// play area.
+gfx::Rect AreaFrom(const int32_t* fields) {
+    const int left = fields[0] - KeyLayout::kOriginX;
+    const int top = fields[1] - KeyLayout::kOriginY;
+    return {left, top, left + fields[2], top + fields[3]};
 }
 
-// A key's rectangle on the picture from its screen position and size.
-gfx::Rect AreaFrom(const int32_t* fields) {
-    const int64_t left = int64_t{fields[0]} - KeyLayout::kOriginX;
-    const int64_t top = int64_t{fields[1]} - KeyLayout::kOriginY;
-    return {Saturate(left), Saturate(top), Saturate(left + fields[2]), Saturate(top + fields[3])};
+// Whether a key's screen position and size (x, y, w, h) lie on the play area, where the
+// picture is shown. Anything else is a damaged line: far-off values would overflow the
+// marker arithmetic later.
+bool OnPlayArea(const int32_t* fields) {
+    const int64_t x = fields[0], y = fields[1], w = fields[2], h = fields[3];
+    return x >= 0 && y >= 0 && w >= 0 && h >= 0 && x + w <= Interface::kPlayWidth &&
+           y + h <= Interface::kPlayHeight;
 }
 
 bool Contains(const gfx::Rect& area, int x, int y) {
@@ -75,11 +80,19 @@ bool KeyLayout::ReadLine(const char* line, int32_t lineNumber, const char* fileN
         Interface::Log(message, false);
         return false;
     }
+    const bool hasSecondArea = key == kEnterKey;
+    if (!OnPlayArea(fields + 1) || (hasSecondArea && !OnPlayArea(fields + 5))) {
+        char message[360];
+        std::snprintf(message, sizeof message, "%s line %d: key %d lies off the picture, ignored",
+                      fileName, lineNumber + 1, key);
+        Interface::Log(message, false);
+        return false;
+    }
     KeyArea& entry = keys_[static_cast<std::size_t>(key)];
     entry.present = 1;
     entry.line = lineNumber;
     entry.area1 = AreaFrom(fields + 1);
-    entry.area2 = key == kEnterKey ? AreaFrom(fields + 5) : gfx::Rect{};
+    entry.area2 = hasSecondArea ? AreaFrom(fields + 5) : gfx::Rect{};
     return true;
 }
 

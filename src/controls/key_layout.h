@@ -28,8 +28,9 @@ public:
     // frame logs the missing file); lines naming a key outside 0..511 are logged and skipped.
     void Load(const char* fileName);
     // Reads one line: "code=x,y,w,h," and, for the Enter key, four more values. A field left
-    // out repeats the one before it. False when the line names no key the layout can hold.
-    // `fileName` names the file in the log.
+    // out repeats the one before it. False when the line names no key the layout can hold
+    // or puts an area off the 800 x 600 play area (logged). `fileName` names the file in the
+    // log.
     bool ReadLine(const char* line, int32_t lineNumber, const char* fileName);
     void Clear();
 

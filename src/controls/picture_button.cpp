@@ -4,6 +4,8 @@
 #include "companions.h"
 #include "frame/interface.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::size_t kMaxName = 260;
@@ -54,6 +56,21 @@ void PictureButton::Render() {
     } else {
         button_face::PaintText(*this, name_.c_str());
     }
+}
+
+void PictureButton::FitTextFaceTo(int left, int right, int bottom) {
+    if (strip_ || left == -1) return;
+    SetSize(std::max(Width(), right), std::max(Height(), bottom));
+}
+
+void PictureButton::SetHotArea1(int left, int top, int right, int bottom) {
+    FitTextFaceTo(left, right, bottom);
+    Control::SetHotArea1(left, top, right, bottom);
+}
+
+void PictureButton::SetHotArea2(int left, int top, int right, int bottom) {
+    FitTextFaceTo(left, right, bottom);
+    Control::SetHotArea2(left, top, right, bottom);
 }
 
 int PictureButton::Reload() {

@@ -19,6 +19,10 @@ public:
 
     void Render() override;
     int Reload() override;
+    // Without its picture the button grows to hold the hot area, so it can still be pressed
+    // wherever the picture would have been.
+    void SetHotArea1(int left, int top, int right, int bottom) override;
+    void SetHotArea2(int left, int top, int right, int bottom) override;
     void HandleInput(int32_t code, int32_t value, int32_t* handled) override;
 
     const std::string& Name() const { return name_; }
@@ -36,6 +40,7 @@ protected:
     int32_t pressedBy_ = 0;  // 0 idle, -1 the left button, else the character that pressed it
 
 private:
+    void FitTextFaceTo(int left, int right, int bottom);
     void ShowCompanions() const;
     void HideCompanions() const;
 };

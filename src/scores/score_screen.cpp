@@ -14,7 +14,10 @@
 #include "screens/state_words.h"
 #include "sound/sound.h"
 
+#include "platform/platform.h"
+
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -171,6 +174,18 @@ void LoadAndShow(bool reload) {
     FillColumn(kDateColumn, &Texts::date, rows);
 }
 
+// A result that could not be written is never lost silently: the player learns it, and
+// where, once per start.
+void TellIfNotSaved() {
+    if (scores::unsavedResultFolder.empty() || scores::unsavedResultTold) return;
+    scores::unsavedResultTold = true;
+    const std::string folder = scores::unsavedResultFolder;
+    Interface::Log(("Cannot write the score table in " + folder).c_str(), false);
+    const std::string text = platform::Utf8ToCp1250(
+        "Výsledek nebyl uložen: do složky " + folder + " nelze zapisovat.");
+    platform::ShowMessageBox(text.c_str(), "Chyba", platform::BoxIcon::Error);
+}
+
 void Sort(scores::SortKey key) {
     shownTable.Sort(key);
     LoadAndShow(false);
@@ -180,6 +195,7 @@ void CommitName(const char* text) {
     scores::CommitScoreName(text);
     scores::newScoreRow = -1;
     LoadAndShow(true);
+    TellIfNotSaved();
 }
 
 // The name field `field` is done: it stops taking keys and its text goes into the table.
@@ -232,6 +248,7 @@ void BuildScoresScreen() {
     AddRankColumn();
     LoadAndShow(true);
     if (scores::newScoreRow != -1) sound::PlaySound(sound::SoundId::NewEntry);
+    TellIfNotSaved();
 }
 
 void ScoresCommitPendingName() {

@@ -1,10 +1,25 @@
 #include "score_state.h"
 
+#include "platform/platform.h"
+
 namespace scores {
 
 int32_t scoreViewRequest = -1;
 int32_t newScoreRow = -1;
 int32_t scoreTableNo = -1;
+std::string unsavedResultFolder;
+bool unsavedResultTold = false;
+
+namespace {
+
+void NoteNotSaved() { unsavedResultFolder = platform::UserFolder() + "/System"; }
+
+}  // namespace
+
+void ForgetUnsavedResult() {
+    unsavedResultFolder.clear();
+    unsavedResultTold = false;
+}
 
 int TableNoForStateWord(uint32_t stateWord) {
     switch (stateWord) {
@@ -34,22 +49,31 @@ int NextTableNo(int tableNo) {
 
 InsertOutcome InsertSingleScore(uint32_t stateWord, const ScoreEntry& entry) {
     const int tableNo = TableNoForStateWord(stateWord);
+    newScoreRow = -1;
     InsertOutcome outcome;
-    if (tableNo == kTableForP || tableNo == kTableForR) outcome = InsertScore(tableNo, entry);
+    if (tableNo != kTableForP && tableNo != kTableForR) return outcome;
+    outcome = InsertScore(tableNo, entry);
+    if (!outcome.ok) NoteNotSaved();
     newScoreRow = outcome.row;
     return outcome;
 }
 
 InsertOutcome InsertMultiScore(const ScoreEntry& entry) {
     newScoreRow = -1;
-    return InsertScore(kTableMulti, entry);
+    const InsertOutcome outcome = InsertScore(kTableMulti, entry);
+    if (!outcome.ok) NoteNotSaved();
+    return outcome;
 }
 
 bool CommitScoreName(std::string_view name) {
     const int tableNo = TableNoForViewRequest(scoreViewRequest);
     const bool singlePlayerGame = scoreViewRequest == static_cast<int32_t>(kStateForP) ||
                                   scoreViewRequest == static_cast<int32_t>(kStateForR);
-    if (!singlePlayerGame || !StoreScoreName(tableNo, newScoreRow, name)) return false;
+    if (!singlePlayerGame || newScoreRow == -1) return false;
+    if (!StoreScoreName(tableNo, newScoreRow, name)) {
+        NoteNotSaved();
+        return false;
+    }
     newScoreRow = -1;
     return true;
 }

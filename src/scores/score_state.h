@@ -5,6 +5,7 @@
 #include "score_files.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace scores {
@@ -40,6 +41,14 @@ int NextTableNo(int tableNo);
 InsertOutcome InsertSingleScore(uint32_t stateWord, const ScoreEntry& entry);
 // One multiplayer player's result into the multiplayer table. `newScoreRow` becomes -1.
 InsertOutcome InsertMultiScore(const ScoreEntry& entry);
+
+// The folder of a table that a result or a typed name could not be written to since the
+// last ForgetUnsavedResult; empty when everything was stored. The scores screen tells the
+// player once per start, and `unsavedResultTold` records that it has.
+extern std::string unsavedResultFolder;
+extern bool unsavedResultTold;
+// Forgets both, at start-up.
+void ForgetUnsavedResult();
 
 // Stores the typed name into row `newScoreRow` of the single-player table that
 // `scoreViewRequest` names, then clears `newScoreRow`. False, and nothing changes, when no

@@ -52,13 +52,26 @@ void Schedule(float seconds, int32_t code) {
     }
 }
 
-void PlayFade(int32_t id, int x, int y, const char* first, const char* second, int frames) {
+// False when the pictures cannot be loaded: the fade would never report its end.
+bool PlayFade(int32_t id, int x, int y, const char* first, const char* second, int frames) {
     auto* fade = new FadePicture(id);
-    fade->SetUp(x, y, first, second, frames, 0.05f, 0);
+    if (!fade->SetUp(x, y, first, second, frames, 0.05f, 0)) {
+        delete fade;
+        return false;
+    }
     if (AddToScreen(fade)) fade->StartAnimation(1, false);
+    return true;
 }
 
-// Frame picture k: "Bitmaps\Intro\" + prefix + the number k + 1 in two digits.
+void ShowLogo() {
+    AddPicture(kLogo, 52, 34, "Bitmaps\\Intro\\i_logo", 1, 0.0f, 0);
+    Schedule(2.0f, kShowSlogan);
+}
+
+void OnFramePictureFinished();
+
+// Frame picture k: "Bitmaps\Intro\" + prefix + the number k + 1 in two digits. One that
+// cannot be shown is passed over, so the intro never waits for it.
 void PlayFramePicture(int k) {
     const char* prefix = introLayout ? introLayout->prefix : "";
     const quiz::Position at = introLayout && k < introLayout->count ? introLayout->positions[k]
@@ -66,25 +79,35 @@ void PlayFramePicture(int k) {
     char first[300], second[300];
     std::snprintf(first, sizeof first, "Bitmaps\\Intro\\%s%02d", prefix, k + 1);
     std::snprintf(second, sizeof second, "Bitmaps\\Intro\\%s%02d_b", prefix, k + 1);
-    PlayFade(kFirstFramePicture + k, at.x, at.y, first, second, 10);
+    introStep = k;
+    if (!PlayFade(kFirstFramePicture + k, at.x, at.y, first, second, 10)) OnFramePictureFinished();
 }
 
 void OnFramePictureFinished() {
     if (introStep < FramePictureCount() - 1) {
         PlayFramePicture(introStep + 1);
-        ++introStep;
         return;
     }
-    AddPicture(kLogo, 52, 34, "Bitmaps\\Intro\\i_logo", 1, 0.0f, 0);
-    Schedule(2.0f, kShowSlogan);
+    ShowLogo();
+}
+
+void ShowQuarter2() {
+    AddPicture(kQuarter2, 379, 0, "Bitmaps\\Intro\\q2", 1, 0.0f, 0);
+    Schedule(0.5f, kShowQuarter3);
 }
 
 void OnTimer(int32_t code) {
     switch (code) {
-        case kFirstFrame: PlayFramePicture(0); break;
+        case kFirstFrame:
+            // A layout without frame positions goes straight on to the titles.
+            if (FramePictureCount() > 0) PlayFramePicture(0);
+            else ShowLogo();
+            break;
         case kShowSlogan:
             HideControl(kLogo);
-            PlayFade(kSlogan, 6, 1, "Bitmaps\\Intro\\i_sl", "Bitmaps\\Intro\\i_sl_a", 10);
+            if (!PlayFade(kSlogan, 6, 1, "Bitmaps\\Intro\\i_sl", "Bitmaps\\Intro\\i_sl_a", 10)) {
+                ShowQuarter2();
+            }
             break;
         case kShowQuarter3:
             AddPicture(kQuarter3, 0, 272, "Bitmaps\\Intro\\q3", 1, 0.0f, 0);
@@ -129,8 +152,7 @@ void IntroOnControlEvent(int32_t id, int32_t event) {
     } else if (event == 4 && id == kFirstFramePicture + introStep) {
         OnFramePictureFinished();
     } else if (event == 4 && id == kSlogan) {
-        AddPicture(kQuarter2, 379, 0, "Bitmaps\\Intro\\q2", 1, 0.0f, 0);
-        Schedule(0.5f, kShowQuarter3);
+        ShowQuarter2();
     }
 }
 

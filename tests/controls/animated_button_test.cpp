@@ -170,6 +170,29 @@ TEST_F(AnimatedButtonTest, WithHotAreasEitherAreaStartsTheHover) {
     EXPECT_EQ(Interface::GetFocusId(), 2);
 }
 
+// A menu button whose picture is missing: its name face covers the hot areas it was given,
+// so the game can still be started from it.
+TEST_F(AnimatedButtonTest, WithoutItsPictureAMenuButtonFillsItsHotAreasAndIsStillPressed) {
+    auto* button = Add(new AnimatedButton(2));
+    button->SetTextColor(0x00FF00);
+    button->SetUp(100, 100, "Bitmaps\\MMenu\\op_b", "Bitmaps\\MMenu\\op_ba", 5, 0.1f, 2, 0, 0);
+    button->SetHotArea1(0, 0, 110, 100);
+    button->SetHotArea2(67, 60, 273, 97);
+    EXPECT_EQ(button->Width(), 273);
+    EXPECT_EQ(button->Height(), 100);
+    EXPECT_EQ(button->HotArea1().bottom, 100);
+    EXPECT_EQ(button->HotArea2().bottom, 97);
+    int textPixels = 0;
+    for (int y = 4; y < 24; ++y) {
+        for (int x = 4; x < button->Width(); ++x) textPixels += FaceAt(*button, x, y) == 0x00FF00;
+    }
+    EXPECT_GT(textPixels, 40);  // the picture's name
+    for (const auto& [x, y] : {std::pair{155, 150}, std::pair{350, 190}}) {
+        ClickAt(x, y);
+        EXPECT_EQ(TakeEvents(), (std::vector<Event>{{2, 1, 1}})) << x;
+    }
+}
+
 TEST_F(AnimatedButtonTest, WithoutItsAnimationStripTheButtonShowsItsStaticFace) {
     AnimatedButton* button = Button(2, 0, 0, 100, false);
     MoveTo(110, 110);

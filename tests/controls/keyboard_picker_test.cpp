@@ -80,12 +80,25 @@ TEST(KeyLayoutLines, OnlyTheEnterKeyHasASecondArea) {
 
 TEST(KeyLayoutLines, ValuesAreReadTheWayAtoiReadsThem) {
     KeyLayout layout;
-    EXPECT_TRUE(layout.ReadLine(" 31 \"170px\" -5,abc,12x,", 0, "key.txt"));
+    EXPECT_TRUE(layout.ReadLine(" 31 \"170px\" 215,abc,12x,", 0, "key.txt"));
     const gfx::Rect& a = layout.Entry(31).area1;
     EXPECT_EQ(std::vector<int>({a.left, a.top, a.right, a.bottom}),
-              std::vector<int>({35, -213, 35, -201}));
-    EXPECT_TRUE(layout.ReadLine("32=99999999999,1,1,1,", 1, "key.txt"));  // no overflow
-    EXPECT_EQ(layout.Entry(32).area1.left, 2147483647 - 135);
+              std::vector<int>({35, 7, 35, 19}));
+}
+
+// Values near the integer limits once overflowed the marker arithmetic; an area must lie on
+// the play area, the Enter key's second area too.
+TEST(KeyLayoutLines, AreasOffThePlayAreaAreSkipped) {
+    KeyLayout layout;
+    for (const char* line : {"32=99999999999,1,1,1,", "32=-2147483648,0,10,10,",
+                             "32=2147483647,0,10,10,", "32=10,10,-5,10,", "32=790,10,11,10,",
+                             "32=10,590,10,11,", "28=600,250,60,25,620,590,40,40,"}) {
+        EXPECT_FALSE(layout.ReadLine(line, 0, "key.txt")) << line;
+    }
+    EXPECT_FALSE(layout.Has(32));
+    EXPECT_FALSE(layout.Has(28));
+    EXPECT_TRUE(layout.ReadLine("32=790,590,10,10,", 1, "key.txt"));
+    EXPECT_EQ(layout.Entry(32).area1.right, 800 - 135);
 }
 
 TEST(KeyLayoutLines, LinesWithoutAKeyTheLayoutCanHoldAreSkipped) {
@@ -101,7 +114,7 @@ TEST(KeyLayoutLines, LinesWithoutAKeyTheLayoutCanHoldAreSkipped) {
 }
 
 TEST_F(KeyboardPickerTest, ReadsTheLayoutFileAndNumbersKeysByLine) {
-    WriteLayout(kLayout + std::string("600=1,2,3,4,\r\n30=170,260,28,28,\r\n"));
+    WriteLayout(kLayout + std::string("600=1,2,3,4,\r\n30=170,260,28,28,\r\n31=-9,0,1,1,\r\n"));
     auto* picker = Picker();
     EXPECT_EQ(picker->Width(), 560);
     EXPECT_EQ(picker->Height(), 160);
@@ -114,6 +127,8 @@ TEST_F(KeyboardPickerTest, ReadsTheLayoutFileAndNumbersKeysByLine) {
     EXPECT_EQ(picker->GetKeyNumber(2), 5);
     EXPECT_EQ(picker->GetKeyNumber(3), 0);
     EXPECT_NE(LogText().find("Data\\key.txt line 6: key code 600 ignored"), std::string::npos);
+    EXPECT_NE(LogText().find("Data\\key.txt line 8: key 31 lies off the picture, ignored"),
+              std::string::npos);
 }
 
 TEST_F(KeyboardPickerTest, TheFirstLineGivesKeyNumberOne) {

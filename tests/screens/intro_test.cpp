@@ -57,15 +57,32 @@ TEST_F(IntroTest, ThreeFramePicturesPlayOneAfterAnotherThenTheTitlesAndTheMenu) 
     EXPECT_FALSE(Exists(62));
 }
 
-TEST_F(IntroTest, EmptyAndOneEntryLayoutsShowOnlyTheFirstFramePicture) {
-    for (int count : {0, 1}) {
-        PlayWith(count);
+TEST_F(IntroTest, AOneEntryLayoutShowsOnlyTheFirstFramePicture) {
+    PlayWith(1);
+    RunFor(1100);
+    EXPECT_TRUE(Exists(7));
+    RunFor(700);
+    EXPECT_TRUE(Exists(37));
+    EXPECT_FALSE(Exists(8));
+    EXPECT_TRUE(RunUntilState(StateMainMenu, 20000));
+}
+
+// An empty intro.dat gives no prefix and no positions; frame pictures that cannot be loaded
+// are passed over. Neither may leave the intro waiting on its background.
+TEST_F(IntroTest, AnEmptyLayoutOrMissingFramePicturesGoStraightOnToTheTitles) {
+    dir.Write("empty.dat", "");
+    ASSERT_TRUE(layout.Read(dir / "empty.dat"));
+    screens::SetIntroLayout(&layout);
+    for (int run = 0; run < 2; ++run) {
+        if (run == 1) {
+            PlayWith(3);
+            std::snprintf(layout.prefix, sizeof layout.prefix, "none");
+        }
+        Interface::SetState(StateIntro, false);
         RunFor(1100);
-        EXPECT_TRUE(Exists(7));
-        RunFor(700);
-        EXPECT_TRUE(Exists(37)) << count;
-        EXPECT_FALSE(Exists(8)) << count;
-        EXPECT_TRUE(RunUntilState(StateMainMenu, 20000)) << count;
+        EXPECT_FALSE(Exists(7)) << run;
+        EXPECT_TRUE(Exists(37)) << run;
+        EXPECT_TRUE(RunUntilState(StateMainMenu, 20000)) << run;
     }
 }
 

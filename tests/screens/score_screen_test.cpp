@@ -7,6 +7,7 @@
 #include "single_game_fixture.h"
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 using game_testing::SinglePlayerTest;
@@ -122,4 +123,39 @@ TEST_F(ScoreScreenTest, ADamagedTableStillShowsAndTheNextGameWritesItWhole) {
     EXPECT_EQ(scores::newScoreRow, 1);
     EXPECT_EQ(dir.Read("home/System/sp_fp2.sco").size(), 640u);
     EXPECT_EQ(NameShown(0), "Ada");
+}
+
+// Folders that cannot be written, in ways that hold even for root: a regular file where the
+// System folder or the user folder itself should be.
+TEST_F(ScoreScreenTest, AResultThatCannotBeStoredIsToldOnceAndTakesNoName) {
+    std::filesystem::remove_all(dir / "home/System");
+    dir.Write("home/System", "");
+    PlayClockGameToScores(1);
+    EXPECT_EQ(scores::newScoreRow, -1);
+    EXPECT_TRUE(Interface::FindControl(782)->GetFlags() & Control::kDisabled);
+    EXPECT_NE(Interface::GetFocusId(), 782);
+    EXPECT_TRUE(Shown(1072));  // the sort buttons do not wait for a name
+    ASSERT_EQ(headless::Boxes().size(), 1u);
+    EXPECT_EQ(headless::Boxes()[0].text,
+              platform::Utf8ToCp1250("Výsledek nebyl uložen: do složky " + (dir / "home") +
+                                     "/System nelze zapisovat."));
+    EXPECT_NE(LogText().find("Cannot write the score table"), std::string::npos);
+    ClickControl(775);
+    RunFor(100);
+    PlayClockGameToScores(0);
+    EXPECT_EQ(headless::Boxes().size(), 1u);  // once per start is enough
+    EXPECT_EQ(dir.Read("home/System"), "");
+}
+
+TEST_F(ScoreScreenTest, AUserFolderThatCannotBeMadeNeitherStopsTheGameNorHidesTheMessage) {
+    dir.Write("blocked", "");
+    const std::string home = dir / "blocked/home";
+    ::setenv("BRELLIK_HOME", home.c_str(), 1);
+    platform::ReleaseSingleInstance();
+    EXPECT_TRUE(platform::AcquireSingleInstance("Brellik"));  // no lock, but the game runs
+    PlayClockGameToScores(0);
+    EXPECT_EQ(Interface::GetState(), StateScores);
+    ASSERT_EQ(headless::Boxes().size(), 1u);
+    EXPECT_NE(headless::Boxes()[0].text.find(home + "/System"), std::string::npos);
+    SaveScreenshot("scores_not_saved");
 }
