@@ -31,17 +31,20 @@ window=$(wait_for_window Brellik)
 [ -n "$window" ] || fail "no game window"
 
 x() { DISPLAY=$display xdotool "$@"; }
-# Clicks a point of the 800 x 600 play area (at 112, 84 on a 1024 x 768 screen).
-click() { x mousemove $(( $1 + 112 )) $(( $2 + 84 )); sleep 0.2; x mousedown 1; sleep 0.1; x mouseup 1; sleep "${3:-1}"; }
+# The 800 x 600 play area fills the 1024 x 768 screen, scaled by 1.28.
+at() { screen_point "$1" "$2" 1024 768; }
+# Clicks a point of the play area.
+click() { x mousemove $(at "$1" "$2"); sleep 0.2; x mousedown 1; sleep 0.1; x mouseup 1; sleep "${3:-1}"; }
 shot() { DISPLAY=$display import -window root "$dir/$1.png" 2>/dev/null; }
 
 # Whether a point of the play area shows a colour: green (the set-up's Next button) or cream
 # (the game's question block).
 pixel_is() {  # x y green|cream
-    local rgb
+    local rgb point
     shot probe
-    rgb=$(convert "$dir/probe.png" -format "%[fx:int(255*p{$(( $1 + 112 )),$(( $2 + 84 ))}.r)] \
-%[fx:int(255*p{$(( $1 + 112 )),$(( $2 + 84 ))}.g)] %[fx:int(255*p{$(( $1 + 112 )),$(( $2 + 84 ))}.b)]" info:)
+    point=$(at "$1" "$2" | tr ' ' ,)
+    rgb=$(convert "$dir/probe.png" -format "%[fx:int(255*p{$point}.r)] \
+%[fx:int(255*p{$point}.g)] %[fx:int(255*p{$point}.b)]" info:)
     set -- $rgb "$3"
     case $4 in
         green) [ "$2" -gt $(( $1 + 50 )) ] && [ "$2" -gt $(( $3 + 50 )) ] ;;
@@ -51,11 +54,13 @@ pixel_is() {  # x y green|cream
 
 # The slot (1..3) whose answer block shows the long line.
 right_answer() {
-    local picture="$dir/$1.png" best=0 best_mean=2 slot=1 mean
+    local picture="$dir/$1.png" best=0 best_mean=2 slot=1 mean corner
     shot "$1"
     for block in "48 255" "65 354" "82 453"; do
         set -- $block
-        mean=$(convert "$picture" -crop 250x26+$(( $1 + 112 + 120 ))+$(( $2 + 84 + 4 )) \
+        # 250 x 26 of the play area shows as 320 x 33.
+        corner=$(at $(( $1 + 120 )) $(( $2 + 4 )) | tr ' ' +)
+        mean=$(convert "$picture" -crop "320x33+$corner" \
                -colorspace Gray -format '%[fx:mean]' info:)
         if awk -v m="$mean" -v b="$best_mean" 'BEGIN { exit !(m < b) }'; then
             best=$slot
@@ -78,7 +83,7 @@ next_right_answer() {  # screenshot name
 # A loaded machine may start slowly: skip the intro until the main menu takes the click
 # that opens the set-up (the point of the intro click is a blank spot of the main menu).
 for _ in $(seq 10); do
-    click 400 300 1.5          # skip the intro
+    click 650 60 1.5           # skip the intro
     click 425 241 2            # Více hráčů
     pixel_is 469 543 green && break
 done
@@ -135,7 +140,8 @@ assert bob[1:] == (2, 0, 1) and 0 < bob[0] <= 10, bob
 PY
 # Both names are on the score screen: its first two name fields carry text.
 for row in 0 1; do
-    spread=$(convert "$dir/scores.png" -crop 90x20+$(( 174 + 112 ))+$(( 191 + 22 * row + 84 )) \
+    corner=$(at 174 $(( 191 + 22 * row )) | tr ' ' +)
+    spread=$(convert "$dir/scores.png" -crop "115x26+$corner" \
              -colorspace Gray -format '%[fx:standard_deviation]' info:)
     awk -v s="$spread" 'BEGIN { exit !(s > 0.05) }' || fail "row $row of the score screen is empty"
 done

@@ -69,11 +69,11 @@ x mousemove 512 384; sleep 0.2; x mousedown 1; sleep 0.1; x mouseup 1  # skip th
 sleep 2
 DISPLAY=$display import -window root "$work/main_menu.png" 2>/dev/null
 # The main menu's emblem and title are its background picture's, untouched by any control:
-# that corner of the play area (at 112, 84) must match the picture (the intro is far from it).
-corner=480x150
-convert "$stage/usr/local/share/brellik/Bitmaps/main_bg.png" -crop "$corner+0+0" +repage \
-    "$work/expected_corner.png"
-convert "$work/main_menu.png" -crop "$corner+112+84" +repage "$work/shown_corner.png"
+# that corner of the play area must match the picture (the intro is far from it). The play
+# area fills this 4:3 screen, scaled by 1024/800 = 1.28.
+convert "$stage/usr/local/share/brellik/Bitmaps/main_bg.png" -crop 400x150+0+0 +repage \
+    -resize '512x192!' "$work/expected_corner.png"
+convert "$work/main_menu.png" -crop 512x192+0+0 +repage "$work/shown_corner.png"
 difference=$(compare -metric RMSE "$work/expected_corner.png" "$work/shown_corner.png" null: 2>&1 |
              sed -n 's/.*(\(.*\)).*/\1/p')
 awk -v d="${difference:-1}" 'BEGIN { exit !(d < 0.02) }' ||
