@@ -53,18 +53,6 @@ bool SchedulerBusy() {
     return timer && timer->IsPending();
 }
 
-AnimatedPicture* PictureOf(int32_t id) {
-    return dynamic_cast<AnimatedPicture*>(Interface::FindControl(id));
-}
-
-void SetFrameOf(int32_t id, int frame) {
-    if (AnimatedPicture* picture = PictureOf(id)) picture->SetFrame(frame);
-}
-
-void SetText(int32_t id, const char* text) {
-    if (auto* block = dynamic_cast<WrappedText*>(Interface::FindControl(id))) block->SetText(text);
-}
-
 void SetLabel(int32_t id, const char* text, uint32_t colour) {
     if (auto* label = dynamic_cast<Label*>(Interface::FindControl(id))) {
         label->SetTextColor(colour);

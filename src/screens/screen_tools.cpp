@@ -73,4 +73,16 @@ bool IsHidden(int32_t id) {
     return control && (control->GetFlags() & Control::kHidden);
 }
 
+AnimatedPicture* PictureOf(int32_t id) {
+    return dynamic_cast<AnimatedPicture*>(Interface::FindControl(id));
+}
+
+void SetFrameOf(int32_t id, int frame) {
+    if (AnimatedPicture* picture = PictureOf(id)) picture->SetFrame(frame);
+}
+
+void SetText(int32_t id, const char* text) {
+    if (auto* block = dynamic_cast<WrappedText*>(Interface::FindControl(id))) block->SetText(text);
+}
+
 }  // namespace screens

@@ -44,4 +44,10 @@ bool IsShown(int32_t id);
 // True when the control exists and is hidden.
 bool IsHidden(int32_t id);
 
+// The animated picture with the id, or nullptr; a frame or a text set by id, when the control
+// exists.
+AnimatedPicture* PictureOf(int32_t id);
+void SetFrameOf(int32_t id, int frame);
+void SetText(int32_t id, const char* text);
+
 }  // namespace screens

@@ -36,18 +36,6 @@ void CancelTimer() {
     }
 }
 
-AnimatedPicture* PictureOf(int32_t id) {
-    return dynamic_cast<AnimatedPicture*>(Interface::FindControl(id));
-}
-
-void SetFrameOf(int32_t id, int frame) {
-    if (AnimatedPicture* picture = PictureOf(id)) picture->SetFrame(frame);
-}
-
-void SetText(int32_t id, const char* text) {
-    if (auto* block = dynamic_cast<WrappedText*>(Interface::FindControl(id))) block->SetText(text);
-}
-
 void ShowScore() {
     char text[32];
     std::snprintf(text, sizeof text, "%d", singleQuiz ? singleQuiz->modeValue3 : 0);
