@@ -1,8 +1,14 @@
 #include "player_keys.h"
 
+#include "platform/pad_keys.h"
+
 namespace multi {
 
-bool HasKey(const Player& player) { return player.key != 0 && player.key != -1; }
+// A keyboard scan code or a pad button; anything else a damaged file may hold is no key, so
+// its row is asked for one instead of waiting on a key nobody can press.
+bool HasKey(const Player& player) {
+    return (player.key > 0 && player.key < 512) || platform::IsPadKey(player.key);
+}
 
 int PlayerWithKey(int32_t key) {
     for (int i = 0; i < kRows; ++i) {

@@ -1,5 +1,6 @@
 // The buzzer game's set-up screen played through the headless backend: rows, names, keys
 // on the on-screen keyboard, users2.dat and the way into the game.
+#include "multi/player_keys.h"
 #include "multi_game_fixture.h"
 
 #include <filesystem>
@@ -117,6 +118,16 @@ TEST_F(MultiPlayerTest, AShortOrGarbageFileStillBuildsTheScreenAndIsRewrittenWho
                                     std::string(44, '\0').replace(28, 8, 8, '\xFF') +
                                     std::string(44, '\0').replace(28, 8, 8, '\xFF') +
                                     std::string(44, '\0').replace(28, 8, 8, '\xFF'));
+}
+
+TEST_F(MultiPlayerTest, AStoredKeyThatNoKeyboardOrPadCanGiveCountsAsNone) {
+    dir.Write("home/System/users2.dat", Record("Ada", 0x20000, true) +
+                                            Record("Bob", 0x100FF, true) + std::string(132, '\0'));
+    OpenSetUp();
+    EXPECT_FALSE(mp::HasKey(mp::players[0]));
+    EXPECT_FALSE(mp::HasKey(mp::players[1]));
+    ClickControl(mp::kNextButton);
+    EXPECT_EQ(Interface::GetState(), StateMultiSetUp);
 }
 
 TEST_F(MultiPlayerTest, AnUnwritablePlayersFileEndsTheProgramAndKeepsTheOldFile) {
