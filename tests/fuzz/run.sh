@@ -35,7 +35,7 @@ for target in "${targets[@]}"; do
     mkdir -p "$corpus" "$findings"
     cp -n "$here/corpus/${target%_fuzz}/"* "$corpus/" 2>/dev/null
     log="$build/findings/$target.log"
-    "$build/tests/fuzz/$target" "$corpus" -max_total_time="$seconds" -timeout=10 \
+    "$build/tests/fuzz/$target" "$corpus" -max_total_time="$seconds" -timeout=30 \
         -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" \
         -close_fd_mask=3 >"$log" 2>&1
     code=$?

@@ -18,6 +18,7 @@
 set -u
 game=$(readlink -f "$1") xping=$2 xclose=$3 out=$4 minutes=${5:-10}
 gamedir=$(dirname "$game")
+out=$(mkdir -p "$out" && cd "$out" && pwd)  # the game runs in its own folder
 display=:${SOAK_DISPLAY:-173}
 home="$out/home"
 status=0
