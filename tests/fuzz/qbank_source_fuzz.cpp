@@ -13,7 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const std::vector<qbank::SourceFile> files = {qbank::ParseSource("fuzz.txt", text)};
     qbank::CheckOptions options;
-    options.allowFew = true;
     options.fit = false;  // the text measure needs fonts and is not what is fuzzed here
     const qbank::CheckedQuestions checked = qbank::CheckSources(files, options);
     if (!checked.problems.empty() || checked.questions.empty()) return 0;
