@@ -13,15 +13,7 @@ fail() { echo "FAIL: $*"; status=1; }
 . "$(dirname "$0")/x11_helpers.sh"
 
 dir="$out/buzzer"
-rm -rf "$dir" && mkdir -p "$dir/game/Data" "$dir/home"
-gamedir=$(dirname "$game")
-ln -s "$game" "$dir/game/brellik"
-ln -s "$gamedir/Bitmaps" "$dir/game/Bitmaps"
-cp "$gamedir/Data/key.txt" "$gamedir/Data/intro.dat" "$dir/game/Data/"
-for n in $(seq 1000); do
-    printf 'Zkušební otázka číslo %d?\nSprávná odpověď je tento dlouhý řádek\na\nb\n\n' "$n"
-done >"$dir/questions.txt"
-"$qbank" compile "$dir/questions.txt" -o "$dir/game/Data/otazky4.crp" || fail "qbank"
+make_long_answer_game "$dir" "$game" "$qbank"
 
 start_xvfb "$depth" "$dir/xvfb.log"
 (cd "$dir/game" && BRELLIK_HOME="$dir/home" DISPLAY=$display SDL_VIDEODRIVER=x11 ./brellik \
@@ -146,11 +138,6 @@ for row in 0 1; do
     awk -v s="$spread" 'BEGIN { exit !(s > 0.05) }' || fail "row $row of the score screen is empty"
 done
 
-DISPLAY=$display "$xclose" "$window"
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then fail "the game did not end"; kill "$pid"; fi
-wait "$pid"; code=$?
-[ "$code" = 0 ] || fail "the game ended with status $code"
-stop_xvfb
+close_game "$xclose"
 [ $status -eq 0 ] && echo "buzzer game played by two; both in mp2.sco and on the score screen"
 exit $status

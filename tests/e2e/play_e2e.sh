@@ -11,15 +11,7 @@ display=:151
 fail() { echo "FAIL: $*"; status=1; }
 . "$(dirname "$0")/x11_helpers.sh"
 
-rm -rf "$out/play" && mkdir -p "$out/play/game/Data" "$out/play/home"
-gamedir=$(dirname "$game")
-ln -s "$game" "$out/play/game/brellik"
-ln -s "$gamedir/Bitmaps" "$out/play/game/Bitmaps"
-cp "$gamedir/Data/key.txt" "$gamedir/Data/intro.dat" "$out/play/game/Data/"
-for n in $(seq 1000); do
-    printf 'Zkušební otázka číslo %d?\nSprávná odpověď je tento dlouhý řádek\na\nb\n\n' "$n"
-done >"$out/play/questions.txt"
-"$qbank" compile "$out/play/questions.txt" -o "$out/play/game/Data/otazky4.crp" || fail "qbank"
+make_long_answer_game "$out/play" "$game" "$qbank"
 
 start_xvfb "$depth" "$out/play/xvfb.log"
 (cd "$out/play/game" && BRELLIK_HOME="$out/play/home" DISPLAY=$display SDL_VIDEODRIVER=x11 ./brellik \
@@ -102,11 +94,6 @@ sleep 1
 shot lives_scores
 check_table sp_fr2.sco Hrac
 
-DISPLAY=$display "$xclose" "$window"
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then fail "the game did not end"; kill "$pid"; fi
-wait "$pid"; code=$?
-[ "$code" = 0 ] || fail "the game ended with status $code"
-stop_xvfb
+close_game "$xclose"
 [ $status -eq 0 ] && echo "both games played; names in sp_fp2.sco and sp_fr2.sco"
 exit $status

@@ -60,12 +60,7 @@ for size in 1920x1080 1280x1024; do
         eventually switch_turned || fail "the screen changed on Alt+Enter"
     fi
 
-    DISPLAY=$display "$xclose" "$window"
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    if kill -0 "$pid" 2>/dev/null; then fail "the game did not end"; kill "$pid"; fi
-    wait "$pid"; code=$?
-    [ "$code" = 0 ] || fail "the game ended with status $code"
-    stop_xvfb
+    close_game "$xclose"
     [ $status -eq 0 ] && echo "$size: ok"
 done
 exit $status

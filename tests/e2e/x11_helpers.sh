@@ -37,3 +37,28 @@ screen_point() {
     else ph=$h; pw=$((h * 800 / 600)); fi
     echo $(( (w - pw) / 2 + (2 * x + 1) * pw / 1600 )) $(( (h - ph) / 2 + (2 * y + 1) * ph / 1200 ))
 }
+
+# A game folder in <dir>/game beside a user folder <dir>/home: the built game's pictures and
+# layouts, and 1000 questions whose right answer is the one long line, so a test can see it.
+make_long_answer_game() {  # dir game qbank
+    local dir=$1 game=$2 qbank=$3 gamedir
+    gamedir=$(dirname "$game")
+    rm -rf "$dir" && mkdir -p "$dir/game/Data" "$dir/home"
+    ln -s "$game" "$dir/game/brellik"
+    ln -s "$gamedir/Bitmaps" "$dir/game/Bitmaps"
+    cp "$gamedir/Data/key.txt" "$gamedir/Data/intro.dat" "$dir/game/Data/"
+    for n in $(seq 1000); do
+        printf 'Zkušební otázka číslo %d?\nSprávná odpověď je tento dlouhý řádek\na\nb\n\n' "$n"
+    done >"$dir/questions.txt"
+    "$qbank" compile "$dir/questions.txt" -o "$dir/game/Data/otazky4.crp" || fail "qbank"
+}
+
+# Closes the game's window as a player would and stops Xvfb; the game must end with status 0.
+close_game() {  # xclose
+    DISPLAY=$display "$1" "$window"
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$pid" 2>/dev/null; then fail "the game did not end"; kill "$pid"; fi
+    wait "$pid"; local code=$?
+    [ "$code" = 0 ] || fail "the game ended with status $code"
+    stop_xvfb
+}
