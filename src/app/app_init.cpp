@@ -56,7 +56,11 @@ void LoadTopics(const std::string& questionFile) {
     }
     quiz::SetTopics(std::move(index));
     quiz::ReadTopicChoice();
-    const std::string line = "Topics: " + std::to_string(quiz::TopicCount()) + " from " + path;
+    std::string line = "Topics: " + std::to_string(quiz::TopicCount()) + " from " + path;
+    if (!quiz::ChoiceIsPlayable()) {
+        line += "; the chosen topics hold " + std::to_string(quiz::ChosenQuestionCount()) +
+                " questions, too few for a game, so every question plays";
+    }
     Interface::Log(line.c_str(), false);
 }
 

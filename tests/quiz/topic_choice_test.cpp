@@ -23,14 +23,21 @@ quiz::TopicIndex ThreeTopics(int records) {
 class TopicChoiceTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        if (const char* home = std::getenv("BRELLIK_HOME")) previousHome_ = home;
         ::setenv("BRELLIK_HOME", scratch_.Path().c_str(), 1);
         headless::Install();
         quiz::SetTopics(ThreeTopics(60));
         quiz::SetChoiceFromProfileValue("");
     }
-    void TearDown() override { quiz::SetTopics({}); }
+    void TearDown() override {
+        quiz::SetTopics({});
+        quiz::SetChoiceFromProfileValue("");
+        if (previousHome_.empty()) ::unsetenv("BRELLIK_HOME");
+        else ::setenv("BRELLIK_HOME", previousHome_.c_str(), 1);
+    }
 
     testing_support::ScratchFolder scratch_;
+    std::string previousHome_;
 };
 
 TEST_F(TopicChoiceTest, AGameDrawsFromTheChosenTopicsOrFromEverything) {
