@@ -1,13 +1,16 @@
 #include "checks.h"
 
 #include "encoding.h"
+#include "giveaways.h"
 #include "numeric.h"
 #include "gfx/font.h"
 #include "gfx/text_wrap.h"
 #include "platform/platform.h"
+#include "quiz/topic_index.h"
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <string_view>
 
 namespace qbank {
@@ -126,16 +129,31 @@ std::string Quoted(const SourceQuestion& question, int field) {
     return "\"" + question.fields[field] + "\"";
 }
 
-void CheckNumericSpacing(const std::vector<EncodedQuestion>& questions,
-                         std::vector<Problem>& warnings) {
+std::string AnswersOf(const SourceQuestion& source) {
+    return "the answers " + Quoted(source, 1) + ", " + Quoted(source, 2) + " and " +
+           Quoted(source, 3);
+}
+
+void CheckNumericPatterns(const std::vector<EncodedQuestion>& questions,
+                          std::vector<Problem>& warnings) {
     for (const EncodedQuestion& question : questions) {
         const SourceQuestion& source = *question.source;
-        const auto values = NumericValues(source.fields);
-        if (!values || !EvenlySpaced(*values)) continue;
-        warnings.push_back(At(question, 1,
-                              "warning: the answers " + Quoted(source, 1) + ", " +
-                                  Quoted(source, 2) + " and " + Quoted(source, 3) +
-                                  " are evenly spaced; the middle one stands out"));
+        if (const auto values = NumericValues(source.fields)) {
+            if (EvenlySpaced(*values)) {
+                warnings.push_back(At(question, 1,
+                                      "warning: " + AnswersOf(source) +
+                                          " are evenly spaced; the middle one stands out"));
+            } else if (TenfoldLadder(*values)) {
+                warnings.push_back(At(question, 1,
+                                      "warning: " + AnswersOf(source) +
+                                          " climb by tens; the middle one stands out"));
+            }
+        } else if (const auto words = NumberWordValues(source.fields);
+                   words && EvenlySpaced(*words)) {
+            warnings.push_back(At(question, 1,
+                                  "warning: " + AnswersOf(source) +
+                                      " count evenly; the middle one stands out"));
+        }
     }
 }
 
@@ -151,6 +169,26 @@ void CheckFit(const std::vector<EncodedQuestion>& questions, std::vector<Problem
             const std::string problem = FitProblem(question.fields[field], field);
             if (!problem.empty()) problems.push_back(At(question, field, problem));
         }
+    }
+}
+
+std::string EncodeTopic(const SourceFile& file, std::vector<Problem>& problems) {
+    Encoded encoded = EncodeLine(file.topic);
+    std::string problem = encoded.error;
+    if (problem.empty()) problem = quiz::TopicNameProblem(encoded.text);
+    if (!problem.empty()) problems.push_back({file.path, file.topicLine, "the topic: " + problem});
+    return std::move(encoded.text);
+}
+
+void CheckTopicCount(const std::vector<SourceFile>& files, CheckedQuestions& result) {
+    std::set<std::string> topics;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!files[i].questions.empty()) topics.insert(result.topics[i]);
+    }
+    if (topics.size() > quiz::kMaxTopics) {
+        result.problems.push_back({"", 0,
+                                   std::to_string(topics.size()) + " topics; the game holds at most " +
+                                       std::to_string(quiz::kMaxTopics)});
     }
 }
 
@@ -194,15 +232,19 @@ CheckedQuestions CheckSources(const std::vector<SourceFile>& files, const CheckO
     for (std::size_t i = 0; i < files.size(); ++i) {
         const SourceFile& file = files[i];
         result.problems.insert(result.problems.end(), file.problems.begin(), file.problems.end());
+        result.topics.push_back(EncodeTopic(file, result.problems));
         for (const SourceQuestion& source : file.questions) {
             result.questions.push_back(Encode(source, static_cast<int>(i), result.problems));
             CheckEqualAnswers(result.questions.back(), result.problems);
         }
     }
     CheckDuplicates(result.questions, result.problems);
+    CheckTopicCount(files, result);
     if (options.fit) CheckFit(result.questions, result.problems);
-    CheckNumericSpacing(result.questions, result.warnings);
+    CheckNumericPatterns(result.questions, result.warnings);
+    CheckGiveaways(result.questions, result.warnings);
     SortProblems(files, result.problems);
+    SortProblems(files, result.warnings);
     CheckCount(result.questions.size(), result);
     return result;
 }

@@ -20,12 +20,19 @@ const char* const kUsage =
     "\n"
     "Sources are UTF-8 text: four lines a question (the question, the correct answer, two\n"
     "wrong answers), a blank line between questions, # starting a comment line. A line\n"
-    "starting with \\ is taken exactly as it stands after the \\. Up to 1500 questions; a\n"
+    "starting with \\ is taken exactly as it stands after the \\. A first line\n"
+    "\"# téma: NAME\" names the file's topic, else the file name does; compile writes the\n"
+    "topics beside FILE (FILE with the extension .tem). Up to 1500 questions; a\n"
     "game draws 1000, or plays a smaller set whole. Your own set, compiled to\n"
     "<user folder>/Data/otazky4.crp, is played instead of the shipped one.\n"
     "  --interleave  spread each source file evenly through the file, its questions in a\n"
     "                fixed shuffled order, so that any stretch mixes every file\n"
-    "  --no-fit      skip the check that every text shows whole on screen\n";
+    "  --no-fit      skip the check that every text shows whole on screen\n"
+    "\n"
+    "check also warns about answers that give themselves away: numbers evenly spaced, climbing\n"
+    "by tens or counting evenly in words, and a correct answer that stands in another\n"
+    "question's text (a comment line \"# qbank: ověřeno\" before a question marks such a\n"
+    "match as a coincidence).\n";
 
 struct Arguments {
     std::string command;
