@@ -110,3 +110,23 @@ TEST_F(PresentationTest, AWideNameIsCutBeforeThePointsAndThePointsAreLarge) {
     EXPECT_GE(score->Height(), MpFontQuestion->Height());
     SaveScreenshot("multi_wide_name");
 }
+
+TEST_F(PresentationTest, FivePlayersStillLeaveRoomForEveryControlOfTheGameScreen) {
+    constexpr uint32_t kKeyQ = 16, kKeyP = 25;
+    dir.Write("home/System/users2.dat", Record("Ada", kKeyA, true) + Record("Bob", kKeyL, true) +
+                                            Record("Cyril", kKeyM, true) +
+                                            Record("Dana", kKeyQ, true) + Record("Eva", kKeyP, true));
+    OpenSetUp();
+    ClickControl(mp::kNextButton);
+    ASSERT_EQ(mp::playerCount, 5);
+    for (int32_t id : {int32_t{mp::kFirstRowMark + 4}, int32_t{mp::kGoOnLine}, int32_t{mp::kClaimerBanner},
+                       int32_t{mp::kFirstScoreLabel + 4}, int32_t{mp::kGameOver}}) {
+        EXPECT_TRUE(Exists(id)) << id;
+    }
+    RunFor(100);
+    ClickControl(mp::kStartButton);
+    WaitForClaims();
+    Buzz(kKeyP);
+    EXPECT_EQ(LabelColour(mp::kClaimerBanner), mp::PlayerColour(4));
+    SaveScreenshot("multi_five_players");
+}
