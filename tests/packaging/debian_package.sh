@@ -106,6 +106,9 @@ diff "$out/expected_depends.txt" "$out/depends.txt" ||
 $sudo dpkg -i "$deb" "$data_deb" >"$out/install.log" 2>&1 || { cat "$out/install.log"; fail "dpkg -i"; }
 user_path=/usr/games:/usr/bin:/bin
 [ "$(PATH=$user_path command -v brellik)" = /usr/games/brellik ] || fail "brellik is not on the PATH"
+# The version in debian/changelog and the program's own must be the same.
+[ "$(/usr/games/brellik --version)" = "brellik $(dpkg-deb -f "$deb" Version)" ] ||
+    fail "the package's version is not the program's"
 home="$out/home" elsewhere="$out/elsewhere"
 mkdir -p "$home" "$elsewhere"
 Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$out/display" >"$out/xvfb.log" 2>&1 &
