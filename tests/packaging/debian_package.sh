@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian packages from the last commit (so an uncommitted file cannot hide), checks
-# them and the source package with lintian (any error or warning fails, and so does an info, pedantic or experimental
-# tag not in the accepted list below), checks their files and Depends, installs the game and
-# its data with dpkg -i, starts `brellik` from the PATH under Xvfb with a scratch user folder,
-# removes both with dpkg -r and checks that nothing of them is left. Needs root or sudo for
-# dpkg. The packages are removed whatever happens once they are in, and packages installed
-# before the test are left alone: the test refuses to run then.
+# them and the source package with lintian (any error or warning fails, and so does an info,
+# pedantic or experimental tag not in the accepted list below), checks their files and
+# Depends, installs the game and its data with dpkg -i, starts `brellik` from the PATH under
+# Xvfb with a scratch user folder, removes both with dpkg -r and checks that nothing of them
+# is left. Needs root or sudo for dpkg. The packages are removed whatever happens once they
+# are in, and packages installed before the test are left alone: the test refuses to run then.
 set -u
 source_dir=$1 xclose=$2 out=$3
 status=0
@@ -51,6 +51,7 @@ cleanup() {
     fi
 }
 trap cleanup EXIT
+trap 'exit 130' INT TERM HUP  # so that an interrupted run removes the packages too
 
 "$source_dir/scripts/build_package" --committed "$out" >"$out/build.log" 2>&1 ||
     { tail -n 40 "$out/build.log"; echo "FAIL: the package build"; exit 1; }
@@ -65,11 +66,13 @@ git -C "$source_dir" archive --format=tar HEAD | tar -x -C "$out/source/brellik"
 dsc=$(ls "$out"/source/brellik_*.dsc)
 
 lintian -I -E --pedantic --tag-display-limit 0 --fail-on none "$changes" "$dsc" \
-    >"$out/lintian.txt" 2>"$out/lintian.err" || { cat "$out/lintian.err"; fail "lintian did not run"; }
+    >"$out/lintian.txt" 2>"$out/lintian.err" ||
+    { cat "$out/lintian.err"; fail "lintian did not run"; }
 cat "$out/lintian.txt"
 grep -q '^[EW]: ' "$out/lintian.txt" && fail "lintian reports errors or warnings"
 while read -r tag; do
-    printf '%s\n' "${accepted_tags[@]}" | grep -qx -- "$tag" || fail "lintian tag not accepted: $tag"
+    printf '%s\n' "${accepted_tags[@]}" | grep -qx -- "$tag" ||
+        fail "lintian tag not accepted: $tag"
 done < <(sed -n 's/^[IPX]: [^:]*: \([^ ]*\).*/\1/p' "$out/lintian.txt" | sort -u)
 
 # The files: the game and the tool in /usr/games, the data beside them, the manuals
@@ -111,9 +114,11 @@ diff "$out/expected_depends.txt" "$out/depends.txt" ||
     fail "Depends is not the linked libraries' packages and the font"
 
 # Installed, the game starts from the PATH, away from any `make install` under /usr/local.
-$sudo dpkg -i "$deb" "$data_deb" >"$out/install.log" 2>&1 || { cat "$out/install.log"; fail "dpkg -i"; }
+$sudo dpkg -i "$deb" "$data_deb" >"$out/install.log" 2>&1 ||
+    { cat "$out/install.log"; fail "dpkg -i"; }
 user_path=/usr/games:/usr/bin:/bin
-[ "$(PATH=$user_path command -v brellik)" = /usr/games/brellik ] || fail "brellik is not on the PATH"
+[ "$(PATH=$user_path command -v brellik)" = /usr/games/brellik ] ||
+    fail "brellik is not on the PATH"
 # The version in debian/changelog and the program's own must be the same.
 [ "$(/usr/games/brellik --version)" = "brellik $(dpkg-deb -f "$deb" Version)" ] ||
     fail "the package's version is not the program's"
@@ -138,8 +143,8 @@ else
     convert /usr/share/games/brellik/Bitmaps/main_bg.png -crop 400x150+0+0 +repage \
         -resize '512x192!' "$out/expected_corner.png"
     convert "$out/main_menu.png" -crop 512x192+0+0 +repage "$out/shown_corner.png"
-    difference=$(compare -metric RMSE "$out/expected_corner.png" "$out/shown_corner.png" null: 2>&1 |
-                 sed -n 's/.*(\(.*\)).*/\1/p')
+    difference=$(compare -metric RMSE "$out/expected_corner.png" "$out/shown_corner.png" \
+                 null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p')
     awk -v d="${difference:-1}" 'BEGIN { exit !(d < 0.02) }' ||
         fail "not the main menu (difference ${difference:-unknown} from its background)"
     pid=$game_pid
