@@ -1,9 +1,9 @@
 # make play   builds the game and starts it
 # make test   installs what is missing, builds, and runs every test (also under ASan+UBSan,
-#             and once more all in one process)
+#             once more all in one process, and the Debian package built, checked and tried)
 # make bench  builds and runs the benchmarks
 # make install [PREFIX=/usr/local] [DESTDIR=]  installs the game; make uninstall removes it
-# make package builds a Debian package (.deb) in the build folder
+# make package builds the Debian package from the working tree: build/package/brellik_*.deb
 # make fuzz   runs each fuzz target for FUZZ_SECONDS (default 60; needs clang, skipped without)
 # make soak   plays the real game under Xvfb with random input (SOAK_MINUTES, default 10)
 
@@ -16,7 +16,8 @@ SOAK_MINUTES ?= 10
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build play test test-plain test-whole test-asan test-fuzz fuzz bench soak \
+.PHONY: all deps build play test test-plain test-whole test-asan test-fuzz test-package fuzz \
+        bench soak \
         install uninstall package clean
 
 all: build
@@ -37,7 +38,7 @@ build: deps $(BUILD)/CMakeCache.txt
 play: build
 	cd $(BUILD)/game && ./brellik
 
-test: deps test-plain test-asan test-fuzz
+test: deps test-plain test-asan test-fuzz test-package
 
 test-plain: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
@@ -59,6 +60,13 @@ test-asan: $(ASAN_BUILD)/CMakeCache.txt
 test-fuzz:
 	tests/fuzz/run.sh $(FUZZ_BUILD) 10
 
+# Builds the Debian package from the last commit, checks it with lintian, installs it with
+# dpkg, starts it under Xvfb and removes it (needs root or sudo).
+test-package: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS) --target xclose
+	JOBS=$(JOBS) tests/packaging/debian_package.sh $(CURDIR) $(BUILD)/tests/xclose \
+	    $(BUILD)/package-test
+
 fuzz:
 	tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
@@ -68,7 +76,7 @@ bench: build
 
 # DESTDIR, when given, is put in front of every installed path (for staging and packaging).
 # The files go to build/installed_files.txt (CMake's install manifest with DESTDIR in front),
-# which make uninstall reads: make package rewrites the manifest with its own staging paths.
+# which make uninstall reads.
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 	sed 's|^|$(DESTDIR)|' $(BUILD)/install_manifest.txt >$(BUILD)/installed_files.txt
@@ -76,8 +84,8 @@ install: build
 uninstall:
 	scripts/uninstall $(BUILD)/installed_files.txt
 
-package: build
-	cd $(BUILD) && cpack -G DEB
+package: deps
+	JOBS=$(JOBS) scripts/build_package $(BUILD)/package
 
 soak: build
 	cmake --build $(BUILD) --target xping xclose

@@ -34,6 +34,7 @@ for file in bin/brellik bin/qbank share/brellik/Data/otazky4.crp share/brellik/D
             share/brellik/Sounds/click.wav \
             share/applications/cz.brellik.brellik.desktop \
             share/metainfo/cz.brellik.brellik.metainfo.xml share/man/man6/brellik.6 \
+            share/man/man1/qbank.1 \
             share/icons/hicolor/16x16/apps/brellik.png \
             share/icons/hicolor/256x256/apps/brellik.png; do
     [ -f "$stage/usr/local/$file" ] || fail "not installed: $file"
