@@ -169,6 +169,82 @@ TEST(QbankNumeric, CheckWarnsAboutEvenlySpacedValuesAtTheRightAnswer) {
     EXPECT_EQ(checked.warnings[1].line, 12);
 }
 
+std::vector<std::string> WarningsOf(const std::string& text) {
+    const std::vector<SourceFile> files = {qbank::ParseSource("q.txt", text)};
+    std::vector<std::string> described;
+    for (const Problem& warning : qbank::CheckSources(files, {false}).warnings) {
+        if (!warning.file.empty()) described.push_back(qbank::Describe(warning));
+    }
+    return described;
+}
+
+TEST(QbankNumeric, LaddersOfTensAndEvenlyCountedNumberWords) {
+    EXPECT_TRUE(qbank::TenfoldLadder({340, 34, 3400}));
+    EXPECT_TRUE(qbank::TenfoldLadder({0.5, 50, 5000}));
+    EXPECT_FALSE(qbank::TenfoldLadder({34, 340, 1000}));
+    EXPECT_FALSE(qbank::TenfoldLadder({2, 4, 8}));
+    EXPECT_FALSE(qbank::TenfoldLadder({-34, -340, -3400}));
+    using Values = std::array<double, 3>;
+    EXPECT_EQ(qbank::NumberWordValues({"Q", "Čtyři roky", "tři roky", "pět let"}),
+              (Values{4, 3, 5}));
+    EXPECT_EQ(qbank::NumberWordValues({"Q", "třikrát", "dvakrát", "čtyřikrát"}),
+              (Values{3, 2, 4}));
+    EXPECT_EQ(qbank::NumberWordValues({"Q", "druhé místo", "třetí místo", "čtvrté místo"}),
+              (Values{2, 3, 4}));
+    EXPECT_FALSE(qbank::NumberWordValues({"Q", "tři", "čtyři", "Praha"}));
+    EXPECT_FALSE(qbank::NumberWordValues({"Q", "tři", "4", "pět"}));
+    EXPECT_FALSE(qbank::NumberWordValues({"Q", "tři a dva", "čtyři", "pět"}));
+    EXPECT_FALSE(qbank::NumberWordValues({"Q", "tři roky", "za čtyři roky", "pět let"}));
+
+    const auto warnings = WarningsOf(
+        "Kolik metrů?\n340 m\n34 m\n3 400 m\n\nKolik kroků?\n34 m\n340 m\n3 500 m\n\n"
+        "Kolikrát?\ntřikrát\nčtyřikrát\ndvakrát\n\nKolikrát ještě?\ntřikrát\nčtyřikrát\nšestkrát\n");
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(warnings[0],
+              "q.txt:2: warning: the answers \"340 m\", \"34 m\" and \"3 400 m\" climb by tens; "
+              "the middle one stands out");
+    EXPECT_EQ(warnings[1].substr(0, 22), "q.txt:12: warning: the");
+    EXPECT_NE(warnings[1].find("count evenly"), std::string::npos);
+}
+
+TEST(QbankGiveaways, AnAnswerStatedInAnotherQuestionsTextAsWholeWords) {
+    const auto warnings = WarningsOf(
+        "Co měří uzel?\nrychlost lodi\nhloubku\nteplotu\n\n"
+        "Jaká je rychlost lodi, která pluje pět uzlů?\nasi 9 km/h\n5 km/h\n15 km/h\n\n"
+        "Kdo napsal Babičku?\nBožena Němcová\nKarolína Světlá\nJan Neruda\n\n"
+        "Kde žila Božena Němcová?\nv Ratibořicích\nv Praze\nv Brně\n\n"
+        "O čem psala BOŽENA NĚMCOVÁ?\no venkově\no moři\no horách\n");
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(warnings[0],
+              "q.txt:2: warning: the correct answer \"rychlost lodi\" stands in the question at "
+              "q.txt:6");
+    EXPECT_EQ(warnings[1],
+              "q.txt:12: warning: the correct answer \"Božena Němcová\" stands in the question "
+              "at q.txt:16 (and 1 more)");
+}
+
+TEST(QbankGiveaways, ShortAnswersSmallNumbersAndPartsOfWordsAreNotWarnedAbout) {
+    EXPECT_TRUE(WarningsOf("Co je řeka?\nNil\nDunaj\nRýn\n\n"
+                           "Kam teče Nil?\ndo moře\ndo jezera\ndo pouště\n\n"
+                           "Kolik je 6 + 6?\n12\n13\n15\n\n"
+                           "Kolik měsíců má 12 let?\n144\n120\n156\n\n"
+                           "Jaký je kov?\nzlato\nstříbro\nměď\n\n"
+                           "Kdo je zlatokop?\nhledač zlata\nhorník\nkovář\n")
+                    .empty());
+    const std::string coincidence = "Kdy skončila válka?\n1945\n1944\n1947\n\n"
+                                    "Co se stalo roku 1945 v Brně?\npovstání\nsjezd\nstávka\n\n"
+                                    "Kolik metrů má 10 000 kroků?\nasi 7 km\nasi 2 km\nasi 20 km\n\n"
+                                    "Kolik kroků ujdete za den?\n10 000\n100\n5\n\n"
+                                    "Jaké je hlavní město?\nPraha\nBrno\nOstrava\n\n"
+                                    "Kde stojí hrad Praha?\nna Hradčanech\nna Vyšehradě\nv Bubnech\n";
+    const auto numbers = WarningsOf(coincidence);
+    ASSERT_EQ(numbers.size(), 2u);  // not the year: many events share one
+    EXPECT_EQ(numbers[0].substr(0, 9), "q.txt:17:");
+    EXPECT_EQ(numbers[1].substr(0, 9), "q.txt:22:");
+    const std::string reviewed = "# qbank: ověřeno\n" + coincidence.substr(coincidence.find("Jaké"));
+    EXPECT_TRUE(WarningsOf(reviewed).empty());
+}
+
 TEST(QbankChecks, TextsThatDoNotFitTheirBlocksOnScreen) {
     const std::string longQuestion =
         "Jak se nazývá děj, při kterém rostliny za pomoci světla vyrábějí cukry z oxidu "

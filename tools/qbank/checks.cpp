@@ -1,6 +1,7 @@
 #include "checks.h"
 
 #include "encoding.h"
+#include "giveaways.h"
 #include "numeric.h"
 #include "gfx/font.h"
 #include "gfx/text_wrap.h"
@@ -126,16 +127,31 @@ std::string Quoted(const SourceQuestion& question, int field) {
     return "\"" + question.fields[field] + "\"";
 }
 
-void CheckNumericSpacing(const std::vector<EncodedQuestion>& questions,
-                         std::vector<Problem>& warnings) {
+std::string AnswersOf(const SourceQuestion& source) {
+    return "the answers " + Quoted(source, 1) + ", " + Quoted(source, 2) + " and " +
+           Quoted(source, 3);
+}
+
+void CheckNumericPatterns(const std::vector<EncodedQuestion>& questions,
+                          std::vector<Problem>& warnings) {
     for (const EncodedQuestion& question : questions) {
         const SourceQuestion& source = *question.source;
-        const auto values = NumericValues(source.fields);
-        if (!values || !EvenlySpaced(*values)) continue;
-        warnings.push_back(At(question, 1,
-                              "warning: the answers " + Quoted(source, 1) + ", " +
-                                  Quoted(source, 2) + " and " + Quoted(source, 3) +
-                                  " are evenly spaced; the middle one stands out"));
+        if (const auto values = NumericValues(source.fields)) {
+            if (EvenlySpaced(*values)) {
+                warnings.push_back(At(question, 1,
+                                      "warning: " + AnswersOf(source) +
+                                          " are evenly spaced; the middle one stands out"));
+            } else if (TenfoldLadder(*values)) {
+                warnings.push_back(At(question, 1,
+                                      "warning: " + AnswersOf(source) +
+                                          " climb by tens; the middle one stands out"));
+            }
+        } else if (const auto words = NumberWordValues(source.fields);
+                   words && EvenlySpaced(*words)) {
+            warnings.push_back(At(question, 1,
+                                  "warning: " + AnswersOf(source) +
+                                      " count evenly; the middle one stands out"));
+        }
     }
 }
 
@@ -201,8 +217,10 @@ CheckedQuestions CheckSources(const std::vector<SourceFile>& files, const CheckO
     }
     CheckDuplicates(result.questions, result.problems);
     if (options.fit) CheckFit(result.questions, result.problems);
-    CheckNumericSpacing(result.questions, result.warnings);
+    CheckNumericPatterns(result.questions, result.warnings);
+    CheckGiveaways(result.questions, result.warnings);
     SortProblems(files, result.problems);
+    SortProblems(files, result.warnings);
     CheckCount(result.questions.size(), result);
     return result;
 }

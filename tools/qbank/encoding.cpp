@@ -130,4 +130,20 @@ std::string FoldForComparison(std::string_view text) {
     return folded;
 }
 
+std::vector<std::string> FoldedWords(std::string_view text) {
+    std::vector<std::string> words(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<uint8_t>(text[i]);
+        const bool betweenDigits = i > 0 && i + 1 < text.size() && IsDigit(text[i - 1]) &&
+                                   IsDigit(text[i + 1]);
+        if (IsSpace(byte) || (IsPunctuation(byte) && !betweenDigits)) {
+            if (!words.back().empty()) words.emplace_back();
+            continue;
+        }
+        words.back() += static_cast<char>(LowerCase(byte));
+    }
+    if (words.back().empty()) words.pop_back();
+    return words;
+}
+
 }  // namespace qbank

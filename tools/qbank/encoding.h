@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qbank {
 
@@ -20,5 +21,9 @@ Encoded EncodeLine(std::string_view utf8);
 // A text reduced to what makes it differ: lower case, without blanks and punctuation, but
 // with the punctuation between two digits kept (1,5 is not 15). Windows-1250 in and out.
 std::string FoldForComparison(std::string_view cp1250);
+
+// The words of a text in lower case, split at blanks and punctuation; punctuation between two
+// digits stays inside its word (1,5 is one word). Windows-1250 in and out.
+std::vector<std::string> FoldedWords(std::string_view cp1250);
 
 }  // namespace qbank

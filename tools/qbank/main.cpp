@@ -25,7 +25,12 @@ const char* const kUsage =
     "<user folder>/Data/otazky4.crp, is played instead of the shipped one.\n"
     "  --interleave  spread each source file evenly through the file, its questions in a\n"
     "                fixed shuffled order, so that any stretch mixes every file\n"
-    "  --no-fit      skip the check that every text shows whole on screen\n";
+    "  --no-fit      skip the check that every text shows whole on screen\n"
+    "\n"
+    "check also warns about answers that give themselves away: numbers evenly spaced, climbing\n"
+    "by tens or counting evenly in words, and a correct answer that stands in another\n"
+    "question's text (a comment line \"# qbank: ověřeno\" before a question marks such a\n"
+    "match as a coincidence).\n";
 
 struct Arguments {
     std::string command;

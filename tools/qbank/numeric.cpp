@@ -1,8 +1,11 @@
 #include "numeric.h"
 
+#include "encoding.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <string_view>
 
 namespace qbank {
@@ -66,7 +69,75 @@ std::optional<Number> ParseNumber(std::string_view text) {
     if (beforeEnd != start) number.value = -number.value;
     return number;
 }
+// Cardinals in the forms answers use, then the stems of ordinals that take ý/á/é.
+constexpr std::pair<const char*, int> kCardinals[] = {
+    {"jeden", 1},     {"jedna", 1},     {"jedno", 1},      {"jednou", 1},    {"dva", 2},
+    {"dvě", 2},       {"dvou", 2},      {"tři", 3},        {"tří", 3},       {"čtyři", 4},
+    {"čtyř", 4},      {"pět", 5},       {"šest", 6},       {"sedm", 7},      {"osm", 8},
+    {"devět", 9},     {"deset", 10},    {"jedenáct", 11},  {"dvanáct", 12},  {"třináct", 13},
+    {"čtrnáct", 14},  {"patnáct", 15},  {"šestnáct", 16},  {"sedmnáct", 17}, {"osmnáct", 18},
+    {"devatenáct", 19}, {"dvacet", 20}, {"třicet", 30},    {"čtyřicet", 40}, {"padesát", 50},
+    {"šedesát", 60},  {"sedmdesát", 70}, {"osmdesát", 80}, {"devadesát", 90}, {"sto", 100},
+    {"tisíc", 1000},  {"první", 1},     {"třetí", 3}};
+constexpr std::pair<const char*, int> kOrdinalStems[] = {
+    {"druh", 2}, {"čtvrt", 4}, {"pát", 5},   {"šest", 6},
+    {"sedm", 7}, {"osm", 8},   {"devát", 9}, {"desát", 10}};
+
+// Windows-1250 lower-case number words and their values, "-krát" forms included.
+const std::map<std::string, int>& NumberWords() {
+    static const std::map<std::string, int> words = [] {
+        std::map<std::string, int> table;
+        for (const auto& [word, value] : kCardinals) {
+            const std::string encoded = EncodeLine(word).text;
+            table.emplace(encoded, value);
+            table.emplace(encoded + "kr\xE1t", value);  // třikrát
+        }
+        for (const auto& [stem, value] : kOrdinalStems) {
+            for (const char* ending : {"\xFD", "\xE1", "\xE9"})  // ý á é
+                table.emplace(EncodeLine(stem).text + ending, value);
+        }
+        return table;
+    }();
+    return words;
+}
+
+struct WordNumber {
+    std::size_t words = 0;     // how many words the answer has
+    std::size_t position = 0;  // which of them is the number
+    int value = 0;
+};
+
+// The one number word of an answer; nothing when it has none, several, or any digit.
+std::optional<WordNumber> ParseNumberWord(const std::string& utf8) {
+    if (HasDigit(utf8)) return std::nullopt;
+    const std::vector<std::string> words = FoldedWords(EncodeLine(utf8).text);
+    std::optional<WordNumber> found;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const auto entry = NumberWords().find(words[i]);
+        if (entry == NumberWords().end()) continue;
+        if (found) return std::nullopt;
+        found = WordNumber{words.size(), i, entry->second};
+    }
+    return found;
+}
 }  // namespace
+
+bool IsNumberWord(const std::string& cp1250) { return NumberWords().contains(cp1250); }
+
+std::optional<std::array<double, 3>> NumberWordValues(
+    const std::array<std::string, kFields>& fields) {
+    std::array<double, 3> values{};
+    std::optional<WordNumber> first;
+    for (int answer = 0; answer < 3; ++answer) {
+        const std::optional<WordNumber> number = ParseNumberWord(fields[answer + 1]);
+        if (!number) return std::nullopt;
+        if (first && (number->words != first->words || number->position != first->position))
+            return std::nullopt;
+        if (!first) first = number;
+        values[answer] = number->value;
+    }
+    return values;
+}
 
 std::optional<std::array<double, 3>> NumericValues(const std::array<std::string, kFields>& fields) {
     std::array<double, 3> values{};
@@ -89,6 +160,17 @@ bool EvenlySpaced(const std::array<double, 3>& values) {
     const double upper = sorted[2] - sorted[1];
     const double scale = std::max({1.0, std::fabs(sorted[0]), std::fabs(sorted[2])});
     return lower > 0 && std::fabs(lower - upper) <= 1e-9 * scale;
+}
+
+bool TenfoldLadder(const std::array<double, 3>& values) {
+    std::array<double, 3> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    if (sorted[0] <= 0) return false;
+    const double lower = sorted[1] / sorted[0];
+    const double upper = sorted[2] / sorted[1];
+    const double power = std::round(std::log10(lower));
+    const auto near = [](double a, double b) { return std::fabs(a - b) <= 1e-9 * b; };
+    return power >= 1 && near(lower, std::pow(10.0, power)) && near(upper, lower);
 }
 
 std::optional<int> RightValuePosition(const std::array<double, 3>& values) {

@@ -19,6 +19,7 @@ std::string_view Trim(std::string_view line) {
 struct Block {
     std::vector<int> lines;
     std::vector<std::string> texts;
+    bool reviewed = false;
 };
 
 std::string BlockSizeMessage(std::size_t size) {
@@ -39,6 +40,7 @@ void CloseBlock(Block& block, SourceFile& file) {
             question.lines[i] = block.lines[i];
             question.fields[i] = std::move(block.texts[i]);
         }
+        question.reviewed = block.reviewed;
         file.questions.push_back(std::move(question));
     } else {
         file.problems.push_back(
@@ -78,6 +80,8 @@ SourceFile ParseSource(const std::string& path, std::string_view content) {
         const std::string_view text = Trim(line);
         if (text.empty()) {
             CloseBlock(block, file);
+        } else if (text == kReviewedMark) {
+            block.reviewed = true;
         } else if (text.front() != '#') {
             block.lines.push_back(number);
             block.texts.emplace_back(text);
