@@ -7,6 +7,7 @@
 #include "multi/multi_player.h"
 #include "quiz/intro_layout.h"
 #include "quiz/question_bank.h"
+#include "quiz/topic_choice.h"
 #include "scores/score_state.h"
 #include "screens/callbacks.h"
 #include "screens/intro.h"
@@ -17,6 +18,7 @@
 #include "single/single_player.h"
 #include "sound/sound.h"
 
+#include <cstdio>
 #include <new>
 #include <string>
 
@@ -30,6 +32,38 @@ void LogQuestionsLoaded(const std::string& fileName) {
     Interface::Log(line.c_str(), false);
 }
 
+// The topic index beside the loaded question file, or none: then every question plays.
+void LoadTopics(const std::string& questionFile) {
+    quiz::SetTopics({});
+    const std::string path = quiz::TopicIndexPath(questionFile);
+    std::FILE* file = platform::OpenFile(path, "rb");
+    if (!file) {
+        Interface::Log(("Topics: no topic index " + path + "; every question plays").c_str(),
+                       false);
+        return;
+    }
+    std::string text(quiz::kMaxTopicIndexBytes + 1, '\0');
+    text.resize(std::fread(text.data(), 1, text.size(), file));
+    std::fclose(file);
+    quiz::TopicIndex index;
+    const std::string problem =
+        quiz::ParseTopicIndex(text, questionBank->Count(), questionBank->Digest(), index);
+    if (!problem.empty()) {
+        Interface::Log(("Topics: " + path + " refused (" + problem + "); every question plays")
+                           .c_str(),
+                       false);
+        return;
+    }
+    quiz::SetTopics(std::move(index));
+    quiz::ReadTopicChoice();
+    std::string line = "Topics: " + std::to_string(quiz::TopicCount()) + " from " + path;
+    if (!quiz::ChoiceIsPlayable()) {
+        line += "; the chosen topics hold " + std::to_string(quiz::ChosenQuestionCount()) +
+                " questions, too few for a game, so every question plays";
+    }
+    Interface::Log(line.c_str(), false);
+}
+
 // A question file of the player's own in the user folder comes first; when it is missing or
 // refused, the game folder's file is read.
 void LoadQuestions() {
@@ -37,14 +71,17 @@ void LoadQuestions() {
     if (platform::FileExists(own)) {
         if (questionBank->Load(own)) {
             LogQuestionsLoaded(own);
+            LoadTopics(own);
             return;
         }
         Interface::Log(platform::Cp1250ToUtf8(questionBank->Failure()).c_str(), false);
     }
     if (questionBank->Load()) {
         LogQuestionsLoaded(quiz::kQuestionFileName);
+        LoadTopics(quiz::kQuestionFileName);
     } else {
         Interface::Log(platform::Cp1250ToUtf8(questionBank->Failure()).c_str(), false);
+        quiz::SetTopics({});
     }
 }
 }  // namespace

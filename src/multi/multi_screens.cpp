@@ -12,6 +12,8 @@
 #include "player_keys.h"
 #include "screens/common_screen.h"
 #include "screens/screen_tools.h"
+#include "screens/topic_panel.h"
+#include "quiz/topic_choice.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -168,6 +170,7 @@ void BuildSetUp() {
     RestoreRows();
     AddButton(kAdvertButton, 577, 408, "Bitmaps\\rekl_b", 0);
     AddPicture(kAdvertPicture, 0, 0, "Bitmaps\\reklama", 1, 0.0f, Control::kHidden);
+    AddTopicChoice(570, 528);  // below the advert button
 }
 
 void BuildGame() {
@@ -182,7 +185,8 @@ void BuildGame() {
              kIdleClockFrame);
     AddPicture(kStopButton, 624, 181, "Bitmaps\\stop_bmp", 1, 0.0f, Control::kHidden);
     // A small question set makes a shorter game; it ends at the set's end as a full one does.
-    questionLimit = multiQuiz ? multiQuiz->Shuffle(quiz::kDeckSize) : quiz::kDeckSize;
+    questionLimit = multiQuiz ? multiQuiz->Shuffle(quiz::kDeckSize, quiz::ChosenRecords())
+                              : quiz::kDeckSize;
     AddButton(kStartButton, 620, 179, "Bitmaps\\Start_b", Control::kTransparent);
     AddText(kQuestionText, 55, 98, 500, 110, "", MpFontQuestion);
     AddText(kFirstAnswerText, 48, 255, 490, 80, "", MpFontQuestion);

@@ -2,6 +2,7 @@
 
 #include "../platform/platform.h"
 #include "question_file_check.h"
+#include "topic_index.h"
 
 #include <cstring>
 #include <string>
@@ -20,6 +21,7 @@ QuestionBank::QuestionBank() : records(kBankSize) {}
 bool QuestionBank::Load(std::string_view fileName) {
     std::memset(records.data(), 0, records.size() * sizeof(Question));
     count_ = 0;
+    digest_ = 0;
     failure_.clear();
     if (!file_.Open(fileName, "rb", kQuestionFileKey)) {
         return Refuse("Nelze otevrit datovy soubor " + NameForMessage(fileName));
@@ -32,6 +34,7 @@ bool QuestionBank::Load(std::string_view fileName) {
                       NameForMessage(fileName) + ": " + platform::Utf8ToCp1250(damage));
     }
     ReadRecords();
+    digest_ = QuestionFileDigest(plain);
     file_.Close();
     return true;
 }

@@ -5,6 +5,7 @@
 #include "file_buffer.h"
 #include "question.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,8 @@ public:
     int Count() const { return count_; }
     // The message the last failed load showed (Windows-1250); empty after a good one.
     const std::string& Failure() const { return failure_; }
+    // The digest of the last loaded file's unscrambled bytes, which its topic index names.
+    uint64_t Digest() const { return digest_; }
 
     std::vector<Question> records;  // kBankSize records, zeroed until loaded
 
@@ -41,6 +44,7 @@ private:
 
     FileBuffer file_;
     int count_ = 0;
+    uint64_t digest_ = 0;
     std::string failure_;
 };
 

@@ -25,9 +25,15 @@ void QuizState::SetBank(const Question* records, int recordCount) {
     bankCount = std::clamp(recordCount, 0, kBankSize);
 }
 
-int QuizState::Shuffle(int size) {
+int QuizState::Shuffle(int size, const std::vector<int32_t>& pool) {
     Reset();
-    deckSize = std::clamp(size, 0, bankCount);
+    // Records outside the bank are dropped; the whole bank is drawn as the empty pool.
+    std::vector<int32_t> records;
+    for (const int32_t record : pool) {
+        if (record >= 0 && record < bankCount) records.push_back(record);
+    }
+    const int available = pool.empty() ? bankCount : static_cast<int>(records.size());
+    deckSize = std::clamp(size, 0, available);
     platform::SeedRandom(static_cast<uint32_t>(platform::Time()));
     // Each draw picks any question of the bank and is rejected while it repeats an earlier
     // one, so a bank of exactly kDeckSize questions gives the classic permutation. The table
@@ -35,8 +41,10 @@ int QuizState::Shuffle(int size) {
     std::bitset<kBankSize> taken;
     for (int j = 0; j < deckSize; ++j) {
         int drawn;
-        do drawn = platform::Random() % bankCount;
-        while (taken[static_cast<std::size_t>(drawn)]);
+        do {
+            drawn = platform::Random() % available;
+            if (!pool.empty()) drawn = records[static_cast<std::size_t>(drawn)];
+        } while (taken[static_cast<std::size_t>(drawn)]);
         taken[static_cast<std::size_t>(drawn)] = true;
         order[j] = drawn;
     }

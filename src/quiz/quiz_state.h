@@ -5,6 +5,7 @@
 #include "question.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace quiz {
 
@@ -24,8 +25,9 @@ public:
     // Starts a new game: a fresh order of `deckSize` questions drawn without repeats from every
     // question of the bank, with the random generator seeded with the current second. A bank
     // smaller than that gives a deck of the whole bank in a random order. Returns the deck size,
-    // which stays in `deckSize`: a game ends after question deckSize - 1.
-    int Shuffle(int deckSize);
+    // which stays in `deckSize`: a game ends after question deckSize - 1. A non-empty `pool`
+    // (record numbers, each once) is drawn from instead of the whole bank, the same way.
+    int Shuffle(int deckSize, const std::vector<int32_t>& pool = {});
     // The k-th question of the order. With `shuffle` the correct answer trades places with
     // the answer in a random slot, and correctSlot[k] records that slot. An index outside
     // 0..kBankSize-1, or no bank, gives an empty question.

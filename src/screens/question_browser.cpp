@@ -6,6 +6,8 @@
 #include "shared_fonts.h"
 #include "single/single_player.h"
 #include "state_words.h"
+#include "topic_panel.h"
+#include "quiz/topic_choice.h"
 
 #include <cstring>
 
@@ -117,6 +119,25 @@ void ToggleSwitch() {
     ShowSwitchHints();
 }
 
+void MarkFirst() {
+    const int32_t slot = singleQuiz ? singleQuiz->correctSlot[0] : 0;
+    for (int i = 0; i < quiz::kAnswerCount; ++i) {
+        if (i == slot) ShowControl(kMarks[i]);
+        else HideControl(kMarks[i]);
+    }
+}
+
+// A new order of one topic's questions (-1: all), from its first question.
+void ShowTopic(int topic) {
+    if (!singleQuiz) return;
+    singleQuiz->Shuffle(quiz::kDeckSize,
+                        topic < 0 ? std::vector<int32_t>{} : quiz::RecordsOfTopic(topic));
+    browserIndex = 0;
+    browserAnswerShown = 1;
+    ShowQuestion(singleQuiz->GetQuestion(0, true));
+    MarkFirst();
+}
+
 }  // namespace
 
 void BuildQuestionBrowser() {
@@ -149,8 +170,8 @@ void BuildQuestionBrowser() {
     AddPicture(kBrowserHelp, 124, 85, "Bitmaps\\Ans\\help_d", 1, 0.0f, Control::kHidden);
     AddCentredHint(kNextHint, "Bitmaps\\Ans\\tt_nx_q", Control::kHidden);
     // The first question always comes marked, whatever the mode.
-    const int32_t slot = singleQuiz ? singleQuiz->correctSlot[0] : 0;
-    ShowControl(kMarks[slot]);
+    MarkFirst();
+    AddBrowserTopicButton(510, 24, ShowTopic);  // top right, beside the title
 }
 
 void BrowserOnControlEvent(int32_t id, int32_t event) {

@@ -4,6 +4,8 @@
 #include "screens/screen_tools.h"
 #include "screens/shared_fonts.h"
 #include "screens/state_words.h"
+#include "screens/topic_panel.h"
+#include "quiz/topic_choice.h"
 #include "single_player.h"
 #include "single_state.h"
 
@@ -78,6 +80,7 @@ void BuildVariantChoice() {
     AddPicture(kAdvertPicture, 0, 0, "Bitmaps\\reklama", 1, 0.0f, Control::kHidden);
     AddCentredHint(kSwitchOnHint, "Bitmaps\\tt_ans_y", Control::kHidden);
     AddCentredHint(kSwitchOffHint, "Bitmaps\\tt_ans_n", Control::kHidden);
+    AddTopicChoice(570, 528);  // below the advert button
 }
 
 void BuildForR() {
@@ -88,7 +91,7 @@ void BuildForR() {
     AddGameTimer();
     currentQuestion = quiz::Question{};
     if (singleQuiz) {
-        singleQuiz->Shuffle(quiz::kDeckSize);
+        singleQuiz->Shuffle(quiz::kDeckSize, quiz::ChosenRecords());
         currentQuestion = singleQuiz->GetQuestion(0, true);
         singleQuiz->modeValue1 = 0;
         singleQuiz->modeValue2 = 3;
@@ -116,7 +119,7 @@ void BuildForP() {
     Interface::SetBackground("Bitmaps\\OneP\\ForP\\bg", false);
     Interface::SetFillColor(0x000000);
     AddGameTimer();
-    if (singleQuiz) singleQuiz->Shuffle(quiz::kDeckSize);
+    if (singleQuiz) singleQuiz->Shuffle(quiz::kDeckSize, quiz::ChosenRecords());
     SetFrame(AddPicture(kClock, 620, 179, "Bitmaps\\timer", 12, 0.0f, Control::kTransparent),
              kIdleClockFrame);
     AddPicture(kStopButton, 624, 181, "Bitmaps\\stop_bmp", 1, 0.0f, Control::kHidden);

@@ -28,7 +28,8 @@ trap restore_installed EXIT
 make -s -C "$source_dir" install BUILD="$build" DESTDIR="$stage" >"$work/install.log" 2>&1 ||
     { fail "make install failed"; cat "$work/install.log"; exit 1; }
 bin="$stage/usr/local/bin"
-for file in bin/brellik bin/qbank share/brellik/Data/otazky4.crp share/brellik/Data/key.txt \
+for file in bin/brellik bin/qbank share/brellik/Data/otazky4.crp share/brellik/Data/otazky4.tem \
+            share/brellik/Data/key.txt \
             share/brellik/Data/intro.dat share/brellik/Bitmaps/main_bg.png \
             share/brellik/Sounds/click.wav \
             share/applications/cz.brellik.brellik.desktop \

@@ -15,6 +15,7 @@ deb=$(ls "$out"/brellik_*.deb 2>/dev/null | head -n 1)
 
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$out/files.txt"
 for file in usr/bin/brellik usr/bin/qbank usr/share/brellik/Data/otazky4.crp \
+            usr/share/brellik/Data/otazky4.tem \
             usr/share/brellik/Data/key.txt usr/share/brellik/Data/intro.dat \
             usr/share/applications/cz.brellik.brellik.desktop \
             usr/share/metainfo/cz.brellik.brellik.metainfo.xml usr/share/man/man6/brellik.6; do

@@ -117,6 +117,26 @@ TEST(QuizStateDraw, ABankOfExactly1000RecordsKeepsTheClassicOrder) {
     }
 }
 
+// The pool a topic choice gives: every record of it can come up, nothing else does, and the
+// whole bank as a pool draws exactly the order the whole bank does.
+TEST(QuizStateDraw, APoolIsDrawnLikeTheBankAndOnlyItsRecordsComeUp) {
+    headless::Install();
+    const std::vector<Question> bank(1000);
+    QuizState state;
+    state.SetBank(bank.data(), 1000);
+    std::vector<int32_t> everything(1000);
+    for (int32_t i = 0; i < 1000; ++i) everything[i] = i;
+    headless::SetTime(1767225600);
+    ASSERT_EQ(state.Shuffle(quiz::kDeckSize, everything), 1000);
+    EXPECT_EQ(std::vector<int>(state.order, state.order + 1000), ReferenceOrder(1767225600, 1000));
+
+    const std::vector<int32_t> pool = {3, 999, 500, 42, 7, 1000, -1};  // two outside the bank
+    ASSERT_EQ(state.Shuffle(quiz::kDeckSize, pool), 5);
+    std::vector<int32_t> drawn(state.order, state.order + 5);
+    std::sort(drawn.begin(), drawn.end());
+    EXPECT_EQ(drawn, (std::vector<int32_t>{3, 7, 42, 500, 999}));
+}
+
 TEST_F(QuizStateTest, ShuffleResetsTheGameButKeepsTheModeValues) {
     state_->modeValue1 = 7;
     state_->modeValue2 = 3;

@@ -186,6 +186,7 @@ TEST_F(QbankRoundTrip, CheckAndStatsReport) {
     EXPECT_EQ(qbank::Stats({scratch_ / "a.txt", scratch_ / "b.txt"}, stats, err_), 1);
     EXPECT_EQ(stats.str(), scratch_ / "a.txt" + ": 4 questions\n" + scratch_ / "b.txt" +
                                ": 2 questions\ntotal: 6 questions\n"
+                               "topics: 2\n  a: 4\n  b: 2\n"
                                "numeric questions: 5\n"
                                "  right value smallest: 2 (40.0 %)\n"
                                "  right value middle: 2 (40.0 %)\n"

@@ -6,9 +6,11 @@
 #include "gfx/font.h"
 #include "gfx/text_wrap.h"
 #include "platform/platform.h"
+#include "quiz/topic_index.h"
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <string_view>
 
 namespace qbank {
@@ -170,6 +172,26 @@ void CheckFit(const std::vector<EncodedQuestion>& questions, std::vector<Problem
     }
 }
 
+std::string EncodeTopic(const SourceFile& file, std::vector<Problem>& problems) {
+    Encoded encoded = EncodeLine(file.topic);
+    std::string problem = encoded.error;
+    if (problem.empty()) problem = quiz::TopicNameProblem(encoded.text);
+    if (!problem.empty()) problems.push_back({file.path, file.topicLine, "the topic: " + problem});
+    return std::move(encoded.text);
+}
+
+void CheckTopicCount(const std::vector<SourceFile>& files, CheckedQuestions& result) {
+    std::set<std::string> topics;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!files[i].questions.empty()) topics.insert(result.topics[i]);
+    }
+    if (topics.size() > quiz::kMaxTopics) {
+        result.problems.push_back({"", 0,
+                                   std::to_string(topics.size()) + " topics; the game holds at most " +
+                                       std::to_string(quiz::kMaxTopics)});
+    }
+}
+
 // Problems of the whole set come last; the others by file, then line.
 void SortProblems(const std::vector<SourceFile>& files, std::vector<Problem>& problems) {
     auto fileOrder = [&files](const Problem& problem) {
@@ -210,12 +232,14 @@ CheckedQuestions CheckSources(const std::vector<SourceFile>& files, const CheckO
     for (std::size_t i = 0; i < files.size(); ++i) {
         const SourceFile& file = files[i];
         result.problems.insert(result.problems.end(), file.problems.begin(), file.problems.end());
+        result.topics.push_back(EncodeTopic(file, result.problems));
         for (const SourceQuestion& source : file.questions) {
             result.questions.push_back(Encode(source, static_cast<int>(i), result.problems));
             CheckEqualAnswers(result.questions.back(), result.problems);
         }
     }
     CheckDuplicates(result.questions, result.problems);
+    CheckTopicCount(files, result);
     if (options.fit) CheckFit(result.questions, result.problems);
     CheckNumericPatterns(result.questions, result.warnings);
     CheckGiveaways(result.questions, result.warnings);

@@ -30,6 +30,7 @@ struct EncodedQuestion {
 
 struct CheckedQuestions {
     std::vector<EncodedQuestion> questions;  // in file order
+    std::vector<std::string> topics;         // each file's topic, Windows-1250
     std::vector<Problem> problems;           // in file and line order
     std::vector<Problem> warnings;           // the same, for what does not stop a compile
 };

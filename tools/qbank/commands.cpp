@@ -5,8 +5,10 @@
 #include "numeric.h"
 #include "platform/platform.h"
 #include "question_file.h"
+#include "quiz/topic_index.h"
 #include "source.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -65,6 +67,18 @@ void PrintPositionShares(const std::vector<SourceFile>& files, std::ostream& out
         << "  right value largest: " << Share(byPosition[2], numeric) << '\n'
         << "  evenly spaced: " << evenlySpaced << '\n';
 }
+// Each topic with its questions, in the order the files first name them.
+void PrintTopics(const std::vector<SourceFile>& files, std::ostream& out) {
+    std::vector<std::pair<std::string, std::size_t>> topics;
+    for (const SourceFile& file : files) {
+        auto same = [&file](const auto& topic) { return topic.first == file.topic; };
+        auto topic = std::find_if(topics.begin(), topics.end(), same);
+        if (topic == topics.end()) topic = topics.insert(topics.end(), {file.topic, 0});
+        topic->second += file.questions.size();
+    }
+    out << "topics: " << topics.size() << '\n';
+    for (const auto& [name, count] : topics) out << "  " << name << ": " << count << '\n';
+}
 }  // namespace
 
 int Compile(const CompileOptions& options, std::ostream& out, std::ostream& err) {
@@ -75,14 +89,20 @@ int Compile(const CompileOptions& options, std::ostream& out, std::ostream& err)
         err << "qbank: " << options.output << " was not written\n";
         return kProblems;
     }
-    const std::string bytes =
-        BuildQuestionFile(OrderQuestions(checked.questions, options.interleave));
+    const auto ordered = OrderQuestions(checked.questions, options.interleave);
+    const std::string bytes = BuildQuestionFile(ordered);
+    const std::string index = BuildTopicIndex(ordered, checked.topics, bytes);
     // A player's own set goes to the user folder's Data folder, which may not exist yet.
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::path(options.output).parent_path();
     if (!folder.empty()) std::filesystem::create_directories(folder, error);
     if (!platform::WriteFileAtomically(options.output, bytes.data(), bytes.size())) {
         err << "qbank: cannot write " << options.output << '\n';
+        return kFileError;
+    }
+    const std::string indexPath = quiz::TopicIndexPath(options.output);
+    if (!platform::WriteFileAtomically(indexPath, index.data(), index.size())) {
+        err << "qbank: cannot write the topic index " << indexPath << '\n';
         return kFileError;
     }
     out << "qbank: " << checked.questions.size() << " questions written to " << options.output
@@ -140,6 +160,7 @@ int Stats(const std::vector<std::string>& sources, std::ostream& out, std::ostre
         total += file.questions.size();
     }
     out << "total: " << total << " questions\n";
+    PrintTopics(files, out);
     PrintPositionShares(files, out);
     return status;
 }

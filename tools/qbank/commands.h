@@ -15,13 +15,14 @@ struct CompileOptions {
     bool fit = true;
 };
 
+// Writes the question file and, beside it, its topic index (see quiz/topic_index.h).
 int Compile(const CompileOptions& options, std::ostream& out, std::ostream& err);
 // Reports every problem of the sources; compiles nothing.
 int Check(const CompileOptions& options, std::ostream& out, std::ostream& err);
 // Writes `folder`/questions.txt; refuses to replace an existing one.
 int Decompile(const std::string& file, const std::string& folder, std::ostream& out,
               std::ostream& err);
-// The number of questions in each source file and in all, and among the numeric questions
+// The number of questions in each source file, in all and in each topic, and among the numeric questions
 // the share of each position of the right value (smallest, middle, largest).
 int Stats(const std::vector<std::string>& sources, std::ostream& out, std::ostream& err);
 

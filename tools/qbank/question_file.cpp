@@ -2,6 +2,7 @@
 
 #include "quiz/file_buffer.h"
 #include "quiz/question_bank.h"
+#include "quiz/topic_index.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -86,6 +87,26 @@ std::string BuildQuestionFile(const std::vector<const EncodedQuestion*>& ordered
         }
     }
     return Scramble(plain);
+}
+
+std::string BuildTopicIndex(const std::vector<const EncodedQuestion*>& ordered,
+                            const std::vector<std::string>& topics, std::string_view scrambled) {
+    // Topics are numbered in file order, whatever order the questions were put in.
+    std::vector<bool> used(topics.size());
+    for (const EncodedQuestion* question : ordered) used.at(question->fileIndex) = true;
+    quiz::TopicIndex index;
+    std::map<std::string, uint8_t> numbers;
+    std::vector<uint8_t> numberOfFile(topics.size());
+    for (std::size_t file = 0; file < topics.size(); ++file) {
+        if (!used[file]) continue;
+        const auto [entry, added] =
+            numbers.emplace(topics[file], static_cast<uint8_t>(index.names.size()));
+        if (added) index.names.push_back(topics[file]);
+        numberOfFile[file] = entry->second;
+    }
+    for (const EncodedQuestion* question : ordered)
+        index.topicOf.push_back(numberOfFile[question->fileIndex]);
+    return quiz::FormatTopicIndex(index, quiz::QuestionFileDigest(Scramble(scrambled)));
 }
 
 bool ReadQuestionFile(const std::string& path, std::vector<std::string>& lines) {

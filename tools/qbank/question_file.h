@@ -21,6 +21,11 @@ std::vector<const EncodedQuestion*> OrderQuestions(const std::vector<EncodedQues
 
 std::string BuildQuestionFile(const std::vector<const EncodedQuestion*>& ordered);
 
+// The topic index of the question file `scrambled` built from `ordered`: each question's topic
+// is its source file's (`topics`, by file index); files of the same topic share one.
+std::string BuildTopicIndex(const std::vector<const EncodedQuestion*>& ordered,
+                            const std::vector<std::string>& topics, std::string_view scrambled);
+
 // The lines of a question file exactly as the game's reader splits them (Windows-1250).
 // False when the file cannot be read.
 bool ReadQuestionFile(const std::string& path, std::vector<std::string>& lines);

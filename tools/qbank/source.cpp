@@ -1,5 +1,6 @@
 #include "source.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -62,6 +63,24 @@ std::vector<std::string_view> SplitLines(std::string_view content) {
     }
     return lines;
 }
+// "historie-cesko.txt" -> "historie cesko".
+std::string TopicOfFileName(const std::string& path) {
+    std::string name = std::filesystem::path(path).stem().string();
+    for (char& c : name) {
+        if (c == '-' || c == '_') c = ' ';
+    }
+    return name;
+}
+
+void NameTopic(std::string_view firstLine, SourceFile& file) {
+    const std::string_view line = Trim(firstLine);
+    if (line.starts_with(kTopicMark)) {
+        file.topic = Trim(line.substr(kTopicMark.size()));
+        file.topicLine = 1;
+    } else {
+        file.topic = TopicOfFileName(file.path);
+    }
+}
 }  // namespace
 
 SourceFile ParseSource(const std::string& path, std::string_view content) {
@@ -70,7 +89,9 @@ SourceFile ParseSource(const std::string& path, std::string_view content) {
     if (content.starts_with(kByteOrderMark)) content.remove_prefix(kByteOrderMark.size());
     Block block;
     int number = 0;
-    for (std::string_view line : SplitLines(content)) {
+    const std::vector<std::string_view> lines = SplitLines(content);
+    NameTopic(lines.empty() ? std::string_view() : lines.front(), file);
+    for (std::string_view line : lines) {
         ++number;
         if (!line.empty() && line.front() == kEscape) {
             block.lines.push_back(number);

@@ -2,7 +2,8 @@
 // two wrong answers), questions separated by blank lines, "#" starting a comment line.
 // Blanks at both ends of a line are dropped. A line starting with "\" is taken exactly as it
 // stands after that backslash: it holds a text that starts with "#" or "\", has blanks at its
-// ends, or is empty.
+// ends, or is empty. The first line may name the file's topic ("# téma: Historie Česka");
+// else the file name does ("historie-cesko.txt" is "historie cesko").
 #pragma once
 
 #include "problem.h"
@@ -30,9 +31,14 @@ struct SourceQuestion {
 
 struct SourceFile {
     std::string path;
+    std::string topic;  // UTF-8: from a first line "# téma: NAME", else from the file's name
+    int topicLine = 0;  // 1 when the first line names it, 0 when the file name does
     std::vector<SourceQuestion> questions;  // the blocks of exactly four lines
     std::vector<Problem> problems;          // unreadable file, blocks of another size
 };
+
+// The comment that names a file's topic when it is the file's first line.
+constexpr std::string_view kTopicMark = "# téma:";
 
 SourceFile ParseSource(const std::string& path, std::string_view content);
 SourceFile ReadSource(const std::string& path);

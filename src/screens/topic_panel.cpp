@@ -1,0 +1,323 @@
+#include "topic_panel.h"
+
+#include "frame/interface.h"
+#include "platform/platform.h"
+#include "quiz/topic_choice.h"
+#include "screen_tools.h"
+#include "shared_fonts.h"
+#include "sound/sound.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace screens {
+
+namespace {
+
+constexpr uint32_t Rgb(uint32_t r, uint32_t g, uint32_t b) { return r | g << 8 | b << 16; }
+
+// The colours of the game's cards and buttons: navy cards with a light blue rim and gold
+// headings, blue buttons and the green of the play button.
+constexpr uint32_t kPanelColor = Rgb(0x16, 0x2C, 0x6E);
+constexpr uint32_t kRimColor = Rgb(0x5B, 0x7F, 0xD0);
+constexpr uint32_t kHeadingColor = Rgb(0xF7, 0xC9, 0x48);
+constexpr uint32_t kTextColor = Rgb(0xFF, 0xFF, 0xFF);
+constexpr uint32_t kCountColor = Rgb(0xC8, 0xD6, 0xF0);
+constexpr uint32_t kButtonColor = Rgb(0x2A, 0x5C, 0xC0);
+constexpr uint32_t kButtonRimColor = Rgb(0x9F, 0xC0, 0xF0);
+constexpr uint32_t kOnColor = Rgb(0x3C, 0xB0, 0x4A);
+constexpr uint32_t kOffColor = Rgb(0x6A, 0x78, 0x96);
+constexpr uint32_t kKnobColor = Rgb(0xFF, 0xFF, 0xFF);
+constexpr uint32_t kRefusalColor = Rgb(0xFF, 0x9A, 0x8A);
+constexpr int kPanelRadius = 14;
+
+constexpr int kWidth = 560;
+constexpr int kTitleHeight = 50;
+constexpr int kRowHeight = 26;
+constexpr int kRowsInOneColumn = 16;
+constexpr int kFooterHeight = 112;
+constexpr int kMargin = 16;
+constexpr int kColumnGap = 16;
+constexpr int kSwitchWidth = 40;
+constexpr int kSwitchHeight = 20;
+constexpr int kShortcutWidth = 90;
+constexpr int kDoneWidth = 130;
+constexpr int kButtonHeight = 34;
+
+std::string Cp(const char* utf8) { return platform::Utf8ToCp1250(utf8); }
+
+// "1 otázka", "3 otázky", "12 otázek" (Windows-1250).
+std::string Questions(int count) {
+    const char* word = count == 1 ? "otázka" : count >= 2 && count <= 4 ? "otázky" : "otázek";
+    return std::to_string(count) + " " + Cp(word);
+}
+
+// A rectangle with corners rounded by `radius`, filled row by row.
+void FillRounded(gfx::Canvas& canvas, const gfx::Rect& box, int radius, uint32_t color) {
+    radius = std::min({radius, box.Width() / 2, box.Height() / 2});
+    for (int y = box.top; y < box.bottom; ++y) {
+        const int fromEdge = std::min(y - box.top, box.bottom - 1 - y);
+        int inset = 0;
+        if (fromEdge < radius) {
+            const double dy = radius - fromEdge - 0.5;
+            inset = radius - static_cast<int>(std::lround(std::sqrt(radius * radius - dy * dy)));
+        }
+        canvas.FillRect({box.left + inset, y, box.right - inset, y + 1}, color);
+    }
+}
+
+// A rounded box with a two-pixel rim.
+void DrawBox(gfx::Canvas& canvas, const gfx::Rect& box, int radius, uint32_t rim,
+             uint32_t fill) {
+    FillRounded(canvas, box, radius, rim);
+    FillRounded(canvas, {box.left + 2, box.top + 2, box.right - 2, box.bottom - 2}, radius - 2,
+                fill);
+}
+
+void DrawCentred(gfx::Canvas& canvas, const gfx::Rect& box, const std::string& text) {
+    const gfx::Size size = canvas.TextExtent(text);
+    canvas.TextOut(box.left + (box.Width() - size.width) / 2,
+                   box.top + (box.Height() - size.height) / 2, text);
+}
+
+void DrawButton(gfx::Canvas& canvas, const gfx::Rect& box, const std::string& label,
+                uint32_t fill = kButtonColor) {
+    DrawBox(canvas, box, box.Height() / 2, kButtonRimColor, fill);
+    canvas.SetTextColor(kTextColor);
+    canvas.SelectFont(FontBold20);
+    DrawCentred(canvas, box, label);
+}
+
+bool Contains(const gfx::Rect& rect, int x, int y) {
+    return rect.left <= x && x < rect.right && rect.top <= y && y < rect.bottom;
+}
+
+TopicPanel* Panel() { return dynamic_cast<TopicPanel*>(Interface::FindControl(kTopicPanel)); }
+
+// A text button drawn like the panel's, which runs `clicked` when pressed.
+class TextButton : public Control {
+public:
+    TextButton(int32_t id, void (*clicked)()) : Control(id), clicked_(clicked) {
+        SetFlags(kTransparent);
+    }
+
+    void SetLabel(std::string label) {
+        label_ = std::move(label);
+        Render();
+    }
+    void Render() override {
+        if (!Picture()) return;
+        gfx::Canvas canvas(*Picture());
+        canvas.FillRect({0, 0, Width(), Height()}, gfx::kKeyColor);
+        canvas.SetBackgroundMode(gfx::BackgroundMode::Transparent);
+        DrawButton(canvas, {0, 0, Width(), Height()}, label_);
+    }
+    void HandleInput(int32_t code, int32_t, int32_t* handled) override {
+        if (controlsFrozen || (GetFlags() & (kHidden | kDisabled)) || !*handled) return;
+        if (code != Interface::kInputLeftDown || !IsPointerIn(Bounds())) return;
+        *handled = 0;
+        sound::PlaySound(sound::SoundId::Click);
+        clicked_();
+    }
+
+private:
+    void (*clicked_)();
+    std::string label_;
+};
+
+std::string ChoiceLabel() {
+    return Cp("Témata: ") + Questions(quiz::ChoiceIsPlayable() ? quiz::ChosenQuestionCount()
+                                                              : quiz::TotalTopicQuestions());
+}
+
+void OpenPanel() {
+    if (TopicPanel* panel = Panel()) panel->Open();
+}
+
+void (*browserChanged)(int topic) = nullptr;
+int browserTopic = -1;
+
+std::string BrowserLabel() {
+    return Cp("Téma: ") + (browserTopic < 0 ? Cp("vše") : quiz::TopicName(browserTopic));
+}
+
+void NextBrowserTopic() {
+    browserTopic = browserTopic + 1 < quiz::TopicCount() ? browserTopic + 1 : -1;
+    if (auto* button = dynamic_cast<TextButton*>(Interface::FindControl(kBrowserTopicButton)))
+        button->SetLabel(BrowserLabel());
+    if (browserChanged) browserChanged(browserTopic);
+}
+
+}  // namespace
+
+TopicPanel::TopicPanel() : Control(kTopicPanel) { SetFlags(kTransparent | kHidden); }
+
+int TopicPanel::Rows() const {
+    const int topics = quiz::TopicCount();
+    return topics <= kRowsInOneColumn ? topics : (topics + 1) / 2;
+}
+
+gfx::Rect TopicPanel::OnScreen(const gfx::Rect& area) const {
+    return {X() + area.left, Y() + area.top, X() + area.right, Y() + area.bottom};
+}
+
+gfx::Rect TopicPanel::RowArea(int topic) const {
+    const bool twoColumns = quiz::TopicCount() > kRowsInOneColumn;
+    const int columnWidth = twoColumns ? (kWidth - 2 * kMargin - kColumnGap) / 2
+                                       : kWidth - 2 * kMargin;
+    const int column = topic / Rows(), row = topic % Rows();
+    const int left = kMargin + column * (columnWidth + kColumnGap);
+    const int top = kTitleHeight + row * kRowHeight;
+    return OnScreen({left, top, left + columnWidth, top + kRowHeight - 2});
+}
+
+gfx::Rect TopicPanel::AllArea() const {
+    const int top = Height() - kMargin - kButtonHeight;
+    return OnScreen({kMargin, top, kMargin + kShortcutWidth, top + kButtonHeight});
+}
+
+gfx::Rect TopicPanel::NoneArea() const {
+    const int top = Height() - kMargin - kButtonHeight;
+    const int left = 2 * kMargin + kShortcutWidth;
+    return OnScreen({left, top, left + kShortcutWidth, top + kButtonHeight});
+}
+
+gfx::Rect TopicPanel::DoneArea() const {
+    const int top = Height() - kMargin - kButtonHeight;
+    return OnScreen({kWidth - kMargin - kDoneWidth, top, kWidth - kMargin, top + kButtonHeight});
+}
+
+void TopicPanel::Open() {
+    if (IsOpen()) return;
+    const int height = kTitleHeight + Rows() * kRowHeight + kFooterHeight;
+    SetPosition((Interface::kPlayWidth - kWidth) / 2, (Interface::kPlayHeight - height) / 2);
+    refused_ = false;
+    SetSize(kWidth, height);
+    Render();
+    controlsFrozen = 1;
+    ClearFlags(kHidden);
+}
+
+bool TopicPanel::Close() {
+    if (!quiz::ChoiceIsPlayable()) {
+        refused_ = true;
+        Render();
+        return false;
+    }
+    if (!quiz::WriteTopicChoice()) Interface::Log("Topics: the choice could not be saved", false);
+    SetFlags(kHidden);
+    controlsFrozen = 0;
+    if (auto* button = dynamic_cast<TextButton*>(Interface::FindControl(kTopicButton)))
+        button->SetLabel(ChoiceLabel());
+    return true;
+}
+
+void TopicPanel::Render() {
+    if (!Picture()) return;
+    gfx::Canvas canvas(*Picture());
+    canvas.FillRect({0, 0, Width(), Height()}, gfx::kKeyColor);
+    canvas.SetBackgroundMode(gfx::BackgroundMode::Transparent);
+    DrawBox(canvas, {0, 0, Width(), Height()}, kPanelRadius, kRimColor, kPanelColor);
+    canvas.SetTextColor(kHeadingColor);
+    canvas.SelectFont(FontBold26);
+    DrawCentred(canvas, {0, 8, Width(), kTitleHeight - 4}, Cp("Témata otázek"));
+    for (int topic = 0; topic < quiz::TopicCount(); ++topic) DrawRow(canvas, topic);
+    DrawFooter(canvas);
+}
+
+void TopicPanel::DrawRow(gfx::Canvas& canvas, int topic) {
+    const gfx::Rect screen = RowArea(topic);
+    const gfx::Rect row = {screen.left - X(), screen.top - Y(), screen.right - X(),
+                           screen.bottom - Y()};
+    const bool on = quiz::IsTopicChosen(topic);
+    const int switchTop = row.top + (row.Height() - kSwitchHeight) / 2;
+    const gfx::Rect track = {row.left, switchTop, row.left + kSwitchWidth,
+                             switchTop + kSwitchHeight};
+    FillRounded(canvas, track, kSwitchHeight / 2, on ? kOnColor : kOffColor);
+    const int knobLeft = on ? track.right - kSwitchHeight + 2 : track.left + 2;
+    FillRounded(canvas, {knobLeft, track.top + 2, knobLeft + kSwitchHeight - 4, track.bottom - 2},
+                kSwitchHeight / 2 - 2, kKnobColor);
+    canvas.SelectFont(FontRegular20);
+    canvas.SetTextColor(kCountColor);
+    const std::string count = std::to_string(quiz::QuestionsOfTopic(topic));
+    const int countLeft = row.right - canvas.TextExtent(count).width;
+    canvas.TextOut(countLeft, row.top + 1, count);
+    canvas.SetTextColor(kTextColor);
+    canvas.SelectFont(FontBold20);
+    const int nameLeft = track.right + 10;
+    canvas.DrawText(quiz::TopicName(topic), {nameLeft, row.top + 1, countLeft - 8, row.bottom});
+}
+
+void TopicPanel::DrawFooter(gfx::Canvas& canvas) {
+    const int top = kTitleHeight + Rows() * kRowHeight + 6;
+    canvas.SelectFont(FontBold20);
+    canvas.SetTextColor(kHeadingColor);
+    canvas.TextOut(kMargin, top, Cp("Vybráno: ") + Questions(quiz::ChosenQuestionCount()));
+    if (refused_) {
+        canvas.SetTextColor(kRefusalColor);
+        canvas.TextOut(kMargin, top + 24,
+                       Cp("Na hru je to málo: vyberte aspoň ") +
+                           std::to_string(quiz::kSmallestChoice) + Cp(" otázek."));
+    }
+    const auto local = [this](const gfx::Rect& area) {
+        return gfx::Rect{area.left - X(), area.top - Y(), area.right - X(), area.bottom - Y()};
+    };
+    DrawButton(canvas, local(AllArea()), Cp("vše"));
+    DrawButton(canvas, local(NoneArea()), Cp("nic"));
+    DrawButton(canvas, local(DoneArea()), Cp("Hotovo"), kOnColor);
+}
+
+void TopicPanel::Click() {
+    const int x = Interface::MouseX(), y = Interface::MouseY();
+    if (Contains(DoneArea(), x, y)) {
+        Close();
+        return;
+    }
+    if (Contains(AllArea(), x, y)) quiz::ChooseAllTopics(true);
+    else if (Contains(NoneArea(), x, y)) quiz::ChooseAllTopics(false);
+    else {
+        const int topics = quiz::TopicCount();
+        int topic = 0;
+        while (topic < topics && !Contains(RowArea(topic), x, y)) ++topic;
+        if (topic == topics) return;
+        quiz::ChooseTopic(topic, !quiz::IsTopicChosen(topic));
+    }
+    refused_ = false;
+    sound::PlaySound(sound::SoundId::Click);
+    Render();
+}
+
+void TopicPanel::HandleInput(int32_t code, int32_t value, int32_t* handled) {
+    if (!IsOpen()) return;
+    if (code == Interface::kInputLeftDown && *handled) {
+        *handled = 0;
+        Click();
+    } else if (code == Interface::kInputChar && (value == 13 || value == 27)) {
+        Close();
+    }
+}
+
+void AddTopicChoice(int x, int y) {
+    if (quiz::TopicCount() == 0) return;
+    auto* button = AddToScreen(new TextButton(kTopicButton, OpenPanel));
+    if (button) {
+        button->SetPosition(x, y);
+        button->SetSize(210, kButtonHeight);
+        button->SetLabel(ChoiceLabel());
+    }
+    AddToScreen(new TopicPanel());
+}
+
+void AddBrowserTopicButton(int x, int y, void (*changed)(int topic)) {
+    browserChanged = changed;
+    browserTopic = -1;
+    if (quiz::TopicCount() == 0) return;
+    auto* button = AddToScreen(new TextButton(kBrowserTopicButton, NextBrowserTopic));
+    if (!button) return;
+    button->SetPosition(x, y);
+    button->SetSize(270, kButtonHeight);
+    button->SetLabel(BrowserLabel());
+}
+
+}  // namespace screens
