@@ -1,7 +1,10 @@
 #include "topic_index.h"
 
+#include "platform/platform.h"
+
 #include <charconv>
 #include <cstdio>
+#include <utility>
 
 namespace quiz {
 
@@ -53,9 +56,12 @@ std::string ParseNames(LineReader& lines, uint64_t count, TopicIndex& index) {
     for (uint64_t i = 0; i < count; ++i) {
         std::string_view name;
         if (!lines.Next(name)) return "the topic names end early";
-        if (const std::string problem = TopicNameProblem(name); !problem.empty())
+        bool ok = true;
+        std::string cp1250 = platform::Utf8ToCp1250(name, &ok);
+        if (!ok) return AtLine(lines, "a topic name is not UTF-8 the game can show");
+        if (const std::string problem = TopicNameProblem(cp1250); !problem.empty())
             return AtLine(lines, problem);
-        index.names.emplace_back(name);
+        index.names.push_back(std::move(cp1250));
     }
     return {};
 }
@@ -107,7 +113,7 @@ std::string FormatTopicIndex(const TopicIndex& index, uint64_t digest) {
     std::string text = std::string(kMagic) + std::to_string(kTopicIndexVersion) + "\n" +
                        "questions " + std::to_string(index.topicOf.size()) + "\n" + "digest " +
                        hex + "\n" + "topics " + std::to_string(index.names.size()) + "\n";
-    for (const std::string& name : index.names) text += name + "\n";
+    for (const std::string& name : index.names) text += platform::Cp1250ToUtf8(name) + "\n";
     text += "records\n";
     for (const uint8_t topic : index.topicOf) text += std::to_string(topic) + "\n";
     return text;

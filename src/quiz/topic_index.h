@@ -1,7 +1,8 @@
 // The topic index: which topic each record of a question file belongs to, kept in a small
 // text file beside it (Data/otazky4.crp -> Data/otazky4.tem) so the question file itself stays
 // as it is. qbank writes it; the game reads it and plays every question when it is missing or
-// refused. Lines end with LF; names are Windows-1250, like the questions:
+// refused. Lines end with LF; names are UTF-8 in the file (a text file any tool reads as it
+// is) and Windows-1250 in memory, like the questions:
 //
 //   brellik topics 1             the format and its version
 //   questions 1500               the records of the question file it belongs to

@@ -107,7 +107,7 @@ for binary in "$extract/usr/games/brellik" "$extract/usr/games/qbank"; do
 done | sort -u >"$out/needed.txt"
 { echo fonts-liberation2; echo brellik-data
   while read -r library; do
-      dpkg-query -S "*/$library" 2>/dev/null | head -n 1 | cut -d: -f1
+      dpkg-query -S "*/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/$library" 2>/dev/null | head -n 1 | cut -d: -f1
   done <"$out/needed.txt"; } | sort -u >"$out/expected_depends.txt"
 dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/(.*)//; s/ //g' | grep . | sort -u \
     >"$out/depends.txt"

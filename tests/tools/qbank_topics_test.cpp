@@ -88,6 +88,8 @@ TEST_F(QbankTopics, ADamagedOrForeignIndexIsRefusedWithItsReason) {
         {good.substr(0, good.size() - 2), "the records end early"},
         {good + "0\n", "more lines than records"},
         {replaced("topics 2\nA", "topics 2\n"), "line 5: a topic name is empty"},
+        {replaced("topics 2\nA", "topics 2\n\x9a"),
+         "line 5: a topic name is not UTF-8 the game can show"},
         {"", "not a topic index"},
         {std::string(quiz::kMaxTopicIndexBytes + 1, '0'), "the file is too large"},
     };
