@@ -120,6 +120,10 @@ TEST_F(PresentationTest, ALongClaimerNameStaysWithinTheQuestionsWidth) {
     EXPECT_EQ(LabelText(mp::kClaimerBanner).back(), '\x85');  // an ellipsis
     EXPECT_GE(banner->X(), question->X());
     EXPECT_LE(banner->X() + banner->Width(), question->X() + question->Width());
+    // Rows 1, 3 and 4 played; what the next test starts from has each player in their own row.
+    EXPECT_EQ(mp::ColourOfPlayer(0), mp::PlayerColour(1));
+    MpResetState();
+    EXPECT_EQ(mp::ColourOfPlayer(0), mp::PlayerColour(0));
 }
 
 TEST_F(PresentationTest, FivePlayersStillLeaveRoomForEveryControlOfTheGameScreen) {
