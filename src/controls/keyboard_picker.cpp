@@ -120,7 +120,8 @@ void KeyboardPicker::Render() {
 }
 
 void KeyboardPicker::HandleInput(int32_t code, int32_t value, int32_t* handled) {
-    if ((GetFlags() & (kHidden | kDisabled)) || *handled == 0) return;
+    // A dialog or panel over the screen holds it: no key is chosen beneath.
+    if (controlsFrozen || (GetFlags() & (kHidden | kDisabled)) || *handled == 0) return;
     switch (code) {
         case Interface::kInputLeftDown:
             if (IsPointerIn()) armed_ = true;

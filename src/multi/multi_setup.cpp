@@ -267,7 +267,7 @@ void MpHideRow(int row, bool leaving) {
 
 void SetUpPadPressed(int32_t key) {
     KeyboardPicker* keyboard = Keyboard();
-    if (!keyboard || keyboardPlayer < 0 || IsHidden(kKeyboard) ||
+    if (!keyboard || keyboardPlayer < 0 || IsHidden(kKeyboard) || controlsFrozen ||
         (keyboard->GetFlags() & Control::kDisabled)) {
         return;
     }

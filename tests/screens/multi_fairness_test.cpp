@@ -6,6 +6,7 @@
 #include "multi/player_keys.h"
 #include "multi_game_fixture.h"
 #include "platform/pad_keys.h"
+#include "screens/topic_panel.h"
 
 using game_testing::MultiPlayerTest;
 namespace mp = multi;
@@ -131,6 +132,22 @@ TEST_F(FairnessTest, AKeyButtonClickedWhileTheKeyboardClosesGivesThatRowNoKey) {
     EXPECT_TRUE(Shown(mp::kFirstKeyButton + 4));
     ClickControl(mp::kNextButton);
     EXPECT_EQ(Interface::GetState(), StateMultiSetUp);
+}
+
+// The topic panel holds the screen as the exit dialog does: no key is chosen beneath it.
+TEST_F(FairnessTest, NoKeyIsChosenUnderTheTopicPanel) {
+    OpenSetUp();
+    SwitchRow(0);
+    TypeName(0, "Ada");
+    ClickControl(mp::kFirstKeyButton);
+    ASSERT_TRUE(Shown(mp::kKeyboard));
+    ClickControl(screens::kTopicButton);
+    ASSERT_TRUE(controlsFrozen);
+    headless::PressKey(kKeyA);
+    const int pad = headless::PlugPad();
+    headless::PressPadButton(pad, kButtonB);
+    RunFor(1300);
+    EXPECT_EQ(mp::players[0].key, -1);
 }
 
 TEST_F(FairnessTest, OnASharedPadOnlyTheClaimersOwnFaceButtonsThatAreNoBuzzerAnswer) {
