@@ -120,8 +120,7 @@ void KeyboardPicker::Render() {
 }
 
 void KeyboardPicker::HandleInput(int32_t code, int32_t value, int32_t* handled) {
-    // A dialog or panel over the screen holds it: no key is chosen beneath.
-    if (controlsFrozen || (GetFlags() & (kHidden | kDisabled)) || *handled == 0) return;
+    if ((GetFlags() & (kHidden | kDisabled)) || *handled == 0) return;
     switch (code) {
         case Interface::kInputLeftDown:
             if (IsPointerIn()) armed_ = true;
