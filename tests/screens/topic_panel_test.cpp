@@ -6,6 +6,8 @@
 #include "qbank/commands.h"
 #include "quiz/topic_choice.h"
 #include "screens/topic_panel.h"
+#include "screens/common_screen.h"
+#include "screens/screen_tools.h"
 #include "single_game_fixture.h"
 
 #include <set>
@@ -182,6 +184,23 @@ TEST_F(EmptyTopicTest, TheBrowserPassesByATopicWithoutQuestions) {
     ClickControl(screens::kBrowserTopicButton);
     EXPECT_EQ(singleQuiz->deckSize, 40);
     EXPECT_EQ(TopicsOf(*singleQuiz), std::set<int>{kMountains});
+}
+
+// The advert covers the whole screen, the topic button too.
+TEST_F(PanelTest, TheAdvertLiesOverTheTopicButton) {
+    for (const int32_t state : {StateSingleMenu, StateMultiSetUp}) {
+        Interface::SetState(state, false);
+        RunFor(200);
+        ClickControl(screens::kAdvertButton);
+        RunFor(100);
+        ASSERT_TRUE(Shown(screens::kAdvertPicture)) << state;
+        const std::vector<uint32_t> withButton = headless::Screen().pixels;
+        screens::HideControl(screens::kTopicButton);
+        RunFor(100);
+        EXPECT_TRUE(headless::Screen().pixels == withButton) << state;
+        ClickAt(400, 300);  // the advert goes
+        ASSERT_FALSE(controlsFrozen);
+    }
 }
 
 TEST_F(PanelTest, TheShippedQuestionsComeWithTheirTopics) {
