@@ -170,8 +170,9 @@ void BuildSetUp() {
     AddToScreen(keyboard);
     RestoreRows();
     AddButton(kAdvertButton, 577, 408, "Bitmaps\\rekl_b", 0);
+    // Below the advert button; the advert, shown over the whole screen, covers it.
+    AddTopicChoice(570, 528);
     AddPicture(kAdvertPicture, 0, 0, "Bitmaps\\reklama", 1, 0.0f, Control::kHidden);
-    AddTopicChoice(570, 528);  // below the advert button
 }
 
 void BuildGame() {

@@ -12,6 +12,7 @@
 #include "screens/common_screen.h"
 #include "screens/screen_tools.h"
 #include "screens/state_words.h"
+#include "screens/topic_panel.h"
 
 namespace multi {
 
@@ -84,6 +85,9 @@ void MpBeginKeyChoice() {
     DropFocusFrom(kFirstNameField + 4);
     HaltButton(kBackButton, Control::kDisabled);
     HaltButton(kNextButton, Control::kDisabled);
+    // The keyboard takes clicks while the topic panel holds the screen: it would choose a
+    // key for a click on the panel above it.
+    Enable(screens::kTopicButton, false);
 }
 
 void MpEndKeyChoice() {
@@ -94,6 +98,7 @@ void MpEndKeyChoice() {
     }
     Enable(kBackButton, true);
     Enable(kNextButton, true);
+    Enable(screens::kTopicButton, true);
 }
 
 void OpenKeyboard(int row) {

@@ -28,6 +28,7 @@ constexpr int kPanelY[kRows] = {420, 446, 472, 496, 520};
 constexpr int kScoreRise = 5;  // the points' larger type sits on the names' line
 constexpr int kBannerCentreX = 305;  // the middle of the question and the answers
 constexpr int kBannerY = 209;        // the band between the question and the first answer
+constexpr int kBannerWidth = 500;    // the question's width
 constexpr uint32_t kLeaderColour = 0x00FFFF;
 constexpr uint32_t kLockedOutColour = 0x0000FF;
 constexpr char kLeaderMark[] = "\xBB";     // »
@@ -61,6 +62,13 @@ Label* AddLabel(int32_t id, int x, int y, const gfx::Font* font) {
 }
 
 int PanelRows() { return std::clamp<int>(playerCount, 2, kRows); }
+
+// `text` cut, with an ellipsis, to `width` pixels in `font`.
+std::string Fitted(const gfx::Font& font, std::string text, int width) {
+    if (font.TextWidth(text) <= width) return text;
+    while (!text.empty() && font.TextWidth(text + kEllipsis) > width) text.pop_back();
+    return text + kEllipsis;
+}
 
 
 // Leaders are the players with the most points, once the points differ at all.
@@ -97,12 +105,7 @@ void LayOutRow(int player) {
 // must fit from the start.
 std::string PanelName(int player) {
     if (player < 0 || player >= kRows) return "";
-    const gfx::Font& font = gfx::DefaultFont();
-    constexpr int width = kScoreX - kNameGap - kNameX;
-    std::string text = players[player].name;
-    if (font.TextWidth(text) <= width) return text;
-    while (!text.empty() && font.TextWidth(text + kEllipsis) > width) text.pop_back();
-    return text + kEllipsis;
+    return Fitted(gfx::DefaultFont(), players[player].name, kScoreX - kNameGap - kNameX);
 }
 
 uint32_t ColourOfPlayer(int player) {
@@ -133,10 +136,11 @@ void BeginQuestionPresentation() {
 void ShowClaimer(int player) {
     Label* banner = LabelOf(kClaimerBanner);
     if (!banner || player < 0 || player >= kRows) return;
+    // A long name in this type would reach over the clock and the panel.
+    const std::string name = Fitted(BannerFont(), players[player].name, kBannerWidth);
     banner->SetTextColor(ColourOfPlayer(player));
-    banner->SetText(players[player].name);
-    banner->SetPosition(kBannerCentreX - BannerFont().TextWidth(players[player].name) / 2,
-                        kBannerY);
+    banner->SetText(name.c_str());
+    banner->SetPosition(kBannerCentreX - BannerFont().TextWidth(name) / 2, kBannerY);
     banner->Refresh();
     ShowControl(kClaimerBanner);
 }

@@ -27,10 +27,14 @@ void QuizState::SetBank(const Question* records, int recordCount) {
 
 int QuizState::Shuffle(int size, const std::vector<int32_t>& pool) {
     Reset();
-    // Records outside the bank are dropped; the whole bank is drawn as the empty pool.
+    // Records outside the bank and repeats are dropped: a repeat would leave the draw below
+    // waiting for a record it has already taken. The whole bank is drawn as the empty pool.
     std::vector<int32_t> records;
+    std::bitset<kBankSize> pooled;
     for (const int32_t record : pool) {
-        if (record >= 0 && record < bankCount) records.push_back(record);
+        if (record < 0 || record >= bankCount || pooled[static_cast<std::size_t>(record)]) continue;
+        pooled[static_cast<std::size_t>(record)] = true;
+        records.push_back(record);
     }
     const int available = pool.empty() ? bankCount : static_cast<int>(records.size());
     deckSize = std::clamp(size, 0, available);

@@ -143,7 +143,9 @@ std::string BrowserLabel() {
 }
 
 void NextBrowserTopic() {
-    browserTopic = browserTopic + 1 < quiz::TopicCount() ? browserTopic + 1 : -1;
+    // A topic no question belongs to is passed by: its empty pool would draw every question.
+    do browserTopic = browserTopic + 1 < quiz::TopicCount() ? browserTopic + 1 : -1;
+    while (browserTopic >= 0 && quiz::QuestionsOfTopic(browserTopic) == 0);
     if (auto* button = dynamic_cast<TextButton*>(Interface::FindControl(kBrowserTopicButton)))
         button->SetLabel(BrowserLabel());
     if (browserChanged) browserChanged(browserTopic);

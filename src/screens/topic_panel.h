@@ -16,7 +16,8 @@ constexpr int32_t kTopicPanel = 1901;
 constexpr int32_t kBrowserTopicButton = 1902;
 
 // Adds the button at (x, y) and the hidden panel over the screen; nothing when the questions
-// have no topics. Call last while building a screen, so the panel lies over its controls.
+// have no topics. Call after the screen's controls, so the panel lies over them, and before
+// a picture that covers the whole screen, so that covers the button.
 void AddTopicChoice(int x, int y);
 
 // The browser's button at (x, y); `changed` is called with the topic shown (-1 for all).

@@ -77,10 +77,11 @@ void BuildVariantChoice() {
     AddCentredHint(kForPHint, "Bitmaps\\OneP\\f_r_ttip", Control::kHidden);
     AddCentredHint(kForRHint, "Bitmaps\\OneP\\f_p_ttip", Control::kHidden);
     AddPicture(kHelp, 124, 85, "Bitmaps\\OneP\\help_mm", 1, 0.0f, Control::kHidden);
+    // Below the advert button; the advert, shown over the whole screen, covers it.
+    AddTopicChoice(570, 528);
     AddPicture(kAdvertPicture, 0, 0, "Bitmaps\\reklama", 1, 0.0f, Control::kHidden);
     AddCentredHint(kSwitchOnHint, "Bitmaps\\tt_ans_y", Control::kHidden);
     AddCentredHint(kSwitchOffHint, "Bitmaps\\tt_ans_n", Control::kHidden);
-    AddTopicChoice(570, 528);  // below the advert button
 }
 
 void BuildForR() {

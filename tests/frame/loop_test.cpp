@@ -18,8 +18,10 @@ void RecordTick() {
 }
 
 std::vector<std::pair<int32_t, int32_t>> gameInputs;
+std::vector<bool> keyDownRepeats;
 int32_t RecordInput(int32_t code, int32_t value, int32_t*) {
     gameInputs.emplace_back(code, value);
+    if (code == Interface::kInputKeyDown) keyDownRepeats.push_back(Interface::KeyDownIsRepeat());
     return 0;
 }
 
@@ -29,6 +31,7 @@ protected:
         FrameTest::SetUp();
         frameTicks.clear();
         gameInputs.clear();
+        keyDownRepeats.clear();
         stallAtFrame = 0;
         Interface::SetCallbacks(nullptr, nullptr, RecordTick, RecordInput);
     }
@@ -93,6 +96,22 @@ TEST_F(LoopTest, ActivityChangesReachTheGameOnce) {
         {Interface::kInputDeactivated, 0}, {Interface::kInputMinimised, 0},
         {Interface::kInputActivated, 0}, {Interface::kInputRestored, 0}};
     EXPECT_EQ(gameInputs, expected);
+}
+
+// A key-down repeats while its key is held; a key released while another window had the
+// keyboard sends no key-up, so leaving the window must not keep the key held for ever.
+TEST_F(LoopTest, AKeyDownRepeatsOnlyWhileItsKeyIsHeldHere) {
+    headless::KeyDown(30);
+    headless::KeyDown(30);  // the platform need not mark the repeat itself
+    headless::KeyDown(38);
+    headless::KeyUp(30);
+    headless::KeyDown(30);
+    headless::SetActivity(false, false);  // released elsewhere: no key-up comes
+    headless::SetActivity(true, false);
+    headless::KeyDown(30);
+    Interface::PumpMessages();
+    EXPECT_EQ(keyDownRepeats, (std::vector<bool>{false, true, false, false, false}));
+    EXPECT_FALSE(Interface::KeyDownIsRepeat());
 }
 
 TEST_F(LoopTest, MessagesBecomeInputCodesInPlayAreaCoordinates) {

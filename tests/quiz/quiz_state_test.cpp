@@ -137,6 +137,18 @@ TEST(QuizStateDraw, APoolIsDrawnLikeTheBankAndOnlyItsRecordsComeUp) {
     EXPECT_EQ(drawn, (std::vector<int32_t>{3, 7, 42, 500, 999}));
 }
 
+// A pool naming a record twice must not make the draw wait forever for a record it has taken.
+TEST(QuizStateDraw, APoolWithRepeatsDrawsEachRecordOnce) {
+    headless::Install();
+    const std::vector<Question> bank(100);
+    QuizState state;
+    state.SetBank(bank.data(), 100);
+    ASSERT_EQ(state.Shuffle(quiz::kDeckSize, {5, 9, 5, 5, 9}), 2);
+    std::vector<int32_t> drawn(state.order, state.order + 2);
+    std::sort(drawn.begin(), drawn.end());
+    EXPECT_EQ(drawn, (std::vector<int32_t>{5, 9}));
+}
+
 TEST_F(QuizStateTest, ShuffleResetsTheGameButKeepsTheModeValues) {
     state_->modeValue1 = 7;
     state_->modeValue2 = 3;

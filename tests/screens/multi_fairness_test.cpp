@@ -6,6 +6,7 @@
 #include "multi/player_keys.h"
 #include "multi_game_fixture.h"
 #include "platform/pad_keys.h"
+#include "screens/topic_panel.h"
 
 using game_testing::MultiPlayerTest;
 namespace mp = multi;
@@ -131,6 +132,26 @@ TEST_F(FairnessTest, AKeyButtonClickedWhileTheKeyboardClosesGivesThatRowNoKey) {
     EXPECT_TRUE(Shown(mp::kFirstKeyButton + 4));
     ClickControl(mp::kNextButton);
     EXPECT_EQ(Interface::GetState(), StateMultiSetUp);
+}
+
+// The set-up keyboard takes clicks whatever lies over it: the topic panel, which would lie
+// over it, does not open while a key is being chosen.
+TEST_F(FairnessTest, TheTopicPanelWaitsTillTheKeyIsChosen) {
+    OpenSetUp();
+    SwitchRow(0);
+    TypeName(0, "Ada");
+    ClickControl(mp::kFirstKeyButton);
+    ASSERT_TRUE(Shown(mp::kKeyboard));
+    auto* panel = dynamic_cast<screens::TopicPanel*>(Interface::FindControl(screens::kTopicPanel));
+    ASSERT_TRUE(panel);
+    ClickControl(screens::kTopicButton);
+    EXPECT_FALSE(panel->IsOpen());
+    EXPECT_FALSE(controlsFrozen);
+    headless::PressKey(kKeyA);
+    RunFor(1300);
+    EXPECT_EQ(mp::players[0].key, static_cast<int32_t>(kKeyA));
+    ClickControl(screens::kTopicButton);
+    EXPECT_TRUE(panel->IsOpen());
 }
 
 TEST_F(FairnessTest, OnASharedPadOnlyTheClaimersOwnFaceButtonsThatAreNoBuzzerAnswer) {

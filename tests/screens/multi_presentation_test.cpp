@@ -111,6 +111,21 @@ TEST_F(PresentationTest, AWideNameIsCutBeforeThePointsAndThePointsAreLarge) {
     SaveScreenshot("multi_wide_name");
 }
 
+TEST_F(PresentationTest, ALongClaimerNameStaysWithinTheQuestionsWidth) {
+    StartThreePlayerGame("WWWWWWWWWWWWWWWWWWWWWWWWWW");
+    Buzz(kKeyA);
+    ASSERT_TRUE(Shown(mp::kClaimerBanner));
+    const Control* banner = Find(mp::kClaimerBanner);
+    const Control* question = Find(mp::kQuestionText);
+    EXPECT_EQ(LabelText(mp::kClaimerBanner).back(), '\x85');  // an ellipsis
+    EXPECT_GE(banner->X(), question->X());
+    EXPECT_LE(banner->X() + banner->Width(), question->X() + question->Width());
+    // Rows 1, 3 and 4 played; what the next test starts from has each player in their own row.
+    EXPECT_EQ(mp::ColourOfPlayer(0), mp::PlayerColour(1));
+    MpResetState();
+    EXPECT_EQ(mp::ColourOfPlayer(0), mp::PlayerColour(0));
+}
+
 TEST_F(PresentationTest, FivePlayersStillLeaveRoomForEveryControlOfTheGameScreen) {
     constexpr uint32_t kKeyQ = 16, kKeyP = 25;
     dir.Write("home/System/users2.dat", Record("Ada", kKeyA, true) + Record("Bob", kKeyL, true) +

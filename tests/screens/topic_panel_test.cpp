@@ -6,6 +6,8 @@
 #include "qbank/commands.h"
 #include "quiz/topic_choice.h"
 #include "screens/topic_panel.h"
+#include "screens/common_screen.h"
+#include "screens/screen_tools.h"
 #include "single_game_fixture.h"
 
 #include <set>
@@ -55,6 +57,7 @@ protected:
         std::ostringstream out, err;
         ASSERT_EQ(qbank::Compile(options, out, err), 0) << err.str();
         if (!keepIndex_) std::filesystem::remove(dir / "home" + "/Data/otazky4.tem");
+        if (emptyFirstTopic_) AddEmptyFirstTopic();
         SinglePlayerTest::SetUp();
     }
 
@@ -74,12 +77,32 @@ protected:
     }
     std::string Profile() const { return dir.Read("home/tarvex_p.ini"); }
 
+    // An index may name a topic that no record has: "Nic", put first.
+    void AddEmptyFirstTopic() {
+        std::istringstream in(dir.Read("home/Data/otazky4.tem"));
+        std::string text, line;
+        bool records = false;
+        while (std::getline(in, line)) {
+            if (line.starts_with("topics ")) line = "topics 4\nNic";
+            else if (records) line = std::to_string(std::stoi(line) + 1);
+            records = records || line == "records";
+            text += line + "\n";
+        }
+        dir.Write("home/Data/otazky4.tem", text);
+    }
+
     bool keepIndex_ = true;
+    bool emptyFirstTopic_ = false;
 };
 
 class NoTopicIndexTest : public TopicPanelTest {
 protected:
     NoTopicIndexTest() { keepIndex_ = false; }
+};
+
+class EmptyTopicTest : public TopicPanelTest {
+protected:
+    EmptyTopicTest() { emptyFirstTopic_ = true; }
 };
 
 TEST_F(TopicPanelTest, AChoiceIsKeptInTheProfileAndSharedByBothModes) {
@@ -151,6 +174,33 @@ TEST_F(TopicPanelTest, GamesAndTheBrowserDrawEveryQuestionOfTheChosenTopicsAndNo
     EXPECT_EQ(TopicsOf(*singleQuiz), std::set<int>{kMountains});
     for (int i = 0; i < 3; ++i) ClickControl(screens::kBrowserTopicButton);
     EXPECT_EQ(singleQuiz->deckSize, 95);
+}
+
+TEST_F(EmptyTopicTest, TheBrowserPassesByATopicWithoutQuestions) {
+    ASSERT_EQ(quiz::TopicCount(), 4);
+    ASSERT_EQ(quiz::QuestionsOfTopic(0), 0);
+    Interface::SetState(StateBrowser, false);
+    RunFor(100);
+    ClickControl(screens::kBrowserTopicButton);
+    EXPECT_EQ(singleQuiz->deckSize, 40);
+    EXPECT_EQ(TopicsOf(*singleQuiz), std::set<int>{kMountains});
+}
+
+// The advert covers the whole screen, the topic button too.
+TEST_F(PanelTest, TheAdvertLiesOverTheTopicButton) {
+    for (const int32_t state : {StateSingleMenu, StateMultiSetUp}) {
+        Interface::SetState(state, false);
+        RunFor(200);
+        ClickControl(screens::kAdvertButton);
+        RunFor(100);
+        ASSERT_TRUE(Shown(screens::kAdvertPicture)) << state;
+        const std::vector<uint32_t> withButton = headless::Screen().pixels;
+        screens::HideControl(screens::kTopicButton);
+        RunFor(100);
+        EXPECT_TRUE(headless::Screen().pixels == withButton) << state;
+        ClickAt(400, 300);  // the advert goes
+        ASSERT_FALSE(controlsFrozen);
+    }
 }
 
 TEST_F(PanelTest, TheShippedQuestionsComeWithTheirTopics) {
