@@ -5,7 +5,9 @@
 #include "multi_player.h"
 #include "multi_state.h"
 #include "pad_buzzers.h"
+#include "phone_buzzers.h"
 #include "platform/pad_keys.h"
+#include "platform/phone_keys.h"
 #include "platform/platform.h"
 #include "player_keys.h"
 #include "scores/score_state.h"
@@ -400,6 +402,7 @@ void UsedUpOnControlEvent(int32_t id, int32_t event) {
 
 void MpTick() {
     using namespace multi;
+    UpdatePhones();
     if (controlsFrozen || Interface::GetState() != StateMultiGame) return;
     const uint32_t now = platform::GetTickCount();
     if (claimOpen) ClaimClock(now);
@@ -415,7 +418,7 @@ void MpInput(int32_t code, int32_t value, int32_t*) {
         return;
     }
     if (state == StateMultiSetUp && code == Interface::kInputKeyDown &&
-        platform::IsPadKey(value)) {
+        (platform::IsPadKey(value) || platform::IsPhoneBuzzer(value))) {
         return SetUpPadPressed(value);
     }
     if (state != StateMultiGame || !Scheduler()) return;
@@ -440,6 +443,9 @@ void MpInput(int32_t code, int32_t value, int32_t*) {
         return;
     }
     if (const int answer = PadAnswerFor(value); answer >= 0) {
+        return GameOnControlEvent(kFirstAnswerButton + answer, 1);
+    }
+    if (const int answer = PhoneAnswerFor(value); answer >= 0) {
         return GameOnControlEvent(kFirstAnswerButton + answer, 1);
     }
     const int player = PlayerWithKey(value);

@@ -1,13 +1,15 @@
 #include "player_keys.h"
 
 #include "platform/pad_keys.h"
+#include "platform/phone_keys.h"
 
 namespace multi {
 
-// A keyboard scan code or a pad button; anything else a damaged file may hold is no key, so
-// its row is asked for one instead of waiting on a key nobody can press.
+// A keyboard scan code, a pad button or a phone's buzzer; anything else a damaged file may
+// hold is no key, so its row is asked for one instead of waiting on a key nobody can press.
 bool HasKey(const Player& player) {
-    return (player.key > 0 && player.key < 512) || platform::IsPadKey(player.key);
+    return (player.key > 0 && player.key < 512) || platform::IsPadKey(player.key) ||
+           platform::IsPhoneBuzzer(player.key);
 }
 
 int PlayerWithKey(int32_t key) {
