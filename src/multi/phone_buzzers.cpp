@@ -29,10 +29,15 @@ std::unique_ptr<phones::PhoneServer> server;
 std::array<phones::PhoneView, platform::kPhoneSlots> sent;
 std::array<bool, platform::kPhoneSlots> sentOnce{};
 
-bool ParseNumber(std::string_view text, int& out) {
+std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
         text.remove_suffix(1);
     }
+    return text;
+}
+
+bool ParseNumber(std::string_view text, int& out) {
+    text = Trimmed(text);
     const auto result = std::from_chars(text.data(), text.data() + text.size(), out);
     return result.ec == std::errc() && result.ptr == text.data() + text.size();
 }
@@ -60,7 +65,8 @@ bool IsMultiState(int32_t state) {
 void StartPhones() {
     phones::ServerConfig config;
     const PhoneSettings settings = ReadPhoneSettings();
-    if (settings.port > 0 && settings.port <= 65535) config.port = static_cast<uint16_t>(settings.port);
+    if (settings.port >= 0) config.port = static_cast<uint16_t>(settings.port);
+    if (!settings.address.empty()) config.bindAddress = settings.address;
     server = std::make_unique<phones::PhoneServer>();
     sentOnce.fill(false);
     if (!server->Start(config)) {
@@ -120,8 +126,10 @@ PhoneSettings ParsePhoneSettings(std::string_view profile, std::string_view titl
         if (line.starts_with("Phones=") && ParseNumber(line.substr(7), number)) {
             settings.on = number != 0;
         } else if (line.starts_with("Phone port=") && ParseNumber(line.substr(11), number) &&
-                   number > 0 && number <= 65535) {
+                   number >= 0 && number <= 65535) {
             settings.port = number;
+        } else if (line.starts_with("Phone address=")) {
+            settings.address = Trimmed(line.substr(14));
         }
     }
     return settings;

@@ -6,6 +6,7 @@
 #include "phones/phone_view.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace phones {
@@ -18,10 +19,11 @@ namespace multi {
 void SwitchPhonesOn();
 bool PhonesSwitchedOn();
 
-// "Phones=" (0 or 1) and "Phone port=" in the profile's section `title`.
+// "Phones=" (0 or 1), "Phone port=" and "Phone address=" in the profile's section `title`.
 struct PhoneSettings {
     bool on = false;
-    int port = 0;  // 0: the server's default
+    int port = -1;        // -1: the server's default; 0: any free port
+    std::string address;  // the address to listen on; empty: every interface
 };
 PhoneSettings ParsePhoneSettings(std::string_view profile, std::string_view title);
 

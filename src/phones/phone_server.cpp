@@ -549,7 +549,10 @@ const std::string& PhoneServer::Token() const {
 std::vector<std::string> PhoneServer::JoinUrls() const {
     std::vector<std::string> urls;
     if (!impl_) return urls;
-    for (const std::string& address : platform::LocalAddresses()) {
+    const std::string& bound = impl_->config_.bindAddress;
+    const bool everywhere = bound == "0.0.0.0" || bound == "::";
+    for (const std::string& address :
+         everywhere ? platform::LocalAddresses() : std::vector<std::string>{bound}) {
         urls.push_back("http://" + address + ":" + std::to_string(impl_->port_) + "/?t=" +
                        impl_->token_);
     }

@@ -53,7 +53,8 @@ public:
 
     uint16_t Port() const;
     const std::string& Token() const;
-    // http://<address>:<port>/?t=<token> for each of the machine's addresses.
+    // http://<address>:<port>/?t=<token> for the address listened on, or for each of the
+    // machine's addresses when it listens on all of them.
     std::vector<std::string> JoinUrls() const;
 
     // Safe from the game's thread: the view goes to the slot's phone now and on its next join.

@@ -26,6 +26,7 @@ struct PhoneScore {
     std::string name;  // UTF-8
     int32_t points = 0;
     uint32_t colour = 0;  // 0xRRGGBB
+    bool operator==(const PhoneScore&) const = default;
 };
 
 struct PhoneView {

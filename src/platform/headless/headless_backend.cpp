@@ -3,6 +3,7 @@
 #include "../backend.h"
 #include "../message_queue.h"
 #include "../pad_slots.h"
+#include "../phone_keys.h"
 #include "recording_sound.h"
 
 #include <png.h>
@@ -261,6 +262,13 @@ void CloseWindow() {
 
 int PlugPad() { return Current().pads_.Take(); }
 void UnplugPad(int slot) { Current().pads_.Release(slot); }
+
+void PressPhoneButton(int slot, int button) {
+    const int32_t key = platform::MakePhoneKey(slot, button);
+    if (key == 0) return;
+    platform::PostFromAnyThread({platform::kWmPhoneButtonDown, static_cast<uint32_t>(key),
+                                 platform::GetTickCount()});
+}
 
 void PressPadButton(int slot, int button) {
     if (!Current().pads_.InUse(slot)) return;
