@@ -14,15 +14,14 @@
 #include <boost/beast/http.hpp>
 #include <boost/beast/websocket.hpp>
 
+#include <array>
 #include <chrono>
-#include <cstdio>
 #include <deque>
 #include <fstream>
 #include <future>
 #include <map>
 #include <mutex>
-#include <set>
-#include <sstream>
+#include <optional>
 #include <thread>
 
 namespace phones {

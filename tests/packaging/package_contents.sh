@@ -16,6 +16,7 @@ deb=$(ls "$out"/brellik_*.deb 2>/dev/null | head -n 1)
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$out/files.txt"
 for file in usr/bin/brellik usr/bin/qbank usr/share/brellik/Data/otazky4.crp \
             usr/share/brellik/Data/key.txt usr/share/brellik/Data/intro.dat \
+            usr/share/brellik/web/index.html usr/share/brellik/web/phone.js \
             usr/share/applications/cz.brellik.brellik.desktop \
             usr/share/metainfo/cz.brellik.brellik.metainfo.xml usr/share/man/man6/brellik.6; do
     grep -qx "./$file" "$out/files.txt" || fail "the package lacks /$file"
