@@ -6,6 +6,8 @@
 # make package builds the Debian package from the working tree: build/package/brellik_*.deb
 # make fuzz   runs each fuzz target for FUZZ_SECONDS (default 60; needs clang, skipped without)
 # make soak   plays the real game under Xvfb with random input (SOAK_MINUTES, default 10)
+# make bench-phones  from a phone's buzz to the game's claim, p50/p99 (PHONE_CLAIMS, default 1000)
+# make soak-phones   16 phones and 200 hostile connections (PHONE_SOAK_MINUTES, default 10)
 
 BUILD ?= build
 ASAN_BUILD ?= build-asan
@@ -15,9 +17,11 @@ PREFIX ?= /usr/local
 SOAK_MINUTES ?= 10
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+PHONE_CLAIMS ?= 1000
+PHONE_SOAK_MINUTES ?= 10
 
 .PHONY: all deps build play test test-plain test-whole test-asan test-fuzz test-package fuzz \
-        bench soak \
+        bench soak bench-phones soak-phones \
         install uninstall package clean
 
 all: build
@@ -73,6 +77,17 @@ fuzz:
 bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	$(BUILD)/bench/benchmarks
+
+# Every phone run talks to 127.0.0.1 only.
+bench-phones: build
+	cmake --build $(BUILD) -j$(JOBS) --target phone_game_host
+	/usr/bin/python3 bench/phone_claim_bench.py $(BUILD)/tests/phone_game_host $(BUILD)/game \
+	    $(BUILD)/phone-bench-home $(PHONE_CLAIMS)
+
+soak-phones: build
+	cmake --build $(BUILD) -j$(JOBS) --target phone_game_host
+	/usr/bin/python3 tests/soak/phone_soak.py $(BUILD)/tests/phone_game_host $(BUILD)/game \
+	    $(BUILD)/phone-soak-home $(PHONE_SOAK_MINUTES)
 
 # DESTDIR, when given, is put in front of every installed path (for staging and packaging).
 # The files go to build/installed_files.txt (CMake's install manifest with DESTDIR in front),

@@ -5,6 +5,7 @@
 
 #include "frame/interface.h"
 #include "multi/multi_player.h"
+#include "multi/phone_buzzers.h"
 #include "quiz/intro_layout.h"
 #include "quiz/question_bank.h"
 #include "quiz/topic_choice.h"
@@ -120,6 +121,7 @@ int AppInit() {
 }
 
 void AppShutdown() {
+    multi::StopPhones();
     sound::ShutDown();
     DeleteSharedFonts();
     screens::SetIntroLayout(nullptr);

@@ -40,6 +40,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             line.action = CommandAction::ShowVersion;
             return line;
         }
+        if (argument == "--phones") {
+            line.phones = true;
+            continue;
+        }
         std::string size;
         if (argument == "--window") {
             if (i + 1 == arguments.size()) return Refusal("--window needs a size such as 1024x768");
@@ -59,11 +63,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 std::string HelpText() {
-    return "Usage: brellik [--window WxH]\n"
+    return "Usage: brellik [--window WxH] [--phones]\n"
            "A Czech quiz game: a clock game, a lives game, score tables and a question browser.\n"
            "\n"
            "  --window WxH  play in an ordinary window of W x H pixels instead of full screen\n"
            "                (the same as BRELLIK_WINDOW=WxH)\n"
+           "  --phones      let players buzz from their phones' browsers in the buzzer game\n"
+           "                (the same as Phones=1 in the profile; see the README)\n"
            "  -h, --help    show this help and exit\n"
            "  --version     show the version and exit\n"
            "\n"

@@ -1,4 +1,4 @@
-// The game's command line: --help, --version and --window WxH. Anything else is refused
+// The game's command line: --help, --version, --window WxH and --phones. Anything else is refused
 // before a window opens, so a mistyped option never starts a full-screen game.
 #pragma once
 
@@ -11,6 +11,7 @@ struct CommandLine {
     CommandAction action = CommandAction::Play;
     int windowWidth = 0;  // both 0: the window covers the screen
     int windowHeight = 0;
+    bool phones = false;  // --phones: phones may join the buzzer game
     std::string error;    // why the line was refused, one line
 };
 

@@ -3,6 +3,7 @@
 #include "app.h"
 #include "command_line.h"
 #include "frame/interface.h"
+#include "multi/phone_buzzers.h"
 #include "platform/install_layout.h"
 #include "platform/platform.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
             return 2;
         case CommandAction::Play: break;
     }
+    if (options.phones) multi::SwitchPhonesOn();
     if (options.windowWidth > 0) {
         platform::RequestWindowSize(options.windowWidth, options.windowHeight);
     }

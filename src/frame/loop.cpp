@@ -73,6 +73,11 @@ void HandleMessage(const platform::Message& m) {
             // Pad keys lie above every scan code, so they reach the game as key presses.
             DispatchIfOpen(kInputKeyDown, static_cast<int32_t>(m.wParam));
             break;
+        case platform::kWmPhoneButtonDown:
+            // So do phone keys. They joined the queue in the order they reached the game (their
+            // stamp's order), among the keyboard's and the pads' presses.
+            DispatchIfOpen(kInputKeyDown, static_cast<int32_t>(m.wParam));
+            break;
         case platform::kWmKeyUp:
         case platform::kWmSysKeyUp:
             s.heldKeys.reset(platform::ScanCodeOf(m.lParam));

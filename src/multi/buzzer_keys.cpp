@@ -3,6 +3,7 @@
 #include "controls/key_layout.h"
 #include "controls/keyboard_picker.h"
 #include "platform/pad_keys.h"
+#include "platform/phone_keys.h"
 
 #include <algorithm>
 #include <iterator>
@@ -34,7 +35,7 @@ void LoadOfferedKeys() {
 }
 
 bool IsBuzzerKey(int32_t key) {
-    if (platform::IsPadKey(key)) return true;
+    if (platform::IsPadKey(key) || platform::IsPhoneBuzzer(key)) return true;
     if (key <= 0 || key >= KeyLayout::kKeyCount) return false;
     if (std::find(std::begin(kGameKeys), std::end(kGameKeys), key) != std::end(kGameKeys)) {
         return false;

@@ -1,4 +1,5 @@
-// Which codes can be a player's buzzer: a key the on-screen keyboard offers, or a pad button.
+// Which codes can be a player's buzzer: a key the on-screen keyboard offers, a pad button, or
+// a phone's buzzer.
 // Keys the game itself answers to (Esc, the answer keys, the sound and screen switches) and
 // codes no key sends can never be buzzers, whatever users2.dat holds.
 #pragma once

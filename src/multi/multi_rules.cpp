@@ -5,8 +5,10 @@
 #include "multi_player.h"
 #include "multi_state.h"
 #include "pad_buzzers.h"
+#include "phone_buzzers.h"
 #include "play_presentation.h"
 #include "platform/pad_keys.h"
+#include "platform/phone_keys.h"
 #include "platform/platform.h"
 #include "player_keys.h"
 #include "scores/score_state.h"
@@ -390,6 +392,7 @@ void UsedUpOnControlEvent(int32_t id, int32_t event) {
 
 void MpTick() {
     using namespace multi;
+    UpdatePhones();
     if (controlsFrozen || Interface::GetState() != StateMultiGame) return;
     const uint32_t now = platform::GetTickCount();
     if (claimOpen) ClaimClock(now);
@@ -405,7 +408,7 @@ void MpInput(int32_t code, int32_t value, int32_t*) {
         return;
     }
     if (state == StateMultiSetUp && code == Interface::kInputKeyDown &&
-        platform::IsPadKey(value)) {
+        (platform::IsPadKey(value) || platform::IsPhoneBuzzer(value))) {
         return SetUpPadPressed(value);
     }
     if (state != StateMultiGame || !Scheduler()) return;
@@ -433,6 +436,10 @@ void MpInput(int32_t code, int32_t value, int32_t*) {
     }
     if (const int answer = PadAnswerFor(value); answer >= 0) {
         // The exit dialog holds the game: pads answer no more than F1..F3 do then.
+        if (!controlsFrozen) GameOnControlEvent(kFirstAnswerButton + answer, 1);
+        return;
+    }
+    if (const int answer = PhoneAnswerFor(value); answer >= 0) {
         if (!controlsFrozen) GameOnControlEvent(kFirstAnswerButton + answer, 1);
         return;
     }

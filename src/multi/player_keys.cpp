@@ -4,7 +4,7 @@
 
 namespace multi {
 
-// A key the keyboard offers or a pad button; anything else a damaged file may hold is no
+// A key the keyboard offers, a pad button or a phone's buzzer; anything else a damaged file may hold is no
 // key, so its row is asked for one instead of waiting on a key nobody can press.
 bool HasKey(const Player& player) { return IsBuzzerKey(player.key); }
 

@@ -34,6 +34,8 @@ public:
 
     // Backends fill the queue from their own events when it runs dry.
     virtual void PollEvents() = 0;
+    // Safe from any thread: the message joins the queue at the next poll, in arrival order.
+    virtual void PostFromAnyThread(const Message& message) = 0;
 
     virtual void ShowMessageBox(const char* text, const char* caption, BoxIcon icon) = 0;
 

@@ -92,6 +92,7 @@ bool PeekMessage(Message& out) {
 }
 
 void PostMessage(const Message& message) { MessageQueue().push_back(message); }
+void PostFromAnyThread(const Message& message) { CurrentBackend().PostFromAnyThread(message); }
 void PostQuitMessage(int code) { PostMessage({kWmQuit, static_cast<uint32_t>(code), 0}); }
 
 void DefaultHandling(const Message& message) {

@@ -115,6 +115,9 @@ enum : uint32_t {
     kWmPresentationChanged = 0x8001,
     // A game-pad button was pressed: wParam is its pad key (pad_keys.h), lParam 0.
     kWmPadButtonDown = 0x8002,
+    // A phone's button was pressed: wParam is its phone key (phone_keys.h), lParam the tick
+    // count when the press reached the game.
+    kWmPhoneButtonDown = 0x8003,
 };
 
 struct Message {
@@ -137,6 +140,9 @@ inline uint32_t MakeMouseLParam(int x, int y) {
 bool PeekMessage(Message& out);
 void PostMessage(const Message& message);
 void PostQuitMessage(int code);
+// The only call other threads may make (with GetTickCount, for a stamp): the message joins the
+// queue at the next poll, after everything that arrived before it.
+void PostFromAnyThread(const Message& message);
 // The platform's default handling of a message (closing destroys the window, and so on).
 void DefaultHandling(const Message& message);
 
@@ -146,7 +152,7 @@ enum class BoxIcon { Information, Error };
 void ShowMessageBox(const char* text, const char* caption, BoxIcon icon);
 
 // ---- Time ---------------------------------------------------------------------------------
-uint32_t GetTickCount();  // milliseconds since boot, wrapping at 2^32
+uint32_t GetTickCount();  // milliseconds since boot, wrapping at 2^32; safe from any thread
 void Sleep(uint32_t ms);
 std::time_t Time();               // seconds since the epoch, as time(NULL)
 std::tm LocalTime(std::time_t t);  // as localtime()
@@ -204,6 +210,14 @@ void CloseSound();
 int LoadSound(std::string_view windowsName);  // a handle, or -1 when the file cannot be read
 void PlaySound(int handle);
 void SetSoundVolume(int percent);  // 0..100, for every effect
+
+// ---- Randomness and the network -----------------------------------------------------------
+// Fills `out` from the kernel's random source; false when it cannot (nothing is then
+// usable in `out`).
+bool SecureRandomBytes(void* out, std::size_t size);
+// The machine's IPv4 addresses on its network interfaces, loopback last: what a phone on the
+// same network can reach.
+std::vector<std::string> LocalAddresses();
 
 // ---- Single instance ----------------------------------------------------------------------
 // Takes an exclusive lock named after `title` in the user folder. False when another live

@@ -6,6 +6,7 @@
 #include "intro.h"
 #include "main_menu.h"
 #include "multi/multi_player.h"
+#include "multi/phone_buzzers.h"
 #include "question_browser.h"
 #include "scores/score_screen.h"
 #include "single/single_player.h"
@@ -41,6 +42,7 @@ void OnStateChanged() {
     const int32_t state = Interface::GetState();
     if (BuildsAScreen(state)) platform::SetCursor(platform::kCursorBusy);
     BuildScreen(state);
+    multi::PhonesFollowState(state);
     screens::BuildCommonControls();
     platform::SetCursor(platform::kCursorArrow);
 }

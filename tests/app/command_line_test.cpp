@@ -21,6 +21,11 @@ TEST(CommandLine, WindowSizeInBothSpellings) {
         EXPECT_EQ(line.windowWidth, 1024);
         EXPECT_EQ(line.windowHeight, 768);
     }
+    EXPECT_FALSE(Parse({}).phones);
+    const CommandLine phones = Parse({"--phones", "--window", "800x600"});
+    EXPECT_EQ(phones.action, CommandAction::Play);
+    EXPECT_TRUE(phones.phones);
+    EXPECT_EQ(phones.windowWidth, 800);
 }
 
 TEST(CommandLine, HelpAndVersionWinOverWhatFollows) {
@@ -45,7 +50,7 @@ TEST(CommandLine, RefusesWhatItDoesNotKnowWithOneLine) {
 
 TEST(CommandLine, HelpNamesEveryOption) {
     const std::string help = HelpText();
-    for (const char* option : {"--window WxH", "--help", "--version", "BRELLIK_WINDOW"}) {
+    for (const char* option : {"--window WxH", "--phones", "--help", "--version", "BRELLIK_WINDOW"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
 }

@@ -31,7 +31,7 @@ bin="$stage/usr/local/bin"
 for file in bin/brellik bin/qbank share/brellik/Data/otazky4.crp share/brellik/Data/otazky4.tem \
             share/brellik/Data/key.txt \
             share/brellik/Data/intro.dat share/brellik/Bitmaps/main_bg.png \
-            share/brellik/Sounds/click.wav \
+            share/brellik/Sounds/click.wav share/brellik/web/index.html \
             share/applications/cz.brellik.brellik.desktop \
             share/metainfo/cz.brellik.brellik.metainfo.xml share/man/man6/brellik.6 \
             share/man/man1/qbank.1 \

@@ -82,6 +82,7 @@ for package in "$deb" "$data_deb"; do dpkg-deb -c "$package"; done |
 awk '$1 !~ /^d/ { print $2 }' "$out/listing.txt" | sort >"$out/files.txt"
 for file in usr/games/brellik usr/games/qbank usr/share/games/brellik/Data/otazky4.crp \
             usr/share/games/brellik/Data/otazky4.tem \
+            usr/share/games/brellik/web/index.html usr/share/games/brellik/web/phone.js \
             usr/share/games/brellik/Data/key.txt usr/share/games/brellik/Data/intro.dat \
             usr/share/applications/cz.brellik.brellik.desktop \
             usr/share/metainfo/cz.brellik.brellik.metainfo.xml \

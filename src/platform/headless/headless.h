@@ -47,6 +47,8 @@ void UnplugPad(int slot);
 // A button press on a plugged pad: a pad-button message with its pad key (pad_keys.h).
 // Nothing happens for a slot with no pad in it, as with a real pad pulled out.
 void PressPadButton(int slot, int button);
+// A phone's button press as the phone server posts it: from any thread, stamped now.
+void PressPhoneButton(int slot, int button);
 
 // ---- What the program did -------------------------------------------------------------------
 struct BoxRecord {

@@ -3,11 +3,15 @@
 #include "../backend.h"
 #include "../message_queue.h"
 #include "../pad_slots.h"
+#include "../phone_keys.h"
 #include "recording_sound.h"
 
 #include <png.h>
 
+#include <atomic>
+#include <deque>
 #include <memory>
+#include <mutex>
 
 namespace headless {
 
@@ -92,7 +96,16 @@ public:
         (cursorId == platform::kCursorBusy ? window_.busyCursorFile : window_.arrowCursorFile) = path;
     }
     void SetIconFile(const std::string& path) override { window_.iconFile = path; }
-    void PollEvents() override {}
+    // Messages other threads posted, moved to the queue in the order they came.
+    void PollEvents() override {
+        std::lock_guard lock(crossThreadMutex_);
+        for (const Message& message : crossThread_) platform::PostMessage(message);
+        crossThread_.clear();
+    }
+    void PostFromAnyThread(const Message& message) override {
+        std::lock_guard lock(crossThreadMutex_);
+        crossThread_.push_back(message);
+    }
 
     void ShowMessageBox(const char* text, const char* caption, platform::BoxIcon icon) override {
         boxes_.push_back({text, caption, icon});
@@ -118,7 +131,8 @@ public:
     }
 
     Config config_;
-    uint32_t tick_;
+    // Read by other threads (arrival stamps of their messages).
+    std::atomic<uint32_t> tick_;
     std::time_t time_;
     uint64_t subSecond_ = 0;
     WindowState window_;
@@ -128,6 +142,8 @@ public:
     platform::PadSlots pads_;
 
 private:
+    std::mutex crossThreadMutex_;
+    std::deque<Message> crossThread_;
     struct Presented {
         std::vector<uint8_t> bits;
         int width = 0, height = 0, stride = 0, x = 0, y = 0;
@@ -246,6 +262,13 @@ void CloseWindow() {
 
 int PlugPad() { return Current().pads_.Take(); }
 void UnplugPad(int slot) { Current().pads_.Release(slot); }
+
+void PressPhoneButton(int slot, int button) {
+    const int32_t key = platform::MakePhoneKey(slot, button);
+    if (key == 0) return;
+    platform::PostFromAnyThread({platform::kWmPhoneButtonDown, static_cast<uint32_t>(key),
+                                 platform::GetTickCount()});
+}
 
 void PressPadButton(int slot, int button) {
     if (!Current().pads_.InUse(slot)) return;

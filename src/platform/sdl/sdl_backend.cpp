@@ -59,6 +59,7 @@ public:
             return;
         }
         videoReady_ = true;
+        crossThreadEvent_ = SDL_RegisterEvents(1);
         pads_.Open();
         if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) XSetIOErrorHandler(OnLostDisplay);
     }
@@ -186,6 +187,18 @@ public:
         }
     }
 
+    // SDL's queue takes events from any thread and keeps them in the order they came, among
+    // the keyboard's own.
+    void PostFromAnyThread(const Message& message) override {
+        if (!videoReady_ || crossThreadEvent_ == static_cast<Uint32>(-1)) return;
+        SDL_Event event{};
+        event.type = crossThreadEvent_;
+        event.user.code = static_cast<Sint32>(message.id);
+        event.user.data1 = reinterpret_cast<void*>(static_cast<uintptr_t>(message.wParam));
+        event.user.data2 = reinterpret_cast<void*>(static_cast<uintptr_t>(message.lParam));
+        SDL_PushEvent(&event);
+    }
+
     void ShowMessageBox(const char* text, const char* caption, BoxIcon icon) override {
         const Uint32 flags =
             icon == BoxIcon::Error ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
@@ -220,6 +233,12 @@ public:
 
 private:
     void Translate(const SDL_Event& event) {
+        if (event.type == crossThreadEvent_) {
+            PostMessage({static_cast<uint32_t>(event.user.code),
+                         static_cast<uint32_t>(reinterpret_cast<uintptr_t>(event.user.data1)),
+                         static_cast<uint32_t>(reinterpret_cast<uintptr_t>(event.user.data2))});
+            return;
+        }
         switch (event.type) {
             case SDL_QUIT: PostClose(); break;
             case SDL_KEYDOWN: OnKeyDown(event.key); break;
@@ -355,6 +374,7 @@ private:
     }
 
     bool videoReady_ = false;
+    Uint32 crossThreadEvent_ = static_cast<Uint32>(-1);
     SdlScreen screen_;
     PadSet pads_;
     Uint32 desktopFormat_ = SDL_PIXELFORMAT_UNKNOWN;

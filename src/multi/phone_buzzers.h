@@ -1,0 +1,47 @@
+// Phones as buzzers in the buzzer game: when the phone server runs, what each phone is told,
+// and the answer buttons that answer for the player who claimed with that phone. Phone keys
+// and their codes are described in platform/phone_keys.h; the server in phones/phone_server.h.
+#pragma once
+
+#include "phones/phone_view.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace phones {
+class PhoneServer;
+}
+
+namespace multi {
+
+// Phones are off unless the profile says "Phones=1" or the game was started with --phones.
+void SwitchPhonesOn();
+bool PhonesSwitchedOn();
+
+// "Phones=" (0 or 1), "Phone port=" and "Phone address=" in the profile's section `title`.
+struct PhoneSettings {
+    bool on = false;
+    int port = -1;        // -1: the server's default; 0: any free port
+    std::string address;  // the address to listen on; empty: every interface
+};
+PhoneSettings ParsePhoneSettings(std::string_view profile, std::string_view title);
+
+// Starts the server on the buzzer game's screens while phones are on, stops it elsewhere.
+void PhonesFollowState(int32_t state);
+void StopPhones();
+// Sends each phone the view the game now gives it, when that changed; writes the server's
+// log lines to the game's log. Every tick on the buzzer game's screens.
+void UpdatePhones();
+
+// What the phone in `slot` is shown now.
+phones::PhoneView PhoneViewFor(int slot);
+
+// The answer (0..2) that `key` gives while the answer clock runs: an answer button of the
+// phone the answering player claimed with. -1 for any other key.
+int PhoneAnswerFor(int32_t key);
+
+// The running server, or null (for tests).
+phones::PhoneServer* RunningPhoneServer();
+
+}  // namespace multi

@@ -1,0 +1,170 @@
+#include "phone_room.h"
+
+#include "phone_protocol.h"
+#include "platform/platform.h"
+
+#include <algorithm>
+
+namespace phones {
+
+namespace {
+constexpr std::size_t kGameNameBytes = 27;
+}
+
+std::string GameName(std::string_view utf8) {
+    std::string name = platform::Utf8ToCp1250(utf8);
+    std::erase_if(name, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+    if (name.size() > kGameNameBytes) name.resize(kGameNameBytes);
+    return name;
+}
+
+PhoneRoom::PhoneRoom(PressSink press, RoomLimits limits)
+    : press_(std::move(press)), limits_(limits) {}
+
+void PhoneRoom::Open(ConnectionId connection, uint32_t now) {
+    Connection& c = connections_[connection];
+    c.budget = limits_.rateBurst;
+    c.lastRefill = now;
+}
+
+void PhoneRoom::Close(ConnectionId connection) {
+    const auto found = connections_.find(connection);
+    if (found == connections_.end()) return;
+    const int slot = found->second.slot;
+    if (slot >= 0 && slots_[slot].connection == connection) slots_[slot].connection = 0;
+    connections_.erase(found);
+}
+
+bool PhoneRoom::TakeBudget(Connection& connection, uint32_t now) {
+    const uint32_t elapsed = now - connection.lastRefill;  // wraps safely
+    connection.lastRefill = now;
+    connection.budget = std::min<double>(limits_.rateBurst,
+                                         connection.budget + elapsed * limits_.ratePerSecond / 1000.0);
+    if (connection.budget < 1) return false;
+    connection.budget -= 1;
+    return true;
+}
+
+int PhoneRoom::SlotFor(const std::string& phoneId) const {
+    for (int i = 0; i < platform::kPhoneSlots; ++i) {
+        if (slots_[i].phoneId == phoneId) return i;
+    }
+    // A new phone takes the lowest never-taken slot, else the slot whose phone left longest ago.
+    int oldest = -1;
+    for (int i = 0; i < platform::kPhoneSlots; ++i) {
+        if (slots_[i].phoneId.empty()) return i;
+        if (slots_[i].connection != 0) continue;
+        if (oldest < 0 || static_cast<int32_t>(slots_[i].lastSeen - slots_[oldest].lastSeen) < 0) {
+            oldest = i;
+        }
+    }
+    return oldest;
+}
+
+Outcome PhoneRoom::Join(ConnectionId id, Connection& connection, const std::string& phoneId,
+                        const std::string& name, uint32_t now) {
+    Outcome outcome;
+    if (connection.slot >= 0) {
+        outcome.replies.push_back(EncodeRefused("join", "already joined"));
+        return outcome;
+    }
+    const int slot = SlotFor(phoneId);
+    if (slot < 0) {
+        outcome.replies.push_back(EncodeRefused("join", "room full"));
+        outcome.close = true;
+        outcome.log = "Phones: room full, a new phone was turned away";
+        return outcome;
+    }
+    Slot& s = slots_[slot];
+    if (s.phoneId != phoneId) s = Slot{};  // a slot given to a new phone starts clean
+    if (s.connection != 0 && s.connection != id) {
+        outcome.replaced = s.connection;
+        const auto old = connections_.find(s.connection);
+        if (old != connections_.end()) old->second.slot = -1;
+    }
+    s.phoneId = phoneId;
+    s.name = GameName(name);
+    s.connection = id;
+    s.lastSeen = now;
+    connection.slot = slot;
+    outcome.joined = true;
+    outcome.replies.push_back(EncodeWelcome(slot, platform::Cp1250ToUtf8(s.name)));
+    outcome.replies.push_back(EncodeState(s.view));
+    outcome.log = "Phones: phone " + std::to_string(slot + 1) + " joined";
+    return outcome;
+}
+
+void PhoneRoom::Press(const Connection& connection, int button) {
+    if (press_) press_(platform::MakePhoneKey(connection.slot, button));
+}
+
+Outcome PhoneRoom::Handle(ConnectionId id, std::string_view message, bool binary, uint32_t now) {
+    Outcome outcome;
+    const auto found = connections_.find(id);
+    if (found == connections_.end()) {
+        outcome.close = true;
+        return outcome;
+    }
+    Connection& connection = found->second;
+    if (!TakeBudget(connection, now)) {
+        outcome.close = true;
+        outcome.log = "Phones: a connection sent too many messages and was closed";
+        return outcome;
+    }
+    const std::optional<PhoneCommand> command =
+        binary ? std::nullopt : ParsePhoneCommand(message);
+    if (!command) {
+        outcome.close = true;
+        return outcome;
+    }
+    if (command->kind == PhoneCommand::Kind::Join) {
+        return Join(id, connection, command->phoneId, command->name, now);
+    }
+    if (connection.slot < 0) {  // everything but a join needs one
+        outcome.close = true;
+        return outcome;
+    }
+    Slot& slot = slots_[connection.slot];
+    slot.lastSeen = now;
+    switch (command->kind) {
+        case PhoneCommand::Kind::Buzz: Press(connection, platform::kPhoneBuzzer); break;
+        case PhoneCommand::Kind::Answer:
+            // The game checks again; this saves a phone that may not answer a silent drop.
+            if (slot.view.phase != Phase::Answer) {
+                outcome.replies.push_back(EncodeRefused("answer", "not your turn"));
+            } else {
+                Press(connection, command->answer);
+            }
+            break;
+        case PhoneCommand::Kind::Ping:
+            outcome.replies.push_back(EncodePong(command->pingTime));
+            if (command->roundTripMs >= 0 &&
+                (!slot.roundTripLogged || now - slot.lastRoundTripLog >= limits_.roundTripLogMs)) {
+                slot.roundTripLogged = true;
+                slot.lastRoundTripLog = now;
+                outcome.log = "Phones: phone " + std::to_string(connection.slot + 1) +
+                              " round trip " + std::to_string(command->roundTripMs) + " ms";
+            }
+            break;
+        case PhoneCommand::Kind::Join: break;
+    }
+    return outcome;
+}
+
+std::pair<ConnectionId, std::string> PhoneRoom::Publish(int slot, const PhoneView& view) {
+    if (slot < 0 || slot >= platform::kPhoneSlots) return {0, {}};
+    slots_[slot].view = view;
+    return {slots_[slot].connection, EncodeState(view)};
+}
+
+int PhoneRoom::JoinedCount() const {
+    return static_cast<int>(std::count_if(slots_.begin(), slots_.end(),
+                                          [](const Slot& s) { return s.connection != 0; }));
+}
+
+std::string PhoneRoom::NameOf(int slot) const {
+    if (slot < 0 || slot >= platform::kPhoneSlots) return {};
+    return slots_[slot].name;
+}
+
+}  // namespace phones

@@ -1,0 +1,576 @@
+// The only translation unit that includes Boost.Beast and Boost.Asio: they are heavy to
+// compile. Everything runs on the server's one thread; the room (phone_room.h) decides what a
+// message does.
+#include "phone_server.h"
+
+#include "phone_protocol.h"
+#include "phone_room.h"
+#include "platform/platform.h"
+
+#include <utility>  // Asio 1.74 uses std::exchange without including it
+
+#include <boost/asio.hpp>
+#include <boost/beast/core.hpp>
+#include <boost/beast/http.hpp>
+#include <boost/beast/websocket.hpp>
+
+#include <array>
+#include <chrono>
+#include <deque>
+#include <fstream>
+#include <future>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace phones {
+
+namespace asio = boost::asio;
+namespace beast = boost::beast;
+namespace http = beast::http;
+namespace websocket = beast::websocket;
+using tcp = asio::ip::tcp;
+using ErrorCode = beast::error_code;
+
+namespace {
+
+constexpr std::size_t kMaxWebFileBytes = 1 << 20;
+constexpr int kMaxRequestsPerConnection = 16;
+constexpr std::size_t kMaxQueuedMessages = 32;
+constexpr std::size_t kTokenBytes = 16;  // 128 bits
+
+std::string HexOf(const unsigned char* bytes, std::size_t size) {
+    static const char kDigits[] = "0123456789abcdef";
+    std::string text;
+    for (std::size_t i = 0; i < size; ++i) {
+        text += kDigits[bytes[i] >> 4];
+        text += kDigits[bytes[i] & 15];
+    }
+    return text;
+}
+
+// Compares in time that does not depend on where the texts differ.
+bool SameSecret(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    unsigned char difference = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) difference |= a[i] ^ b[i];
+    return difference == 0;
+}
+
+// The value of `name` in the query of a request target, or empty.
+std::string_view QueryValue(std::string_view target, std::string_view name) {
+    const std::size_t question = target.find('?');
+    if (question == std::string_view::npos) return {};
+    std::string_view query = target.substr(question + 1);
+    while (!query.empty()) {
+        const std::size_t amp = query.find('&');
+        const std::string_view pair = query.substr(0, amp);
+        if (pair.size() > name.size() && pair.substr(0, name.size()) == name &&
+            pair[name.size()] == '=') {
+            return pair.substr(name.size() + 1);
+        }
+        if (amp == std::string_view::npos) break;
+        query.remove_prefix(amp + 1);
+    }
+    return {};
+}
+
+std::string_view View(beast::string_view text) { return {text.data(), text.size()}; }
+
+std::string_view PathOf(std::string_view target) { return target.substr(0, target.find('?')); }
+
+// The port a Host header names ("host:port" or "[v6]:port"); 0 when it names none.
+unsigned PortOfHost(std::string_view host) {
+    const std::size_t colon = host.rfind(':');
+    if (colon == std::string_view::npos || host.find(']', colon) != std::string_view::npos) {
+        return 0;
+    }
+    unsigned port = 0;
+    for (const char c : host.substr(colon + 1)) {
+        if (c < '0' || c > '9' || port > 65535) return 0;
+        port = port * 10 + static_cast<unsigned>(c - '0');
+    }
+    return port;
+}
+
+}  // namespace
+
+const std::vector<WebFile>& WebFiles() {
+    static const std::vector<WebFile> files = {
+        {"/", "index.html", "text/html; charset=utf-8"},
+        {"/index.html", "index.html", "text/html; charset=utf-8"},
+        {"/phone.js", "phone.js", "text/javascript; charset=utf-8"},
+        {"/phone.css", "phone.css", "text/css; charset=utf-8"},
+    };
+    return files;
+}
+
+class PhoneServer::Impl {
+public:
+    class HttpSession;
+    class WsSession;
+
+    explicit Impl(const ServerConfig& config)
+        : config_(config),
+          room_([](int32_t key) {
+              platform::PostFromAnyThread(
+                  {platform::kWmPhoneButtonDown, static_cast<uint32_t>(key),
+                   platform::GetTickCount()});
+          },
+                RoomLimits{config.ratePerSecond, config.rateBurst}) {}
+
+    bool Start();
+    void Stop();
+    void Publish(int slot, const PhoneView& view);
+    void Log(std::string line) {
+        std::lock_guard lock(mutex_);
+        if (log_.size() < 256) log_.push_back(std::move(line));
+    }
+    std::vector<std::string> TakeLog() {
+        std::lock_guard lock(mutex_);
+        return std::exchange(log_, {});
+    }
+    void SnapshotRoom() {
+        std::lock_guard lock(mutex_);
+        joined_ = room_.JoinedCount();
+        for (int i = 0; i < platform::kPhoneSlots; ++i) names_[i] = room_.NameOf(i);
+    }
+    int JoinedCount() {
+        std::lock_guard lock(mutex_);
+        return joined_;
+    }
+    std::string PhoneName(int slot) {
+        std::lock_guard lock(mutex_);
+        return slot >= 0 && slot < platform::kPhoneSlots ? names_[slot] : std::string();
+    }
+
+    const ServerConfig config_;
+    uint16_t port_ = 0;
+    std::string token_;
+
+    // Server thread only.
+    PhoneRoom room_;
+    ConnectionId nextConnection_ = 1;
+    int unjoined_ = 0;
+    std::map<ConnectionId, std::weak_ptr<WsSession>> phones_;
+    std::vector<std::weak_ptr<HttpSession>> pages_;
+    std::map<std::string, std::string, std::less<>> files_;  // file name -> contents
+
+    // Shared with the game's thread.
+    std::mutex mutex_;
+    std::vector<std::string> log_;
+    int joined_ = 0;
+    std::array<std::string, platform::kPhoneSlots> names_;
+
+    // Declared last so that it goes first: handlers it still holds may reach the members above.
+    asio::io_context io_{1};
+    tcp::acceptor acceptor_{io_};
+    asio::steady_timer acceptPause_{io_};
+    std::thread thread_;
+
+private:
+    void ReadWebFiles();
+    bool Bind();
+    void Accept();
+    void OnAccept(ErrorCode error, tcp::socket socket);
+};
+
+// One WebSocket: a phone, or something pretending to be one.
+class PhoneServer::Impl::WsSession : public std::enable_shared_from_this<WsSession> {
+public:
+    WsSession(Impl& server, beast::tcp_stream&& stream)
+        : server_(server), ws_(std::move(stream)), joinTimer_(server.io_),
+          id_(server.nextConnection_++) {}
+
+    ~WsSession() {
+        if (joined_) {
+            server_.room_.Close(id_);
+            server_.SnapshotRoom();
+        } else {
+            --server_.unjoined_;
+            server_.room_.Close(id_);
+        }
+        server_.phones_.erase(id_);
+    }
+
+    void Accept(http::request<http::empty_body> request) {
+        websocket::stream_base::timeout timeout;
+        timeout.handshake_timeout = std::chrono::milliseconds(server_.config_.requestTimeoutMs);
+        timeout.idle_timeout = std::chrono::milliseconds(server_.config_.idleTimeoutMs);
+        timeout.keep_alive_pings = false;
+        ws_.set_option(timeout);
+        ws_.read_message_max(kMaxMessageBytes);
+        server_.phones_[id_] = weak_from_this();
+        server_.room_.Open(id_, platform::GetTickCount());
+        // A connection that upgrades but never joins does not keep its place.
+        joinTimer_.expires_after(std::chrono::milliseconds(server_.config_.requestTimeoutMs));
+        joinTimer_.async_wait([self = shared_from_this()](ErrorCode error) {
+            if (!error && !self->joined_) self->Drop();
+        });
+        ws_.async_accept(request, [self = shared_from_this()](ErrorCode error) {
+            if (!error) self->Read();
+        });
+    }
+
+    void Send(std::string text) {
+        if (closing_) return;
+        if (queue_.size() >= kMaxQueuedMessages) return Drop();  // it does not read: let go
+        queue_.push_back(std::move(text));
+        if (queue_.size() == 1) Write();
+    }
+
+    // Closes at once, without the closing handshake.
+    void Drop() {
+        closing_ = true;
+        joinTimer_.cancel();
+        ErrorCode ignored;
+        beast::get_lowest_layer(ws_).socket().shutdown(tcp::socket::shutdown_both, ignored);
+        beast::get_lowest_layer(ws_).socket().close(ignored);
+    }
+
+private:
+    void Read() {
+        ws_.async_read(buffer_, [self = shared_from_this()](ErrorCode error, std::size_t) {
+            self->OnRead(error);
+        });
+    }
+
+    void OnRead(ErrorCode error) {
+        if (error || closing_) return Drop();
+        const std::string text = beast::buffers_to_string(buffer_.data());
+        buffer_.consume(buffer_.size());
+        Outcome outcome = server_.room_.Handle(id_, text, ws_.got_binary(), platform::GetTickCount());
+        if (!outcome.log.empty()) server_.Log(outcome.log);
+        if (outcome.replaced != 0) {
+            const auto old = server_.phones_.find(outcome.replaced);
+            if (old != server_.phones_.end()) {
+                if (auto session = old->second.lock()) session->Drop();
+            }
+        }
+        if (outcome.joined && !joined_) {
+            joined_ = true;
+            --server_.unjoined_;
+            joinTimer_.cancel();
+        }
+        if (outcome.joined) server_.SnapshotRoom();
+        for (std::string& reply : outcome.replies) Send(std::move(reply));
+        if (outcome.close) return Close();
+        Read();
+    }
+
+    // A misbehaving connection: told why with a close frame, then let go.
+    void Close() {
+        if (closing_) return;
+        closing_ = true;
+        joinTimer_.cancel();
+        ws_.async_close(websocket::close_code::policy_error,
+                        [self = shared_from_this()](ErrorCode) { self->Drop(); });
+    }
+
+    void Write() {
+        ws_.text(true);
+        ws_.async_write(asio::buffer(queue_.front()),
+                        [self = shared_from_this()](ErrorCode error, std::size_t) {
+                            if (error) return self->Drop();
+                            self->queue_.pop_front();
+                            if (!self->queue_.empty()) self->Write();
+                        });
+    }
+
+    Impl& server_;
+    websocket::stream<beast::tcp_stream> ws_;
+    beast::flat_buffer buffer_;
+    std::deque<std::string> queue_;
+    asio::steady_timer joinTimer_;
+    const ConnectionId id_;
+    bool joined_ = false;
+    bool closing_ = false;
+};
+
+// One HTTP connection: the page's files, or the upgrade to a WebSocket.
+class PhoneServer::Impl::HttpSession : public std::enable_shared_from_this<HttpSession> {
+public:
+    HttpSession(Impl& server, tcp::socket&& socket) : server_(server), stream_(std::move(socket)) {
+        ++server_.unjoined_;
+    }
+    ~HttpSession() {
+        if (!upgraded_) --server_.unjoined_;
+    }
+
+    void Read() {
+        parser_.emplace();
+        parser_->header_limit(static_cast<std::uint32_t>(server_.config_.maxRequestBytes));
+        parser_->body_limit(0);
+        stream_.expires_after(std::chrono::milliseconds(server_.config_.requestTimeoutMs));
+        http::async_read(stream_, buffer_, *parser_,
+                         [self = shared_from_this()](ErrorCode error, std::size_t) {
+                             self->OnRead(error);
+                         });
+    }
+
+    void Drop() {
+        ErrorCode ignored;
+        stream_.socket().shutdown(tcp::socket::shutdown_both, ignored);
+        stream_.close();
+    }
+
+private:
+    void OnRead(ErrorCode error) {
+        if (error) return Drop();
+        http::request<http::empty_body> request = parser_->release();
+        if (websocket::is_upgrade(request)) return Upgrade(std::move(request));
+        ++requests_;
+        Respond(request);
+    }
+
+    bool UpgradeAllowed(const http::request<http::empty_body>& request) const {
+        const std::string_view target = View(request.target());
+        if (PathOf(target) != "/ws") return false;
+        if (!SameSecret(QueryValue(target, "t"), server_.token_)) return false;
+        const std::string_view host = View(request[http::field::host]);
+        const std::string_view origin = View(request[http::field::origin]);
+        // The page the game served opens the socket: its origin is the address it was
+        // loaded from, which is the one the socket goes to.
+        return PortOfHost(host) == server_.port_ && origin.size() == host.size() + 7 &&
+               origin.substr(0, 7) == "http://" && origin.substr(7) == host;
+    }
+
+    void Upgrade(http::request<http::empty_body> request) {
+        if (!UpgradeAllowed(request)) return Refuse(http::status::forbidden, request.version());
+        upgraded_ = true;  // the count of unjoined connections passes to the WebSocket
+        stream_.expires_never();
+        std::make_shared<WsSession>(server_, std::move(stream_))->Accept(std::move(request));
+    }
+
+    void Refuse(http::status status, unsigned version) {
+        auto response = std::make_shared<http::response<http::string_body>>(status, version);
+        response->set(http::field::content_type, "text/plain");
+        response->body() = std::string(http::obsolete_reason(status)) + "\n";
+        response->keep_alive(false);
+        response->prepare_payload();
+        Write(response, true);
+    }
+
+    void Respond(const http::request<http::empty_body>& request) {
+        if (request.method() != http::verb::get && request.method() != http::verb::head) {
+            return Refuse(http::status::method_not_allowed, request.version());
+        }
+        const std::string_view path = PathOf(View(request.target()));
+        const WebFile* found = nullptr;
+        for (const WebFile& file : WebFiles()) {
+            if (path == file.path) found = &file;
+        }
+        const auto contents = found ? server_.files_.find(found->file) : server_.files_.end();
+        if (contents == server_.files_.end()) {
+            return Refuse(http::status::not_found, request.version());
+        }
+        auto response =
+            std::make_shared<http::response<http::string_body>>(http::status::ok, request.version());
+        response->set(http::field::content_type, found->contentType);
+        response->set(http::field::cache_control, "no-store");
+        response->set("X-Content-Type-Options", "nosniff");
+        response->keep_alive(request.keep_alive());
+        if (request.method() == http::verb::get) response->body() = contents->second;
+        response->prepare_payload();
+        Write(response, !request.keep_alive() || requests_ >= kMaxRequestsPerConnection);
+    }
+
+    void Write(std::shared_ptr<http::response<http::string_body>> response, bool last) {
+        stream_.expires_after(std::chrono::milliseconds(server_.config_.requestTimeoutMs));
+        http::async_write(stream_, *response,
+                          [self = shared_from_this(), response, last](ErrorCode error, std::size_t) {
+                              if (error || last) return self->Drop();
+                              self->Read();
+                          });
+    }
+
+    Impl& server_;
+    beast::tcp_stream stream_;
+    beast::flat_buffer buffer_{8192};
+    std::optional<http::request_parser<http::empty_body>> parser_;
+    int requests_ = 0;
+    bool upgraded_ = false;
+};
+
+void PhoneServer::Impl::ReadWebFiles() {
+    for (const WebFile& file : WebFiles()) {
+        if (files_.count(file.file)) continue;
+        std::ifstream in(platform::TranslatePath(config_.webFolder + "/" + file.file),
+                         std::ios::binary);
+        if (!in) {
+            Log(std::string("Phones: the page file ") + file.file + " is missing");
+            continue;
+        }
+        std::string contents(kMaxWebFileBytes + 1, '\0');
+        in.read(contents.data(), static_cast<std::streamsize>(contents.size()));
+        contents.resize(static_cast<std::size_t>(in.gcount()));
+        if (contents.size() > kMaxWebFileBytes) {
+            Log(std::string("Phones: the page file ") + file.file + " is too big");
+            continue;
+        }
+        files_[file.file] = std::move(contents);
+    }
+}
+
+bool PhoneServer::Impl::Bind() {
+    ErrorCode error;
+    const asio::ip::address address = asio::ip::make_address(config_.bindAddress, error);
+    if (error) {
+        Log("Phones: cannot listen on " + config_.bindAddress);
+        return false;
+    }
+    for (int i = 0; i < kPortsTried && config_.port + i <= 65535; ++i) {
+        const auto port = static_cast<uint16_t>(config_.port + i);
+        const tcp::endpoint endpoint(address, port);
+        acceptor_.close(error);
+        acceptor_.open(endpoint.protocol(), error);
+        if (error) break;
+        acceptor_.set_option(asio::socket_base::reuse_address(true), error);
+        acceptor_.bind(endpoint, error);
+        if (!error) acceptor_.listen(asio::socket_base::max_listen_connections, error);
+        if (!error) {
+            port_ = acceptor_.local_endpoint(error).port();  // port 0 asks for any free one
+            if (i > 0) {
+                Log("Phones: port " + std::to_string(config_.port) + " is taken, using " +
+                    std::to_string(port));
+            }
+            return true;
+        }
+    }
+    acceptor_.close(error);
+    Log("Phones: no free port from " + std::to_string(config_.port));
+    return false;
+}
+
+bool PhoneServer::Impl::Start() {
+    unsigned char secret[kTokenBytes];
+    if (!platform::SecureRandomBytes(secret, sizeof secret)) {
+        Log("Phones: no random source for the room token");
+        return false;
+    }
+    token_ = HexOf(secret, sizeof secret);
+    ReadWebFiles();
+    if (!Bind()) return false;
+    Log("Phones: listening on port " + std::to_string(port_));
+    Accept();
+    thread_ = std::thread([this] { io_.run(); });
+    return true;
+}
+
+void PhoneServer::Impl::Accept() {
+    acceptor_.async_accept([this](ErrorCode error, tcp::socket socket) {
+        OnAccept(error, std::move(socket));
+    });
+}
+
+void PhoneServer::Impl::OnAccept(ErrorCode error, tcp::socket socket) {
+    if (error == asio::error::operation_aborted || !acceptor_.is_open()) return;
+    if (error) {  // out of descriptors, for one: wait a little instead of spinning
+        acceptPause_.expires_after(std::chrono::milliseconds(100));
+        acceptPause_.async_wait([this](ErrorCode e) {
+            if (!e) Accept();
+        });
+        return;
+    }
+    if (unjoined_ >= config_.maxUnjoined) {
+        ErrorCode ignored;
+        socket.close(ignored);
+    } else {
+        auto session = std::make_shared<HttpSession>(*this, std::move(socket));
+        pages_.push_back(session);
+        std::erase_if(pages_, [](const std::weak_ptr<HttpSession>& p) { return p.expired(); });
+        session->Read();
+    }
+    Accept();
+}
+
+void PhoneServer::Impl::Stop() {
+    if (!thread_.joinable()) return;
+    std::promise<void> closed;
+    asio::post(io_, [this, &closed] {
+        ErrorCode ignored;
+        acceptor_.close(ignored);
+        acceptPause_.cancel();
+        for (auto& [id, weak] : phones_) {
+            if (auto session = weak.lock()) session->Drop();
+        }
+        for (auto& weak : pages_) {
+            if (auto session = weak.lock()) session->Drop();
+        }
+        closed.set_value();
+    });
+    // Everything closed finishes at once; whatever is left after a moment is cut off.
+    closed.get_future().wait_for(std::chrono::seconds(2));
+    for (int i = 0; i < 100 && !io_.stopped(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    io_.stop();
+    thread_.join();
+}
+
+void PhoneServer::Impl::Publish(int slot, const PhoneView& view) {
+    asio::post(io_, [this, slot, view] {
+        auto [connection, text] = room_.Publish(slot, view);
+        const auto found = phones_.find(connection);
+        if (found == phones_.end()) return;
+        if (auto session = found->second.lock()) session->Send(std::move(text));
+    });
+}
+
+PhoneServer::PhoneServer() = default;
+PhoneServer::~PhoneServer() { Stop(); }
+
+bool PhoneServer::Start(const ServerConfig& config) {
+    Stop();
+    impl_ = std::make_unique<Impl>(config);
+    if (impl_->Start()) return true;
+    lastLog_ = impl_->TakeLog();
+    impl_.reset();
+    return false;
+}
+
+void PhoneServer::Stop() {
+    if (!impl_) return;
+    impl_->Stop();
+    for (std::string& line : impl_->TakeLog()) lastLog_.push_back(std::move(line));
+    impl_.reset();
+}
+
+bool PhoneServer::Running() const { return impl_ != nullptr; }
+uint16_t PhoneServer::Port() const { return impl_ ? impl_->port_ : 0; }
+
+const std::string& PhoneServer::Token() const {
+    static const std::string none;
+    return impl_ ? impl_->token_ : none;
+}
+
+std::vector<std::string> PhoneServer::JoinUrls() const {
+    std::vector<std::string> urls;
+    if (!impl_) return urls;
+    const std::string& bound = impl_->config_.bindAddress;
+    const bool everywhere = bound == "0.0.0.0" || bound == "::";
+    for (const std::string& address :
+         everywhere ? platform::LocalAddresses() : std::vector<std::string>{bound}) {
+        urls.push_back("http://" + address + ":" + std::to_string(impl_->port_) + "/?t=" +
+                       impl_->token_);
+    }
+    return urls;
+}
+
+void PhoneServer::Publish(int slot, const PhoneView& view) {
+    if (impl_) impl_->Publish(slot, view);
+}
+
+std::vector<std::string> PhoneServer::TakeLog() {
+    std::vector<std::string> lines = std::exchange(lastLog_, {});
+    if (impl_) {
+        for (std::string& line : impl_->TakeLog()) lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+int PhoneServer::JoinedCount() const { return impl_ ? impl_->JoinedCount() : 0; }
+std::string PhoneServer::PhoneName(int slot) const { return impl_ ? impl_->PhoneName(slot) : ""; }
+
+}  // namespace phones

@@ -1,0 +1,74 @@
+// The game's own HTTP and WebSocket server for phones as buzzers, on a thread of its own.
+// It serves the phone page (a fixed list of files from the game's web folder) and one
+// WebSocket per phone at /ws, which needs the room token of the join address. A phone's press
+// reaches the game only as a platform message (kWmPhoneButtonDown, posted from the server's
+// thread with its arrival tick); what the game tells phones goes through Publish, which hands
+// the view to the server's thread. No game state is touched from that thread.
+#pragma once
+
+#include "phone_view.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace phones {
+
+constexpr uint16_t kDefaultPort = 47800;
+constexpr int kPortsTried = 20;
+
+struct ServerConfig {
+    std::string bindAddress = "0.0.0.0";  // every interface: phones must reach it
+    uint16_t port = kDefaultPort;         // the first port tried; the next ones if taken
+    std::string webFolder = "web";        // the phone page's files
+    int maxUnjoined = 8;                  // connections (page or WebSocket) that have not joined
+    uint32_t requestTimeoutMs = 5000;     // to send a whole request, or to join after upgrading
+    uint32_t idleTimeoutMs = 30000;       // a WebSocket without a message is closed
+    std::size_t maxRequestBytes = 4096;   // request line and headers
+    int ratePerSecond = 10;               // messages a connection may send, on average
+    int rateBurst = 20;                   //   and at once
+};
+
+// The files the server may send, by request path; nothing else of the web folder is reachable.
+struct WebFile {
+    const char* path;
+    const char* file;
+    const char* contentType;
+};
+const std::vector<WebFile>& WebFiles();
+
+class PhoneServer {
+public:
+    PhoneServer();
+    ~PhoneServer();
+    PhoneServer(const PhoneServer&) = delete;
+    PhoneServer& operator=(const PhoneServer&) = delete;
+
+    // Binds the first free port from config.port on, draws a new room token and starts the
+    // thread. False (with a log line saying why) when no port or no random token can be had.
+    bool Start(const ServerConfig& config);
+    void Stop();  // closes every connection and joins the thread
+    bool Running() const;
+
+    uint16_t Port() const;
+    const std::string& Token() const;
+    // http://<address>:<port>/?t=<token> for the address listened on, or for each of the
+    // machine's addresses when it listens on all of them.
+    std::vector<std::string> JoinUrls() const;
+
+    // Safe from the game's thread: the view goes to the slot's phone now and on its next join.
+    void Publish(int slot, const PhoneView& view);
+    // The lines the server wants in the game's log since the last call.
+    std::vector<std::string> TakeLog();
+    // Phones joined now, and a slot's phone name (Windows-1250), as last seen by the server.
+    int JoinedCount() const;
+    std::string PhoneName(int slot) const;
+
+private:
+    class Impl;
+    std::unique_ptr<Impl> impl_;
+    std::vector<std::string> lastLog_;  // what a failed start or a stop said
+};
+
+}  // namespace phones

@@ -1,0 +1,190 @@
+// The whole buzzer game on the headless backend with phones switched on, for the protocol
+// tests and the claim benchmark. Its server listens on 127.0.0.1 only. Two players hold the
+// buzzers of phones 1 and 2; the game goes from its set-up screen straight into play and
+// prints "ready <port> <token>"; play starts when two phones have joined. It loops as the game's own frame loop does (input, then a
+// 27 ms frame when one is due, else a 10 ms sleep) with the fake clock following real time,
+// and prints "claimed <player> <steady clock ns>" the moment a claim is recognised.
+// With --fast, time outside the claim clock jumps ahead so that claims come quickly, and a
+// question that waits for a key after showing its right answer gets one.
+// --players N (2..5) gives phones 1..N a player each. At the end it prints how many presses
+// of each phone reached the game ("presses <slot> <count>"), the frames and the longest gap
+// between two ("frames <count> <late> <longest ms>": late ones came over a frame after they
+// were due), and every 10 s its resident memory ("rss <kB>").
+// It stops after --seconds (default 120), on "quit" or at the end of standard input.
+#include "app/app.h"
+#include "frame/interface.h"
+#include "multi/multi_player.h"
+#include "multi/multi_state.h"
+#include "multi/phone_buzzers.h"
+#include "phones/phone_server.h"
+#include "platform/headless/headless.h"
+#include "platform/phone_keys.h"
+#include "screens/state_words.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <thread>
+
+namespace {
+
+std::atomic<bool> inputEnded{false};
+
+void WatchInput() {
+    std::string line;
+    while (std::getline(std::cin, line) && line != "quit") {}
+    inputEnded = true;
+}
+
+std::string Record(const char* name, int32_t key) {
+    std::string bytes(44, '\0');
+    std::memcpy(bytes.data(), name, std::strlen(name));
+    for (int i = 0; i < 4; ++i) {
+        bytes[28 + i] = static_cast<char>(static_cast<uint32_t>(key) >> (8 * i));
+        bytes[32 + i] = i == 0 ? 1 : 0;
+    }
+    bytes[40] = 1;
+    return bytes;
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+long ResidentKb() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+    }
+    return -1;
+}
+
+void Frame(uint32_t ms) {
+    headless::Advance(ms);
+    Interface::Update();
+    Interface::Render();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string gameFolder = ".", home;
+    int seconds = 120;
+    bool fast = false;
+    int playerCount = 2;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--fast")) fast = true;
+        if (i + 1 >= argc) continue;
+        if (!std::strcmp(argv[i], "--game")) gameFolder = argv[i + 1];
+        if (!std::strcmp(argv[i], "--home")) home = argv[i + 1];
+        if (!std::strcmp(argv[i], "--seconds")) seconds = std::atoi(argv[i + 1]);
+        if (!std::strcmp(argv[i], "--players")) playerCount = std::clamp(std::atoi(argv[i + 1]), 2, 5);
+    }
+    if (home.empty()) {
+        std::fprintf(stderr, "usage: phone_game_host --game FOLDER --home SCRATCH [--fast]\n");
+        return 2;
+    }
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    home = std::filesystem::absolute(home).string();
+    ::setenv("BRELLIK_HOME", home.c_str(), 1);
+    WriteFile(home + "/tarvex_p.ini", "[Brellik]\nRuntime path=" + home +
+                                          "/\nPhones=1\nPhone address=127.0.0.1\nPhone port=0\n");
+    static const char* const kNames[] = {"Ada", "Bob", "Cyril", "Dana", "Emil"};
+    std::string rows;
+    for (int i = 0; i < 5; ++i) {
+        rows += i < playerCount ? Record(kNames[i], platform::MakePhoneKey(i, platform::kPhoneBuzzer))
+                                : std::string(44, '\0');
+    }
+    WriteFile(home + "/System/users2.dat", rows);
+    std::filesystem::current_path(gameFolder);
+
+    ResetGameState();
+    headless::Install();
+    StartupProperties properties;
+    if (!Interface::PreInit(nullptr, "", &properties) || !AppInit()) return 1;
+    Interface::SetState(StateMultiSetUp, false);
+    Frame(27);
+    multi::SetUpOnControlEvent(multi::kNextButton, 1);
+    Frame(27);
+    phones::PhoneServer* server = multi::RunningPhoneServer();
+    if (!server || Interface::GetState() != StateMultiGame) {
+        std::printf("failed to start\n");
+        return 1;
+    }
+    std::printf("ready %u %s\n", server->Port(), server->Token().c_str());
+    std::thread(WatchInput).detach();
+
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::seconds(seconds);
+    auto lastFrame = Clock::now();
+    // The game starts when both phones are in.
+    while (!inputEnded && Clock::now() < deadline && server->JoinedCount() < playerCount) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        Interface::PumpMessages();
+        Frame(27);
+    }
+    multi::GameOnControlEvent(multi::kStartButton, 1);
+    std::array<long, platform::kPhoneSlots> presses{};
+    long frames = 0, late = 0;
+    Clock::duration longest{};
+    auto lastRss = Clock::now();
+    while (!inputEnded && Clock::now() < deadline && Interface::GetState() != StateScores) {
+        const bool wasAnswering = multi::answerOpen;
+        // The frame's own pump, with each phone's presses counted on their way to the game.
+        platform::Message message;
+        while (platform::PeekMessage(message) && message.id != platform::kWmNull) {
+            if (message.id == platform::kWmPhoneButtonDown) {
+                const int slot = platform::PhoneSlotOf(static_cast<int32_t>(message.wParam));
+                if (slot >= 0) ++presses[slot];
+            }
+            Interface::HandleMessage(message);
+            Interface::DestroyRetiredControls();
+        }
+        Interface::PumpMessages();
+        if (!wasAnswering && multi::answerOpen) {
+            const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                Clock::now().time_since_epoch());
+            std::printf("claimed %d %lld\n", multi::answeringPlayer,
+                        static_cast<long long>(now.count()));
+        }
+        const auto now = Clock::now();
+        if (fast && !multi::claimOpen && !multi::answerOpen) {
+            // Outside the claim clock nothing waits on a phone: hurry, and go on from a
+            // question that shows its right answer.
+            if (multi::awaitingContinue) headless::PressKey(0x39, ' ');
+            Frame(100);
+        } else if (now - lastFrame >= std::chrono::milliseconds(27)) {
+            const auto gap = now - lastFrame;
+            if (frames > 0 && gap > std::chrono::milliseconds(54)) ++late;
+            longest = std::max(longest, frames > 0 ? gap : Clock::duration{});
+            ++frames;
+            lastFrame = now;
+            Frame(27);
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        if (now - lastRss >= std::chrono::seconds(10)) {
+            lastRss = now;
+            std::printf("rss %ld\n", ResidentKb());
+        }
+    }
+    for (int slot = 0; slot < platform::kPhoneSlots; ++slot) {
+        std::printf("presses %d %ld\n", slot, presses[slot]);
+    }
+    std::printf("frames %ld %ld %lld\n", frames, late,
+                static_cast<long long>(
+                    std::chrono::duration_cast<std::chrono::milliseconds>(longest).count()));
+    AppShutdown();
+    Interface::Shutdown();
+    std::printf("stopped\n");
+    std::_Exit(0);
+}

@@ -1,0 +1,107 @@
+// The phone server on its own, for the protocol tests: it listens on 127.0.0.1 only, prints
+// "ready <port> <token>", then a line for every press that reaches the game's queue
+// ("press <slot> <button>") and every log line ("log <text>"). Lines on standard input
+// publish views ("view <slot> <phase> [answer...]") or stop it ("quit"); so does the end
+// of standard input. It stops by itself after --seconds (default 120).
+#include "phones/phone_protocol.h"
+#include "phones/phone_server.h"
+#include "platform/headless/headless.h"
+#include "platform/phone_keys.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+std::mutex inputMutex;
+std::vector<std::string> inputLines;
+std::atomic<bool> inputEnded{false};
+
+void ReadInput() {
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        std::lock_guard lock(inputMutex);
+        inputLines.push_back(line);
+    }
+    inputEnded = true;
+}
+
+phones::Phase PhaseNamed(const std::string& name) {
+    for (int i = 0; i <= static_cast<int>(phones::Phase::Result); ++i) {
+        const auto phase = static_cast<phones::Phase>(i);
+        if (name == phones::PhaseName(phase)) return phase;
+    }
+    return phones::Phase::Waiting;
+}
+
+// False for "quit".
+bool Obey(const std::string& line, phones::PhoneServer& server) {
+    std::istringstream words(line);
+    std::string command, phase;
+    words >> command;
+    if (command == "quit") return false;
+    int slot = -1;
+    if (command != "view" || !(words >> slot >> phase)) return true;
+    phones::PhoneView view;
+    view.phase = PhaseNamed(phase);
+    view.player = "Hráč " + std::to_string(slot + 1);
+    for (std::string answer; words >> answer;) view.answers.push_back(answer);
+    server.Publish(slot, view);
+    std::printf("published %d\n", slot);
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    phones::ServerConfig config;
+    config.bindAddress = "127.0.0.1";
+    config.port = 0;
+    int seconds = 120;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (!std::strcmp(argv[i], "--port")) config.port = static_cast<uint16_t>(std::atoi(argv[i + 1]));
+        if (!std::strcmp(argv[i], "--web")) config.webFolder = argv[i + 1];
+        if (!std::strcmp(argv[i], "--seconds")) seconds = std::atoi(argv[i + 1]);
+        if (!std::strcmp(argv[i], "--idle-ms")) config.idleTimeoutMs = std::atoi(argv[i + 1]);
+        if (!std::strcmp(argv[i], "--request-ms")) config.requestTimeoutMs = std::atoi(argv[i + 1]);
+    }
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    headless::Install();
+    phones::PhoneServer server;
+    if (!server.Start(config)) {
+        for (const std::string& line : server.TakeLog()) std::printf("log %s\n", line.c_str());
+        return 1;
+    }
+    std::printf("ready %u %s\n", server.Port(), server.Token().c_str());
+    std::thread(ReadInput).detach();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    bool running = true;
+    while (running && !inputEnded && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        headless::Advance(2);
+        platform::Message message;
+        while (platform::PeekMessage(message)) {
+            if (message.id != platform::kWmPhoneButtonDown) continue;
+            const auto key = static_cast<int32_t>(message.wParam);
+            std::printf("press %d %d\n", platform::PhoneSlotOf(key), key & 0xFF);
+        }
+        for (const std::string& line : server.TakeLog()) std::printf("log %s\n", line.c_str());
+        std::vector<std::string> lines;
+        {
+            std::lock_guard lock(inputMutex);
+            lines.swap(inputLines);
+        }
+        for (const std::string& line : lines) running = running && Obey(line, server);
+    }
+    server.Stop();
+    std::printf("stopped\n");
+    std::_Exit(0);  // the input thread may still wait on standard input
+}
