@@ -3,6 +3,7 @@
 
 #include "frame/interface.h"
 #include "multi_state.h"
+#include "phone_buzzers.h"
 #include "screens/screen_tools.h"
 #include "screens/state_words.h"
 
@@ -59,6 +60,7 @@ void MpAttachQuestionBank(const quiz::Question* records, int count) {
 void MpResetState() {
     using namespace multi;
     for (Player& player : players) player = Player{};
+    ForgetPhoneSwitch();
     playerCount = 2;
     answeringPlayer = -1;
     failedPlayer = -1;

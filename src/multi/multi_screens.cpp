@@ -8,6 +8,7 @@
 #include "multi_player.h"
 #include "multi_state.h"
 #include "pad_buzzers.h"
+#include "phone_join_panel.h"
 #include "platform/pad_keys.h"
 #include "player_keys.h"
 #include "screens/common_screen.h"
@@ -168,6 +169,7 @@ void BuildSetUp() {
     RestoreRows();
     AddButton(kAdvertButton, 577, 408, "Bitmaps\\rekl_b", 0);
     AddPicture(kAdvertPicture, 0, 0, "Bitmaps\\reklama", 1, 0.0f, Control::kHidden);
+    AddPhoneJoinControls();
 }
 
 void BuildGame() {

@@ -14,6 +14,7 @@
 #include <charconv>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace multi {
 
@@ -25,6 +26,7 @@ constexpr std::array<uint32_t, kRows> kRowColours = {0xE53935, 0x1E88E5, 0x43A04
                                                     0x8E24AA};
 
 bool commandLineOn = false;
+std::optional<bool> hostChoice;
 std::unique_ptr<phones::PhoneServer> server;
 std::array<phones::PhoneView, platform::kPhoneSlots> sent;
 std::array<bool, platform::kPhoneSlots> sentOnce{};
@@ -108,7 +110,18 @@ phones::Phase GamePhase(int player) {
 }  // namespace
 
 void SwitchPhonesOn() { commandLineOn = true; }
-bool PhonesSwitchedOn() { return commandLineOn || ReadPhoneSettings().on; }
+bool PhonesSwitchedOn() {
+    if (hostChoice) return *hostChoice;
+    return commandLineOn || ReadPhoneSettings().on;
+}
+
+void ForgetPhoneSwitch() { hostChoice.reset(); }
+
+void SetPhonesOn(bool on) {
+    hostChoice = on;
+    if (on) PhonesFollowState(Interface::GetState());
+    else StopPhones();
+}
 
 PhoneSettings ParsePhoneSettings(std::string_view profile, std::string_view title) {
     PhoneSettings settings;

@@ -18,6 +18,11 @@ namespace multi {
 // Phones are off unless the profile says "Phones=1" or the game was started with --phones.
 void SwitchPhonesOn();
 bool PhonesSwitchedOn();
+// The host's switch on the set-up screen, over the profile and the command line: starts the
+// server (on the buzzer game's screens) or stops it.
+void SetPhonesOn(bool on);
+// Forgets the host's switch: the profile and the command line decide again (a fresh game).
+void ForgetPhoneSwitch();
 
 // "Phones=" (0 or 1), "Phone port=" and "Phone address=" in the profile's section `title`.
 struct PhoneSettings {

@@ -138,6 +138,7 @@ Outcome PhoneRoom::Handle(ConnectionId id, std::string_view message, bool binary
             break;
         case PhoneCommand::Kind::Ping:
             outcome.replies.push_back(EncodePong(command->pingTime));
+            if (command->roundTripMs >= 0) slot.roundTripMs = command->roundTripMs;
             if (command->roundTripMs >= 0 &&
                 (!slot.roundTripLogged || now - slot.lastRoundTripLog >= limits_.roundTripLogMs)) {
                 slot.roundTripLogged = true;
@@ -165,6 +166,15 @@ int PhoneRoom::JoinedCount() const {
 std::string PhoneRoom::NameOf(int slot) const {
     if (slot < 0 || slot >= platform::kPhoneSlots) return {};
     return slots_[slot].name;
+}
+
+bool PhoneRoom::ConnectedOf(int slot) const {
+    return slot >= 0 && slot < platform::kPhoneSlots && slots_[slot].connection != 0;
+}
+
+int32_t PhoneRoom::RoundTripOf(int slot) const {
+    if (slot < 0 || slot >= platform::kPhoneSlots) return -1;
+    return slots_[slot].roundTripMs;
 }
 
 }  // namespace phones

@@ -52,6 +52,9 @@ public:
     int JoinedCount() const;
     // The slot's phone name in Windows-1250, cut to the game's field; empty for a free slot.
     std::string NameOf(int slot) const;
+    // The slot's phone is connected now; the last round trip it reported in ms, -1 none.
+    bool ConnectedOf(int slot) const;
+    int32_t RoundTripOf(int slot) const;
 
 private:
     struct Slot {
@@ -61,6 +64,7 @@ private:
         uint32_t lastSeen = 0;
         uint32_t lastRoundTripLog = 0;
         bool roundTripLogged = false;
+        int32_t roundTripMs = -1;
         PhoneView view;
     };
     struct Connection {

@@ -135,7 +135,15 @@ public:
     void SnapshotRoom() {
         std::lock_guard lock(mutex_);
         joined_ = room_.JoinedCount();
-        for (int i = 0; i < platform::kPhoneSlots; ++i) names_[i] = room_.NameOf(i);
+        for (int i = 0; i < platform::kPhoneSlots; ++i) {
+            names_[i] = room_.NameOf(i);
+            statuses_[i] = {room_.ConnectedOf(i), room_.RoundTripOf(i)};
+        }
+    }
+    PhoneServer::PhoneStatus StatusOf(int slot) {
+        std::lock_guard lock(mutex_);
+        return slot >= 0 && slot < platform::kPhoneSlots ? statuses_[slot]
+                                                         : PhoneServer::PhoneStatus{};
     }
     int JoinedCount() {
         std::lock_guard lock(mutex_);
@@ -163,6 +171,7 @@ public:
     std::vector<std::string> log_;
     int joined_ = 0;
     std::array<std::string, platform::kPhoneSlots> names_;
+    std::array<PhoneServer::PhoneStatus, platform::kPhoneSlots> statuses_;
 
     // Declared last so that it goes first: handlers it still holds may reach the members above.
     asio::io_context io_{1};
@@ -254,7 +263,8 @@ private:
             --server_.unjoined_;
             joinTimer_.cancel();
         }
-        if (outcome.joined) server_.SnapshotRoom();
+        // Joins change names; pings bring round trips for the host's panel.
+        if (outcome.joined || !outcome.replies.empty()) server_.SnapshotRoom();
         for (std::string& reply : outcome.replies) Send(std::move(reply));
         if (outcome.close) return Close();
         Read();
@@ -546,6 +556,8 @@ const std::string& PhoneServer::Token() const {
     return impl_ ? impl_->token_ : none;
 }
 
+std::string PhoneServer::BindAddress() const { return impl_ ? impl_->config_.bindAddress : ""; }
+
 std::vector<std::string> PhoneServer::JoinUrls() const {
     std::vector<std::string> urls;
     if (!impl_) return urls;
@@ -573,5 +585,8 @@ std::vector<std::string> PhoneServer::TakeLog() {
 
 int PhoneServer::JoinedCount() const { return impl_ ? impl_->JoinedCount() : 0; }
 std::string PhoneServer::PhoneName(int slot) const { return impl_ ? impl_->PhoneName(slot) : ""; }
+PhoneServer::PhoneStatus PhoneServer::StatusOf(int slot) const {
+    return impl_ ? impl_->StatusOf(slot) : PhoneStatus{};
+}
 
 }  // namespace phones

@@ -52,6 +52,7 @@ public:
     bool Running() const;
 
     uint16_t Port() const;
+    std::string BindAddress() const;  // as configured; "0.0.0.0" for every interface
     const std::string& Token() const;
     // http://<address>:<port>/?t=<token> for the address listened on, or for each of the
     // machine's addresses when it listens on all of them.
@@ -64,6 +65,12 @@ public:
     // Phones joined now, and a slot's phone name (Windows-1250), as last seen by the server.
     int JoinedCount() const;
     std::string PhoneName(int slot) const;
+    // Each slot as last seen by the server: connected now, and its last round trip (-1 none).
+    struct PhoneStatus {
+        bool connected = false;
+        int32_t roundTripMs = -1;
+    };
+    PhoneStatus StatusOf(int slot) const;
 
 private:
     class Impl;
