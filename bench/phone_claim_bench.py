@@ -36,12 +36,14 @@ async def main():
     url, origin = f"ws://127.0.0.1:{port}/ws?t={token}", f"http://127.0.0.1:{port}"
     loop = asyncio.get_running_loop()
     events = asyncio.Queue()
+    recent = []
 
     async def host_lines():
         while True:
             line = await loop.run_in_executor(None, host.stdout.readline)
             if not line:
                 return
+            recent.append(("host", line.strip()))
             if line.startswith("claimed"):
                 await events.put(("claimed", int(line.split()[2])))
 
@@ -60,18 +62,29 @@ async def main():
     tasks += [asyncio.ensure_future(phone(i, ws)) for i, ws in enumerate(phones)]
 
     latencies, sent_at, deadline = [], None, time.monotonic() + limit
+    buzzer, quiet_since = None, time.monotonic()
     while len(latencies) < wanted and time.monotonic() < deadline:
         try:
-            event = await asyncio.wait_for(events.get(), 10)
+            event = await asyncio.wait_for(events.get(), 0.3)
+            quiet_since = time.monotonic()
         except asyncio.TimeoutError:
-            break
+            if time.monotonic() - quiet_since > 10:
+                print("the game stopped offering claims; last events:", recent[-12:])
+                break
+            # A press while the game was still busy with its last event claims nothing, as
+            # on a keyboard: press again.
+            if sent_at is not None:
+                sent_at = time.monotonic_ns()
+                await phones[buzzer].send('{"v":1,"type":"buzz"}')
+            continue
+        recent.append(event)
         if event[0] == "claimed":
             if sent_at is not None:
                 latencies.append((event[1] - sent_at) / 1e6)
                 sent_at = None
         elif event[2] == "claims" and sent_at is None:
-            sent_at = time.monotonic_ns()
-            await phones[event[1]].send('{"v":1,"type":"buzz"}')
+            buzzer, sent_at = event[1], time.monotonic_ns()
+            await phones[buzzer].send('{"v":1,"type":"buzz"}')
         elif event[2] == "answer":
             await phones[event[1]].send('{"v":1,"type":"answer","n":1}')
     for task in tasks:

@@ -10,6 +10,7 @@
 #include "pad_buzzers.h"
 #include "phone_join_panel.h"
 #include "platform/pad_keys.h"
+#include "platform/phone_keys.h"
 #include "player_keys.h"
 #include "screens/common_screen.h"
 #include "screens/screen_tools.h"
@@ -27,7 +28,8 @@ namespace {
 constexpr int32_t kScoresHint = 819;
 constexpr int kSwitchOnFrame = 7;
 constexpr int kRowOffFrame = 6;
-constexpr int kKeyFrames = platform::kKeyboardKeyFrames + platform::kPadKeyFrames;
+constexpr int kKeyFrames =
+    platform::kKeyboardKeyFrames + platform::kPadKeyFrames + platform::kPhoneKeyFrames;
 constexpr uint32_t kNameFieldFlags = 0x8000090;  // click-to-focus, transparent, disabled
 
 constexpr int kAvatarX = 218;

@@ -3,12 +3,14 @@
 #include "controls/keyboard_picker.h"
 #include "multi_state.h"
 #include "platform/pad_keys.h"
+#include "platform/phone_keys.h"
 
 namespace multi {
 
 int32_t KeyPictureOf(const KeyboardPicker& keyboard, int row) {
     const int32_t key = keyboard.GetPlayerKey(row);
     if (platform::IsPadKey(key)) return platform::PadKeyFrame(key);
+    if (platform::IsPhoneBuzzer(key)) return platform::PhoneKeyFrame(key);
     return keyboard.GetKeyNumber(row);
 }
 

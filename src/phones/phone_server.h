@@ -22,7 +22,7 @@ struct ServerConfig {
     std::string bindAddress = "0.0.0.0";  // every interface: phones must reach it
     uint16_t port = kDefaultPort;         // the first port tried; the next ones if taken
     std::string webFolder = "web";        // the phone page's files
-    int maxUnjoined = 4;                  // connections (page or WebSocket) that have not joined
+    int maxUnjoined = 8;                  // connections (page or WebSocket) that have not joined
     uint32_t requestTimeoutMs = 5000;     // to send a whole request, or to join after upgrading
     uint32_t idleTimeoutMs = 30000;       // a WebSocket without a message is closed
     std::size_t maxRequestBytes = 4096;   // request line and headers

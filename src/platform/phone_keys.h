@@ -11,7 +11,10 @@
 //   slot    0..15: the phone's slot, given when it first joins (the lowest free one) and kept
 //           for its phone id, so a phone that reconnects gets its slot back.
 //   button  0: the buzzer; 1..3: the first, second and third answer.
+// The pictures of phone buzzers follow the pads' in the key-picture strip, one a slot.
 #pragma once
+
+#include "pad_keys.h"
 
 #include <cstdint>
 
@@ -36,6 +39,19 @@ inline bool IsPhoneKey(int32_t key) {
 }
 inline int PhoneSlotOf(int32_t key) { return IsPhoneKey(key) ? key >> 8 & 0xFF : -1; }
 inline bool IsPhoneBuzzer(int32_t key) { return IsPhoneKey(key) && (key & 0xFF) == kPhoneBuzzer; }
+
+constexpr int kPhoneKeyFrames = kPhoneSlots;
+constexpr int kFirstPhoneKeyFrame = kKeyboardKeyFrames + kPadKeyFrames;
+
+// The frame of the key-picture strip that shows a phone's buzzer; -1 for anything else.
+inline int PhoneKeyFrame(int32_t key) {
+    return IsPhoneBuzzer(key) ? kFirstPhoneKeyFrame + PhoneSlotOf(key) : -1;
+}
+// The phone buzzer a strip frame shows; 0 for any other frame.
+inline int32_t PhoneKeyOfFrame(int frame) {
+    const int slot = frame - kFirstPhoneKeyFrame;
+    return slot >= 0 && slot < kPhoneKeyFrames ? MakePhoneKey(slot, kPhoneBuzzer) : 0;
+}
 
 // The answer (0..2) an answer button gives; -1 for the buzzer and anything else.
 inline int PhoneAnswerOf(int32_t key) { return IsPhoneKey(key) ? (key & 0xFF) - 1 : -1; }

@@ -4,6 +4,7 @@
 #include "keyboard.h"
 #include "library.h"
 #include "platform/pad_keys.h"
+#include "platform/phone_keys.h"
 #include "table.h"
 
 #include <gtest/gtest.h>
@@ -140,13 +141,16 @@ TEST(KeyLabelStrip, ShowsALabelForEveryLineAndBlankCapsElsewhere) {
     for (int n = lines + 1; n < platform::kKeyboardKeyFrames; ++n) {
         EXPECT_TRUE(frame(n) == blank) << n;
     }
-    // Every pad button of every pad number after them, each a picture of its own.
-    ASSERT_EQ(spec.frames, platform::kKeyboardKeyFrames + platform::kPadKeyFrames);
+    // Every pad button of every pad number after them, then every phone's buzzer, each a
+    // picture of its own.
+    ASSERT_EQ(spec.frames,
+              platform::kKeyboardKeyFrames + platform::kPadKeyFrames + platform::kPhoneKeyFrames);
     for (int n = platform::kKeyboardKeyFrames; n < spec.frames; ++n) {
         EXPECT_FALSE(frame(n) == blank) << n;
         seen.insert(frame(n).pixels);
     }
-    EXPECT_EQ(int(seen.size()), lines + platform::kPadKeyFrames) << "no two keys look alike";
+    EXPECT_EQ(int(seen.size()), lines + platform::kPadKeyFrames + platform::kPhoneKeyFrames)
+        << "no two keys look alike";
 }
 
 struct IntroLayout {

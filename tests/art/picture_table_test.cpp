@@ -1,6 +1,7 @@
 // The table against the screens: frame and row counts of the strips the controls cut up,
 // the sizes the screens fix, and that every picture stays on the screen where it stands.
 #include "platform/pad_keys.h"
+#include "platform/phone_keys.h"
 #include "table.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +30,8 @@ TEST(PictureTable, AnimatedPicturesHaveTheFrameCountsTheirControlsUse) {
     ExpectStrip("timer", 12);
     ExpectStrip("OneP\\ForR\\jokers", 7);
     ExpectStrip("cr_blk", 6);
-    ExpectStrip("keys", platform::kKeyboardKeyFrames + platform::kPadKeyFrames);
+    ExpectStrip("keys", platform::kKeyboardKeyFrames + platform::kPadKeyFrames +
+                            platform::kPhoneKeyFrames);
     for (int points = 1; points <= 10; ++points) ExpectStrip("OneP\\ForP\\" + std::to_string(points) + "-sub", 4);
     for (const char* marker : {"OneP\\f_ok_1", "OneP\\f_ok_2", "OneP\\f_ok_3"}) ExpectStrip(marker, 2);
     ExpectStrip("ans_r_sw", 8);

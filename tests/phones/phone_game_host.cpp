@@ -4,7 +4,8 @@
 // prints "ready <port> <token>"; play starts when two phones have joined. It loops as the game's own frame loop does (input, then a
 // 27 ms frame when one is due, else a 10 ms sleep) with the fake clock following real time,
 // and prints "claimed <player> <steady clock ns>" the moment a claim is recognised.
-// With --fast, time outside the claim clock jumps ahead so that claims come quickly.
+// With --fast, time outside the claim clock jumps ahead so that claims come quickly, and a
+// question that waits for a key after showing its right answer gets one.
 // --players N (2..5) gives phones 1..N a player each. At the end it prints how many presses
 // of each phone reached the game ("presses <slot> <count>"), the frames and the longest gap
 // between two ("frames <count> <late> <longest ms>": late ones came over a frame after they
@@ -157,7 +158,10 @@ int main(int argc, char** argv) {
         }
         const auto now = Clock::now();
         if (fast && !multi::claimOpen && !multi::answerOpen) {
-            Frame(100);  // outside the claim clock nothing waits on a phone: hurry
+            // Outside the claim clock nothing waits on a phone: hurry, and go on from a
+            // question that shows its right answer.
+            if (multi::awaitingContinue) headless::PressKey(0x39, ' ');
+            Frame(100);
         } else if (now - lastFrame >= std::chrono::milliseconds(27)) {
             const auto gap = now - lastFrame;
             if (frames > 0 && gap > std::chrono::milliseconds(54)) ++late;

@@ -224,7 +224,7 @@ async def flood_is_cut_off(host):
 
 async def connection_caps(host):
     # Sockets that have not joined: a few may wait; more are turned away at once.
-    waiting = [await connect(host) for _ in range(4)]
+    waiting = [await connect(host) for _ in range(8)]
     try:
         extra = await connect(host)
     except (websockets.InvalidHandshake, OSError, asyncio.TimeoutError, EOFError):

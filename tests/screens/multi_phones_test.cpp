@@ -85,7 +85,9 @@ TEST_F(PhoneBuzzerTest, APhonesBuzzerPressedWhileTheKeyboardIsOpenBecomesTheRows
     PressPhone(3, platform::kPhoneBuzzer);
     RunFor(1300);
     EXPECT_EQ(mp::players[0].key, Buzzer(3));
+    EXPECT_EQ(mp::players[0].keyPicture, platform::PhoneKeyFrame(Buzzer(3)));
     EXPECT_FALSE(Shown(mp::kKeyboard));
+    SaveScreenshot("multi_phone_key");
 }
 
 TEST_F(PhoneBuzzerTest, PhonesClaimAndAnswerOnlyForTheirOwnPlayer) {

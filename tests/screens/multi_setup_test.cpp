@@ -120,8 +120,9 @@ TEST_F(MultiPlayerTest, AShortOrGarbageFileStillBuildsTheScreenAndIsRewrittenWho
                                     std::string(44, '\0').replace(28, 8, 8, '\xFF'));
 }
 
-TEST_F(MultiPlayerTest, AStoredKeyThatNoKeyboardOrPadCanGiveCountsAsNone) {
-    dir.Write("home/System/users2.dat", Record("Ada", 0x20000, true) +
+TEST_F(MultiPlayerTest, AStoredKeyThatNoKeyboardPadOrPhoneCanGiveCountsAsNone) {
+    // 0x20001 is a phone's first answer button, never a buzzer.
+    dir.Write("home/System/users2.dat", Record("Ada", 0x20001, true) +
                                             Record("Bob", 0x100FF, true) + std::string(132, '\0'));
     OpenSetUp();
     EXPECT_FALSE(mp::HasKey(mp::players[0]));

@@ -26,12 +26,14 @@ class Phone:
         self.slot = None
         self.sent = 0        # buzz and answer messages the game must have seen
         self.refused = 0     # answers the server refused (never posted)
-        self.reconnects = 0
+        self.reconnects = 0  # tries to connect that failed (the door full of strangers)
+        self.drops = 0       # joined connections that were closed under the phone
 
 
 async def run_phone(phone, url, origin, stop_at):
     rng = random.Random(phone.index)
     while time.monotonic() < stop_at:
+        joined = False
         try:
             async with websockets.connect(url, origin=origin, open_timeout=10) as ws:
                 await ws.send(json.dumps({"v": 1, "type": "join", "id": f"soak-phone-{phone.index:04d}",
@@ -46,6 +48,7 @@ async def run_phone(phone, url, origin, stop_at):
                         message = json.loads(text)
                         if message["type"] == "welcome":
                             phone.slot = message["slot"]
+                            joined = True
                         elif message["type"] == "refused":
                             phone.refused += 1
                         elif message["type"] == "state":
@@ -65,7 +68,10 @@ async def run_phone(phone, url, origin, stop_at):
                             await ws.send('{"v":1,"type":"buzz"}')
                             phone.sent += 1
         except (OSError, websockets.WebSocketException, asyncio.TimeoutError):
-            phone.reconnects += 1
+            if joined:
+                phone.drops += 1
+            else:
+                phone.reconnects += 1
             await asyncio.sleep(0.5)
 
 
@@ -159,7 +165,8 @@ async def main():
             failures.append(f"phone {phone.index} (slot {phone.slot}): sent {expected}, game saw {got}")
     print(f"minutes {minutes}; legitimate presses {sum(p.sent - p.refused for p in phones)}, "
           f"refused answers {sum(p.refused for p in phones)}, "
-          f"phone reconnects {sum(p.reconnects for p in phones)}")
+          f"failed connection tries {sum(p.reconnects for p in phones)}, "
+          f"joined phones dropped {sum(p.drops for p in phones)}")
     print("hostile connections:", sum(counts.values()), dict(sorted(counts.items())))
     if frames:
         print(f"frames {frames[1]}, late by over a frame {frames[2]}, longest gap {frames[3]} ms")
@@ -172,6 +179,8 @@ async def main():
         print(f"resident memory: first {rss[0]} kB, after a quarter {settled} kB, last {last} kB")
         if last > settled * 1.2 + 2048:
             failures.append("memory grew")
+    if any(p.drops for p in phones):
+        failures.append("a joined phone was dropped")
     for failure in failures:
         print("FAILED:", failure)
     print(f"{0 if failures else 1} passed, {1 if failures else 0} failed")

@@ -187,7 +187,7 @@ void PaintKeyboard(const Cell& cell) {
 
 void PaintKeyLabel(const Cell& cell) {
     using namespace palette;
-    if (PaintPadKeyLabel(cell)) return;
+    if (PaintPadKeyLabel(cell) || PaintPhoneKeyLabel(cell)) return;
     cairo_t* cr = cell.cr;
     const auto keys = ChoosableKeys();
     const Box cap{1, 1, cell.width - 2.0, cell.height - 4.0};

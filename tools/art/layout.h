@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/pad_keys.h"
+#include "platform/phone_keys.h"
 #include "shapes.h"
 
 #include <array>
@@ -88,7 +89,8 @@ constexpr int kNameFieldX = 317;
 constexpr Size kNameFieldSize{100, 28};
 constexpr std::array<Point, 5> kKeyPicture{{{500, 171}, {521, 219}, {500, 263}, {521, 307}, {500, 352}}};
 constexpr Size kKeyPictureSize{30, 24};
-constexpr int kKeyPictureFrames = platform::kKeyboardKeyFrames + platform::kPadKeyFrames;
+constexpr int kKeyPictureFrames =
+    platform::kKeyboardKeyFrames + platform::kPadKeyFrames + platform::kPhoneKeyFrames;
 constexpr Point kKeyboard{135, 208};
 constexpr Point kNextButton{379, 516};
 constexpr Size kNextButtonSize{180, 54};

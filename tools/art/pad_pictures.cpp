@@ -1,6 +1,7 @@
 #include "pad_pictures.h"
 
 #include "platform/pad_keys.h"
+#include "platform/phone_keys.h"
 #include "shapes.h"
 #include "style.h"
 #include "text.h"
@@ -58,6 +59,25 @@ bool PaintPadKeyLabel(const Cell& cell) {
     const double left = badge.Right(), width = cap.Right() - left;
     DrawCentred(cr, label, left, cap.y, width, cap.height,
                 FittingFont(label, width - 2, oneGlyph ? 14 : 10), LabelColour(button));
+    return true;
+}
+
+// A teal cap with a small phone at the left and the phone's slot number beside it.
+bool PaintPhoneKeyLabel(const Cell& cell) {
+    using namespace palette;
+    const int32_t key = platform::PhoneKeyOfFrame(cell.frame);
+    if (key == 0) return false;
+    cairo_t* cr = cell.cr;
+    const Box cap{1, 1, cell.width - 2.0, cell.height - 4.0};
+    FillRoundedRect(cr, cap.Moved(0, 2), 5, kTealDark);
+    FillPlate(cr, cap, 5, kWhite, kTeal, kTealDark, 1);
+    const Box phone{cap.x + 3, cap.y + 2, 8, cap.height - 4};
+    FillRoundedRect(cr, phone, 2, kInk);
+    FillRoundedRect(cr, Box{phone.x + 1.5, phone.y + 2, phone.width - 3, phone.height - 5}, 1,
+                    kSky);
+    const double left = phone.Right() + 1, width = cap.Right() - left;
+    DrawCentred(cr, std::to_string(platform::PhoneSlotOf(key) + 1), left, cap.y, width,
+                cap.height, Font{12, Weight::Bold}, kInk);
     return true;
 }
 

@@ -13,5 +13,8 @@ namespace art {
 std::string PadLabel(int button);
 // Frame `cell.frame` of the strip when it shows a pad key; false (nothing drawn) otherwise.
 bool PaintPadKeyLabel(const Cell& cell);
+// Frame `cell.frame` of the strip when it shows a phone's buzzer (platform/phone_keys.h);
+// false (nothing drawn) otherwise.
+bool PaintPhoneKeyLabel(const Cell& cell);
 
 }  // namespace art
