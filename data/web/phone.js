@@ -129,13 +129,16 @@ function connect() {
     retryMs = 500;
     showOffline(false);
     send({ type: "join", id: phoneId, name: localStorage.getItem("brellikName") || "" });
+    send({ type: "ping", t: performance.now(), rtt });
     pingTimer = setInterval(() => send({ type: "ping", t: performance.now(), rtt }), 5000);
   };
   socket.onmessage = (event) => {
     const message = JSON.parse(event.data);
     if (message.type === "state") show(message);
     if (message.type === "pong") {
+      const first = rtt < 0;
       rtt = Math.round(performance.now() - message.t);
+      if (first) send({ type: "ping", t: performance.now(), rtt });  // the host sees it at once
       $("rtt").textContent = "Odezva " + rtt + " ms";
     }
     if (message.type === "refused" && message.what === "join") {
