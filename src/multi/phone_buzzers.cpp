@@ -205,6 +205,11 @@ int PhoneAnswerFor(int32_t key) {
     return platform::PhoneAnswerOf(key);
 }
 
+std::string PhoneNameOf(int32_t key) {
+    const int slot = platform::PhoneSlotOf(key);
+    return server && slot >= 0 ? server->PhoneName(slot) : std::string();
+}
+
 phones::PhoneServer* RunningPhoneServer() { return server.get(); }
 
 }  // namespace multi

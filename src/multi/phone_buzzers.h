@@ -46,6 +46,10 @@ phones::PhoneView PhoneViewFor(int slot);
 // phone the answering player claimed with. -1 for any other key.
 int PhoneAnswerFor(int32_t key);
 
+// The name typed on the phone whose button `key` is (Windows-1250, cut to the game's field);
+// empty when phones are off, for a key of no phone, or a phone that gave no name.
+std::string PhoneNameOf(int32_t key);
+
 // The running server, or null (for tests).
 phones::PhoneServer* RunningPhoneServer();
 
