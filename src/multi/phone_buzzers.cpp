@@ -5,6 +5,7 @@
 #include "multi_player.h"
 #include "multi_state.h"
 #include "phones/phone_server.h"
+#include "play_presentation.h"
 #include "platform/phone_keys.h"
 #include "platform/platform.h"
 #include "screens/screen_tools.h"
@@ -21,9 +22,6 @@ namespace multi {
 namespace {
 
 constexpr std::size_t kMaxProfileBytes = 1 << 20;
-// Each row's colour on the phones, 0xRRGGBB.
-constexpr std::array<uint32_t, kRows> kRowColours = {0xE53935, 0x1E88E5, 0x43A047, 0xFDD835,
-                                                    0x8E24AA};
 
 bool commandLineOn = false;
 std::optional<bool> hostChoice;
@@ -79,6 +77,12 @@ void StartPhones() {
     for (const std::string& url : server->JoinUrls()) {
         Interface::Log(("Phones: join at " + url).c_str(), false);
     }
+}
+
+// The player's colour on screen (0x00BBGGRR) as a phone's page writes it, 0xRRGGBB.
+uint32_t PhoneColour(int player) {
+    const uint32_t bgr = ColourOfPlayer(player);
+    return (bgr & 0xFF) << 16 | (bgr & 0xFF00) | (bgr >> 16 & 0xFF);
 }
 
 int PlayerOfPhone(int slot) {
@@ -165,7 +169,7 @@ phones::PhoneView PhoneViewFor(int slot) {
     const int player = PlayerOfPhone(slot);
     if (player >= 0) {
         view.player = platform::Cp1250ToUtf8(players[player].name);
-        view.colour = kRowColours[player];
+        view.colour = PhoneColour(player);
     }
     view.phase = GamePhase(player);
     if (view.phase == phones::Phase::Answer) {
@@ -177,7 +181,7 @@ phones::PhoneView PhoneViewFor(int slot) {
         for (int i = 0; i < kRows; ++i) {
             if (!players[i].active) continue;
             view.scores.push_back(
-                {platform::Cp1250ToUtf8(players[i].name), players[i].score, kRowColours[i]});
+                {platform::Cp1250ToUtf8(players[i].name), players[i].score, PhoneColour(i)});
         }
     }
     return view;
