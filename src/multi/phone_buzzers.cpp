@@ -4,6 +4,7 @@
 #include "frame/startup_properties.h"
 #include "multi_player.h"
 #include "multi_state.h"
+#include "phone_roster.h"
 #include "phones/phone_server.h"
 #include "play_presentation.h"
 #include "platform/phone_keys.h"
@@ -28,6 +29,7 @@ std::optional<bool> hostChoice;
 std::unique_ptr<phones::PhoneServer> server;
 std::array<phones::PhoneView, platform::kPhoneSlots> sent;
 std::array<bool, platform::kPhoneSlots> sentOnce{};
+std::vector<std::string> rosterSaved;  // the phone ids System\phones.txt holds
 
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
@@ -67,6 +69,7 @@ void StartPhones() {
     const PhoneSettings settings = ReadPhoneSettings();
     if (settings.port >= 0) config.port = static_cast<uint16_t>(settings.port);
     if (!settings.address.empty()) config.bindAddress = settings.address;
+    config.knownPhones = rosterSaved = LoadPhoneRoster();
     server = std::make_unique<phones::PhoneServer>();
     sentOnce.fill(false);
     if (!server->Start(config)) {
@@ -83,6 +86,15 @@ void StartPhones() {
 uint32_t PhoneColour(int player) {
     const uint32_t bgr = ColourOfPlayer(player);
     return (bgr & 0xFF) << 16 | (bgr & 0xFF00) | (bgr >> 16 & 0xFF);
+}
+
+// A phone that joined keeps its slot for the next game.
+void SaveRosterIfChanged() {
+    std::vector<std::string> ids(platform::kPhoneSlots);
+    for (int slot = 0; slot < platform::kPhoneSlots; ++slot) ids[slot] = server->PhoneIdOf(slot);
+    if (ids == rosterSaved) return;
+    if (!SavePhoneRoster(ids)) Interface::Log("Phones: System\\phones.txt could not be written", false);
+    rosterSaved = std::move(ids);
 }
 
 int PlayerOfPhone(int slot) {
@@ -190,6 +202,7 @@ phones::PhoneView PhoneViewFor(int slot) {
 void UpdatePhones() {
     if (!server) return;
     for (const std::string& line : server->TakeLog()) Interface::Log(line.c_str(), false);
+    SaveRosterIfChanged();
     for (int slot = 0; slot < platform::kPhoneSlots; ++slot) {
         phones::PhoneView view = PhoneViewFor(slot);
         if (sentOnce[slot] && view == sent[slot]) continue;

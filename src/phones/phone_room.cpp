@@ -45,10 +45,15 @@ bool PhoneRoom::TakeBudget(Connection& connection, uint32_t now) {
     return true;
 }
 
-int PhoneRoom::SlotFor(const std::string& phoneId) const {
+int PhoneRoom::SlotOf(const std::string& phoneId) const {
     for (int i = 0; i < platform::kPhoneSlots; ++i) {
         if (slots_[i].phoneId == phoneId) return i;
     }
+    return -1;
+}
+
+int PhoneRoom::SlotFor(const std::string& phoneId) const {
+    if (const int slot = SlotOf(phoneId); slot >= 0) return slot;
     // A new phone takes the lowest never-taken slot, else the slot whose phone left longest ago.
     int oldest = -1;
     for (int i = 0; i < platform::kPhoneSlots; ++i) {
@@ -175,6 +180,17 @@ bool PhoneRoom::ConnectedOf(int slot) const {
 int32_t PhoneRoom::RoundTripOf(int slot) const {
     if (slot < 0 || slot >= platform::kPhoneSlots) return -1;
     return slots_[slot].roundTripMs;
+}
+
+void PhoneRoom::Remember(int slot, const std::string& phoneId) {
+    if (slot < 0 || slot >= platform::kPhoneSlots || !IsPhoneId(phoneId)) return;
+    if (!slots_[slot].phoneId.empty() || SlotOf(phoneId) >= 0) return;
+    slots_[slot].phoneId = phoneId;
+}
+
+const std::string& PhoneRoom::PhoneIdOf(int slot) const {
+    static const std::string none;
+    return slot >= 0 && slot < platform::kPhoneSlots ? slots_[slot].phoneId : none;
 }
 
 }  // namespace phones

@@ -28,6 +28,7 @@ struct ServerConfig {
     std::size_t maxRequestBytes = 4096;   // request line and headers
     int ratePerSecond = 10;               // messages a connection may send, on average
     int rateBurst = 20;                   //   and at once
+    std::vector<std::string> knownPhones; // by slot: phone ids seen before, kept their slots
 };
 
 // The files the server may send, by request path; nothing else of the web folder is reachable.
@@ -71,6 +72,8 @@ public:
         int32_t roundTripMs = -1;
     };
     PhoneStatus StatusOf(int slot) const;
+    // The phone id that holds the slot, as last seen by the server; empty for a free slot.
+    std::string PhoneIdOf(int slot) const;
 
 private:
     class Impl;

@@ -201,6 +201,14 @@ def play(ada, bob):
         fail(f"an unclaimed question was answered: {bob.seen}")
 
 
+def check_roster():
+    """Both phones are written down, so that they find their rows in the next game."""
+    path = os.path.join(folder, "home", "System", "phones.txt")
+    lines = open(path).read().split("\n") if os.path.exists(path) else []
+    if [line.split(" ")[0] for line in lines if line] != ["1", "2"]:
+        fail(f"phones.txt holds {lines}")
+
+
 def check_scores():
     path = os.path.join(folder, "home", "System", "mp2.sco")
     data = open(path, "rb").read()
@@ -273,6 +281,7 @@ def main():
         bob.wait_for("Konec hry", seconds=10)
         bob.shot("result")
         check_scores()
+        check_roster()
     finally:
         for phone in phones:
             phone.quit()

@@ -86,3 +86,15 @@ TEST_F(PhoneJoinPanelTest, SwitchingOffStopsTheServerAndAFreshGameForgetsTheSwit
     dir.Write("home/tarvex_p.ini", "[Brellik]\nRuntime path=" + (dir / "") + "\nPhones=1\n");
     EXPECT_TRUE(mp::PhonesSwitchedOn());  // the profile decides again
 }
+
+TEST_F(PhoneJoinPanelTest, APhoneSeenInAnEarlierGameKeepsItsSlotAndNewOnesAreWrittenDown) {
+    dir.Write("home/System/phones.txt", "4 phone-back-0004\n");
+    OpenSetUp();
+    ClickControl(mp::kPhoneSwitch);
+    const phones::PhoneServer* server = mp::RunningPhoneServer();
+    ASSERT_NE(server, nullptr);
+    EXPECT_EQ(server->PhoneIdOf(3), "phone-back-0004");
+    EXPECT_EQ(server->PhoneIdOf(0), "");
+    RunFor(100);
+    EXPECT_EQ(dir.Read("home/System/phones.txt"), "4 phone-back-0004\n");  // nothing new
+}
