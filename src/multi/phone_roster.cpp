@@ -53,10 +53,7 @@ std::vector<std::string> LoadPhoneRoster() {
 bool SavePhoneRoster(const std::vector<std::string>& ids) {
     const std::string text = FormatPhoneRoster(ids);
     if (FormatPhoneRoster(LoadPhoneRoster()) == text) return true;
-    std::FILE* file = platform::OpenFile(RosterPath(), "wb");
-    if (!file) return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    return std::fclose(file) == 0 && written;
+    return platform::WriteFileAtomically(RosterPath(), text.data(), text.size());
 }
 
 }  // namespace multi
