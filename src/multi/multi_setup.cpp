@@ -269,9 +269,13 @@ void MpHideRow(int row, bool leaving) {
 
 // A phone's buzzer pressed while no keyboard is open takes the first switched-on row whose
 // name is still empty: the name typed on the phone fills it and the row's keyboard opens.
+// A phone that already holds a row takes no second one.
 void TakeRowForPhone(int32_t key) {
     const std::string name = PhoneNameOf(key);
     if (name.empty()) return;
+    for (const Player& player : players) {
+        if (player.active && player.key == key) return;
+    }
     for (int row = 0; row < kRows; ++row) {
         EditField* field = NameField(row);
         if (!players[row].active || !field || field->Text()[0] != '\0' || HasKey(players[row])) {
