@@ -3,6 +3,7 @@
 
 #include "frame/interface.h"
 #include "multi_state.h"
+#include "phone_buzzers.h"
 #include "play_presentation.h"
 #include "screens/screen_tools.h"
 #include "screens/state_words.h"
@@ -61,6 +62,7 @@ void MpResetState() {
     using namespace multi;
     for (Player& player : players) player = Player{};
     for (int row = 0; row < kRows; ++row) playerRows[row] = row;
+    ForgetPhoneSwitch();
     playerCount = 2;
     answeringPlayer = -1;
     failedPlayer = -1;

@@ -8,6 +8,7 @@
 #include "multi_player.h"
 #include "multi_state.h"
 #include "pad_buzzers.h"
+#include "phone_join_panel.h"
 #include "play_presentation.h"
 #include "platform/pad_keys.h"
 #include "platform/phone_keys.h"
@@ -175,6 +176,7 @@ void BuildSetUp() {
     // Below the advert button; the advert, shown over the whole screen, covers it.
     AddTopicChoice(570, 528);
     AddPicture(kAdvertPicture, 0, 0, "Bitmaps\\reklama", 1, 0.0f, Control::kHidden);
+    AddPhoneJoinControls();
 }
 
 void BuildGame() {

@@ -6,6 +6,8 @@
 #include "frame/interface.h"
 #include "multi_state.h"
 #include "pad_buzzers.h"
+#include "phone_buzzers.h"
+#include "platform/phone_keys.h"
 #include "play_presentation.h"
 #include "player_colours.h"
 #include "player_keys.h"
@@ -270,8 +272,32 @@ void MpHideRow(int row, bool leaving) {
     }
 }
 
+// A phone's buzzer pressed while no keyboard is open takes the first switched-on row whose
+// name is still empty: the name typed on the phone fills it and the row's keyboard opens.
+// A phone that already holds a row takes no second one.
+void TakeRowForPhone(int32_t key) {
+    const std::string name = PhoneNameOf(key);
+    if (name.empty()) return;
+    for (const Player& player : players) {
+        if (player.active && player.key == key) return;
+    }
+    for (int row = 0; row < kRows; ++row) {
+        EditField* field = NameField(row);
+        if (!players[row].active || !field || field->Text()[0] != '\0' || HasKey(players[row])) {
+            continue;
+        }
+        field->SetText(name.c_str());
+        CopyName(players[row], field->Text());
+        OpenKeyboard(row);
+        return;
+    }
+}
+
 void SetUpPadPressed(int32_t key) {
     KeyboardPicker* keyboard = Keyboard();
+    if (keyboard && (keyboardPlayer < 0 || IsHidden(kKeyboard)) && platform::IsPhoneBuzzer(key)) {
+        TakeRowForPhone(key);
+    }
     if (!keyboard || keyboardPlayer < 0 || IsHidden(kKeyboard) ||
         (keyboard->GetFlags() & Control::kDisabled)) {
         return;

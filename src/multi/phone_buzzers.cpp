@@ -4,6 +4,7 @@
 #include "frame/startup_properties.h"
 #include "multi_player.h"
 #include "multi_state.h"
+#include "phone_roster.h"
 #include "phones/phone_server.h"
 #include "play_presentation.h"
 #include "platform/phone_keys.h"
@@ -15,6 +16,7 @@
 #include <charconv>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace multi {
 
@@ -23,9 +25,11 @@ namespace {
 constexpr std::size_t kMaxProfileBytes = 1 << 20;
 
 bool commandLineOn = false;
+std::optional<bool> hostChoice;
 std::unique_ptr<phones::PhoneServer> server;
 std::array<phones::PhoneView, platform::kPhoneSlots> sent;
 std::array<bool, platform::kPhoneSlots> sentOnce{};
+std::vector<std::string> rosterSaved;  // the phone ids System\phones.txt holds
 
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
@@ -65,6 +69,7 @@ void StartPhones() {
     const PhoneSettings settings = ReadPhoneSettings();
     if (settings.port >= 0) config.port = static_cast<uint16_t>(settings.port);
     if (!settings.address.empty()) config.bindAddress = settings.address;
+    config.knownPhones = rosterSaved = LoadPhoneRoster();
     server = std::make_unique<phones::PhoneServer>();
     sentOnce.fill(false);
     if (!server->Start(config)) {
@@ -81,6 +86,15 @@ void StartPhones() {
 uint32_t PhoneColour(int player) {
     const uint32_t bgr = ColourOfPlayer(player);
     return (bgr & 0xFF) << 16 | (bgr & 0xFF00) | (bgr >> 16 & 0xFF);
+}
+
+// A phone that joined keeps its slot for the next game.
+void SaveRosterIfChanged() {
+    std::vector<std::string> ids(platform::kPhoneSlots);
+    for (int slot = 0; slot < platform::kPhoneSlots; ++slot) ids[slot] = server->PhoneIdOf(slot);
+    if (ids == rosterSaved) return;
+    if (!SavePhoneRoster(ids)) Interface::Log("Phones: System\\phones.txt could not be written", false);
+    rosterSaved = std::move(ids);
 }
 
 int PlayerOfPhone(int slot) {
@@ -112,7 +126,18 @@ phones::Phase GamePhase(int player) {
 }  // namespace
 
 void SwitchPhonesOn() { commandLineOn = true; }
-bool PhonesSwitchedOn() { return commandLineOn || ReadPhoneSettings().on; }
+bool PhonesSwitchedOn() {
+    if (hostChoice) return *hostChoice;
+    return commandLineOn || ReadPhoneSettings().on;
+}
+
+void ForgetPhoneSwitch() { hostChoice.reset(); }
+
+void SetPhonesOn(bool on) {
+    hostChoice = on;
+    if (on) PhonesFollowState(Interface::GetState());
+    else StopPhones();
+}
 
 PhoneSettings ParsePhoneSettings(std::string_view profile, std::string_view title) {
     PhoneSettings settings;
@@ -177,6 +202,7 @@ phones::PhoneView PhoneViewFor(int slot) {
 void UpdatePhones() {
     if (!server) return;
     for (const std::string& line : server->TakeLog()) Interface::Log(line.c_str(), false);
+    SaveRosterIfChanged();
     for (int slot = 0; slot < platform::kPhoneSlots; ++slot) {
         phones::PhoneView view = PhoneViewFor(slot);
         if (sentOnce[slot] && view == sent[slot]) continue;
@@ -194,6 +220,11 @@ int PhoneAnswerFor(int32_t key) {
         return -1;
     }
     return platform::PhoneAnswerOf(key);
+}
+
+std::string PhoneNameOf(int32_t key) {
+    const int slot = platform::PhoneSlotOf(key);
+    return server && slot >= 0 ? server->PhoneName(slot) : std::string();
 }
 
 phones::PhoneServer* RunningPhoneServer() { return server.get(); }

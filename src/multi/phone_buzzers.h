@@ -18,6 +18,11 @@ namespace multi {
 // Phones are off unless the profile says "Phones=1" or the game was started with --phones.
 void SwitchPhonesOn();
 bool PhonesSwitchedOn();
+// The host's switch on the set-up screen, over the profile and the command line: starts the
+// server (on the buzzer game's screens) or stops it.
+void SetPhonesOn(bool on);
+// Forgets the host's switch: the profile and the command line decide again (a fresh game).
+void ForgetPhoneSwitch();
 
 // "Phones=" (0 or 1), "Phone port=" and "Phone address=" in the profile's section `title`.
 struct PhoneSettings {
@@ -40,6 +45,10 @@ phones::PhoneView PhoneViewFor(int slot);
 // The answer (0..2) that `key` gives while the answer clock runs: an answer button of the
 // phone the answering player claimed with. -1 for any other key.
 int PhoneAnswerFor(int32_t key);
+
+// The name typed on the phone whose button `key` is (Windows-1250, cut to the game's field);
+// empty when phones are off, for a key of no phone, or a phone that gave no name.
+std::string PhoneNameOf(int32_t key);
 
 // The running server, or null (for tests).
 phones::PhoneServer* RunningPhoneServer();

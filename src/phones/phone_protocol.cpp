@@ -10,7 +10,9 @@ namespace {
 
 using nlohmann::json;
 
-bool IsPhoneId(const std::string& id) {
+}  // namespace
+
+bool IsPhoneId(std::string_view id) {
     if (id.size() < kMinPhoneIdBytes || id.size() > kMaxPhoneIdBytes) return false;
     for (const char c : id) {
         const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
@@ -19,6 +21,8 @@ bool IsPhoneId(const std::string& id) {
     }
     return true;
 }
+
+namespace {
 
 std::string Colour(uint32_t rgb) {
     char text[8];

@@ -17,6 +17,9 @@ constexpr std::size_t kMaxMessageBytes = 1024;
 constexpr std::size_t kMinPhoneIdBytes = 8;
 constexpr std::size_t kMaxPhoneIdBytes = 64;
 
+// A phone id as phones send it: [A-Za-z0-9_-], kMinPhoneIdBytes..kMaxPhoneIdBytes.
+bool IsPhoneId(std::string_view id);
+
 // A phone's message, checked: join, buzz, answer N, ping.
 struct PhoneCommand {
     enum class Kind { Join, Buzz, Answer, Ping } kind = Kind::Ping;

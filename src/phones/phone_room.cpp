@@ -45,10 +45,15 @@ bool PhoneRoom::TakeBudget(Connection& connection, uint32_t now) {
     return true;
 }
 
-int PhoneRoom::SlotFor(const std::string& phoneId) const {
+int PhoneRoom::SlotOf(const std::string& phoneId) const {
     for (int i = 0; i < platform::kPhoneSlots; ++i) {
         if (slots_[i].phoneId == phoneId) return i;
     }
+    return -1;
+}
+
+int PhoneRoom::SlotFor(const std::string& phoneId) const {
+    if (const int slot = SlotOf(phoneId); slot >= 0) return slot;
     // A new phone takes the lowest never-taken slot, else the slot whose phone left longest ago.
     int oldest = -1;
     for (int i = 0; i < platform::kPhoneSlots; ++i) {
@@ -138,6 +143,7 @@ Outcome PhoneRoom::Handle(ConnectionId id, std::string_view message, bool binary
             break;
         case PhoneCommand::Kind::Ping:
             outcome.replies.push_back(EncodePong(command->pingTime));
+            if (command->roundTripMs >= 0) slot.roundTripMs = command->roundTripMs;
             if (command->roundTripMs >= 0 &&
                 (!slot.roundTripLogged || now - slot.lastRoundTripLog >= limits_.roundTripLogMs)) {
                 slot.roundTripLogged = true;
@@ -165,6 +171,26 @@ int PhoneRoom::JoinedCount() const {
 std::string PhoneRoom::NameOf(int slot) const {
     if (slot < 0 || slot >= platform::kPhoneSlots) return {};
     return slots_[slot].name;
+}
+
+bool PhoneRoom::ConnectedOf(int slot) const {
+    return slot >= 0 && slot < platform::kPhoneSlots && slots_[slot].connection != 0;
+}
+
+int32_t PhoneRoom::RoundTripOf(int slot) const {
+    if (slot < 0 || slot >= platform::kPhoneSlots) return -1;
+    return slots_[slot].roundTripMs;
+}
+
+void PhoneRoom::Remember(int slot, const std::string& phoneId) {
+    if (slot < 0 || slot >= platform::kPhoneSlots || !IsPhoneId(phoneId)) return;
+    if (!slots_[slot].phoneId.empty() || SlotOf(phoneId) >= 0) return;
+    slots_[slot].phoneId = phoneId;
+}
+
+const std::string& PhoneRoom::PhoneIdOf(int slot) const {
+    static const std::string none;
+    return slot >= 0 && slot < platform::kPhoneSlots ? slots_[slot].phoneId : none;
 }
 
 }  // namespace phones

@@ -42,6 +42,10 @@ public:
     using PressSink = std::function<void(int32_t key)>;
     explicit PhoneRoom(PressSink press, RoomLimits limits = {});
 
+    // Keeps `slot` for the phone `phoneId` (a phone seen in an earlier game), unless the slot
+    // is taken or the id is not a phone id; a phone that returns with that id gets the slot.
+    void Remember(int slot, const std::string& phoneId);
+
     void Open(ConnectionId connection, uint32_t now);
     Outcome Handle(ConnectionId connection, std::string_view message, bool binary, uint32_t now);
     void Close(ConnectionId connection);
@@ -52,6 +56,10 @@ public:
     int JoinedCount() const;
     // The slot's phone name in Windows-1250, cut to the game's field; empty for a free slot.
     std::string NameOf(int slot) const;
+    // The slot's phone is connected now; the last round trip it reported in ms, -1 none.
+    bool ConnectedOf(int slot) const;
+    const std::string& PhoneIdOf(int slot) const;
+    int32_t RoundTripOf(int slot) const;
 
 private:
     struct Slot {
@@ -61,6 +69,7 @@ private:
         uint32_t lastSeen = 0;
         uint32_t lastRoundTripLog = 0;
         bool roundTripLogged = false;
+        int32_t roundTripMs = -1;
         PhoneView view;
     };
     struct Connection {
@@ -72,7 +81,8 @@ private:
     bool TakeBudget(Connection& connection, uint32_t now);
     Outcome Join(ConnectionId id, Connection& connection, const std::string& phoneId,
                  const std::string& name, uint32_t now);
-    int SlotFor(const std::string& phoneId) const;
+    int SlotOf(const std::string& phoneId) const;   // -1: no slot holds it
+    int SlotFor(const std::string& phoneId) const;  // its own slot, or the one it may take
     void Press(const Connection& connection, int button);
 
     PressSink press_;

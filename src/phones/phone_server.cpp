@@ -134,7 +134,20 @@ public:
     void SnapshotRoom() {
         std::lock_guard lock(mutex_);
         joined_ = room_.JoinedCount();
-        for (int i = 0; i < platform::kPhoneSlots; ++i) names_[i] = room_.NameOf(i);
+        for (int i = 0; i < platform::kPhoneSlots; ++i) {
+            names_[i] = room_.NameOf(i);
+            statuses_[i] = {room_.ConnectedOf(i), room_.RoundTripOf(i)};
+            ids_[i] = room_.PhoneIdOf(i);
+        }
+    }
+    std::string PhoneIdOf(int slot) {
+        std::lock_guard lock(mutex_);
+        return slot >= 0 && slot < platform::kPhoneSlots ? ids_[slot] : std::string();
+    }
+    PhoneServer::PhoneStatus StatusOf(int slot) {
+        std::lock_guard lock(mutex_);
+        return slot >= 0 && slot < platform::kPhoneSlots ? statuses_[slot]
+                                                         : PhoneServer::PhoneStatus{};
     }
     int JoinedCount() {
         std::lock_guard lock(mutex_);
@@ -162,6 +175,8 @@ public:
     std::vector<std::string> log_;
     int joined_ = 0;
     std::array<std::string, platform::kPhoneSlots> names_;
+    std::array<PhoneServer::PhoneStatus, platform::kPhoneSlots> statuses_;
+    std::array<std::string, platform::kPhoneSlots> ids_;
 
     // Declared last so that it goes first: handlers it still holds may reach the members above.
     asio::io_context io_{1};
@@ -253,7 +268,8 @@ private:
             --server_.unjoined_;
             joinTimer_.cancel();
         }
-        if (outcome.joined) server_.SnapshotRoom();
+        // Joins change names; pings bring round trips for the host's panel.
+        if (outcome.joined || !outcome.replies.empty()) server_.SnapshotRoom();
         for (std::string& reply : outcome.replies) Send(std::move(reply));
         if (outcome.close) return Close();
         Read();
@@ -524,6 +540,11 @@ PhoneServer::~PhoneServer() { Stop(); }
 bool PhoneServer::Start(const ServerConfig& config) {
     Stop();
     impl_ = std::make_unique<Impl>(config);
+    // Before the thread starts: the room is the server thread's from then on.
+    for (std::size_t slot = 0; slot < config.knownPhones.size(); ++slot) {
+        impl_->room_.Remember(static_cast<int>(slot), config.knownPhones[slot]);
+    }
+    impl_->SnapshotRoom();
     if (impl_->Start()) return true;
     lastLog_ = impl_->TakeLog();
     impl_.reset();
@@ -544,6 +565,8 @@ const std::string& PhoneServer::Token() const {
     static const std::string none;
     return impl_ ? impl_->token_ : none;
 }
+
+std::string PhoneServer::BindAddress() const { return impl_ ? impl_->config_.bindAddress : ""; }
 
 std::vector<std::string> PhoneServer::JoinUrls() const {
     std::vector<std::string> urls;
@@ -572,5 +595,9 @@ std::vector<std::string> PhoneServer::TakeLog() {
 
 int PhoneServer::JoinedCount() const { return impl_ ? impl_->JoinedCount() : 0; }
 std::string PhoneServer::PhoneName(int slot) const { return impl_ ? impl_->PhoneName(slot) : ""; }
+std::string PhoneServer::PhoneIdOf(int slot) const { return impl_ ? impl_->PhoneIdOf(slot) : ""; }
+PhoneServer::PhoneStatus PhoneServer::StatusOf(int slot) const {
+    return impl_ ? impl_->StatusOf(slot) : PhoneStatus{};
+}
 
 }  // namespace phones

@@ -28,6 +28,7 @@ struct ServerConfig {
     std::size_t maxRequestBytes = 4096;   // request line and headers
     int ratePerSecond = 10;               // messages a connection may send, on average
     int rateBurst = 20;                   //   and at once
+    std::vector<std::string> knownPhones; // by slot: phone ids seen before, kept their slots
 };
 
 // The files the server may send, by request path; nothing else of the web folder is reachable.
@@ -52,6 +53,7 @@ public:
     bool Running() const;
 
     uint16_t Port() const;
+    std::string BindAddress() const;  // as configured; "0.0.0.0" for every interface
     const std::string& Token() const;
     // http://<address>:<port>/?t=<token> for the address listened on, or for each of the
     // machine's addresses when it listens on all of them.
@@ -64,6 +66,14 @@ public:
     // Phones joined now, and a slot's phone name (Windows-1250), as last seen by the server.
     int JoinedCount() const;
     std::string PhoneName(int slot) const;
+    // Each slot as last seen by the server: connected now, and its last round trip (-1 none).
+    struct PhoneStatus {
+        bool connected = false;
+        int32_t roundTripMs = -1;
+    };
+    PhoneStatus StatusOf(int slot) const;
+    // The phone id that holds the slot, as last seen by the server; empty for a free slot.
+    std::string PhoneIdOf(int slot) const;
 
 private:
     class Impl;

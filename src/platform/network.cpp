@@ -25,19 +25,28 @@ bool SecureRandomBytes(void* out, std::size_t size) {
     return true;
 }
 
-std::vector<std::string> LocalAddresses() {
-    std::vector<std::string> external, loopback;
+std::vector<NetworkInterface> NetworkInterfaces() {
+    std::vector<NetworkInterface> interfaces;
     ifaddrs* list = nullptr;
-    if (::getifaddrs(&list) != 0) return {"127.0.0.1"};
+    if (::getifaddrs(&list) != 0) return interfaces;
     for (const ifaddrs* entry = list; entry; entry = entry->ifa_next) {
         if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET) continue;
-        if (!(entry->ifa_flags & IFF_UP)) continue;
         char text[INET_ADDRSTRLEN] = {};
         const auto* address = reinterpret_cast<const sockaddr_in*>(entry->ifa_addr);
         if (!::inet_ntop(AF_INET, &address->sin_addr, text, sizeof text)) continue;
-        ((entry->ifa_flags & IFF_LOOPBACK) ? loopback : external).push_back(text);
+        interfaces.push_back({entry->ifa_name ? entry->ifa_name : "", text,
+                              (entry->ifa_flags & IFF_UP) != 0,
+                              (entry->ifa_flags & IFF_LOOPBACK) != 0});
     }
     ::freeifaddrs(list);
+    return interfaces;
+}
+
+std::vector<std::string> LocalAddresses() {
+    std::vector<std::string> external, loopback;
+    for (const NetworkInterface& entry : NetworkInterfaces()) {
+        if (entry.up) (entry.loopback ? loopback : external).push_back(entry.address);
+    }
     external.insert(external.end(), loopback.begin(), loopback.end());
     if (external.empty()) external.push_back("127.0.0.1");
     return external;

@@ -218,6 +218,14 @@ bool SecureRandomBytes(void* out, std::size_t size);
 // The machine's IPv4 addresses on its network interfaces, loopback last: what a phone on the
 // same network can reach.
 std::vector<std::string> LocalAddresses();
+// The machine's IPv4 interfaces in the kernel's order.
+struct NetworkInterface {
+    std::string name;
+    std::string address;
+    bool up = false;
+    bool loopback = false;
+};
+std::vector<NetworkInterface> NetworkInterfaces();
 
 // ---- Single instance ----------------------------------------------------------------------
 // Takes an exclusive lock named after `title` in the user folder. False when another live

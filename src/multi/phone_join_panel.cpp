@@ -1,0 +1,201 @@
+#include "phone_join_panel.h"
+
+#include "frame/interface.h"
+#include "phone_buzzers.h"
+#include "phones/join_address.h"
+#include "platform/phone_keys.h"
+#include "platform/platform.h"
+#include "screens/screen_tools.h"
+#include "screens/shared_fonts.h"
+
+#include <algorithm>
+
+namespace multi {
+
+namespace {
+
+constexpr int kSwitchX = 600, kSwitchY = 8, kSwitchWidth = 190, kSwitchHeight = 30;
+constexpr int kPanelX = 385, kPanelY = 44;
+// Colours as the canvas takes them: 0x00BBGGRR.
+constexpr uint32_t kInk = 0x3A2010, kCard = 0xFFFFFF, kGrey = 0x60605A, kButton = 0x6E3A1E;
+constexpr uint32_t kOn = 0x327D2E;
+constexpr int kListColumns = 3, kListRows = 4;
+constexpr int kButtonTop = PhoneJoinPanel::kHeight - 44, kButtonHeight = 34;
+// The panel's buttons, left to right: another address (only with several), hide, switch off.
+constexpr gfx::Rect kOtherAddress{10, kButtonTop, 140, kButtonTop + kButtonHeight};
+constexpr gfx::Rect kHide{150, kButtonTop, 240, kButtonTop + kButtonHeight};
+constexpr gfx::Rect kSwitchOff{250, kButtonTop, PhoneJoinPanel::kWidth - 10,
+                               kButtonTop + kButtonHeight};
+
+std::string Cp(std::string_view utf8) { return platform::Utf8ToCp1250(utf8); }
+
+void DrawButton(gfx::Canvas& canvas, const gfx::Rect& rect, std::string_view utf8,
+                uint32_t fill = kButton) {
+    canvas.FillRect(rect, fill);
+    canvas.SelectFont(FontSmall14);
+    canvas.SetTextColor(0xFFFFFF);
+    const std::string text = Cp(utf8);
+    const gfx::Size extent = canvas.TextExtent(text);
+    canvas.TextOut(rect.left + (rect.right - rect.left - extent.width) / 2,
+                   rect.top + (rect.bottom - rect.top - extent.height) / 2, text);
+}
+
+PhoneJoinPanel* Panel() {
+    return dynamic_cast<PhoneJoinPanel*>(Interface::FindControl(kPhoneJoinPanel));
+}
+
+bool Clicked(int32_t code, int32_t* handled) {
+    return code == Interface::kInputLeftDown && *handled && !controlsFrozen;
+}
+
+}  // namespace
+
+void AddPhoneJoinControls() {
+    screens::AddToScreen(new PhoneSwitch());
+    // Hidden until the host asks for it: it covers part of the rows' keyboard.
+    if (auto* panel = screens::AddToScreen(new PhoneJoinPanel())) panel->SetFlags(Control::kHidden);
+}
+
+PhoneSwitch::PhoneSwitch() : Control(kPhoneSwitch) {
+    SetPosition(kSwitchX, kSwitchY);
+    SetSize(kSwitchWidth, kSwitchHeight);
+}
+
+void PhoneSwitch::Render() {
+    gfx::Surface* face = Picture();
+    if (!face) return;
+    gfx::Canvas canvas(*face);
+    canvas.SetBackgroundMode(gfx::BackgroundMode::Transparent);
+    DrawButton(canvas, {0, 0, Width(), Height()},
+               shownOn_ ? "Telefony: zapnuto" : "Telefony: vypnuto", shownOn_ ? kOn : kButton);
+    DrawFrame(canvas);
+}
+
+void PhoneSwitch::Update() {
+    const bool on = RunningPhoneServer() != nullptr;
+    if (on == shownOn_) return;
+    shownOn_ = on;
+    Render();
+}
+
+void PhoneSwitch::HandleInput(int32_t code, int32_t, int32_t* handled) {
+    if (!Clicked(code, handled) || (GetFlags() & kHidden) || !IsPointerIn(Bounds())) return;
+    *handled = 0;
+    PhoneJoinPanel* panel = Panel();
+    if (!RunningPhoneServer()) {
+        SetPhonesOn(true);
+        if (panel && RunningPhoneServer()) panel->ClearFlags(kHidden);
+    } else if (panel) {
+        if (panel->GetFlags() & kHidden) panel->ClearFlags(kHidden);
+        else panel->SetFlags(kHidden);
+    }
+    Update();
+}
+
+PhoneJoinPanel::PhoneJoinPanel() : Control(kPhoneJoinPanel) {
+    SetPosition(kPanelX, kPanelY);
+    SetSize(kWidth, kHeight);
+}
+
+PhoneJoinPanel::Shown PhoneJoinPanel::Gather() const {
+    Shown shown;
+    const phones::PhoneServer* server = RunningPhoneServer();
+    if (!server) return shown;
+    const std::vector<std::string> addresses =
+        phones::JoinAddressesFor(server->BindAddress(), platform::NetworkInterfaces());
+    const std::string& address = addresses[std::min(chosen_, addresses.size() - 1)];
+    shown.url = phones::JoinUrl(address, server->Port(), server->Token());
+    for (int slot = 0; slot < platform::kPhoneSlots; ++slot) {
+        const phones::PhoneServer::PhoneStatus status = server->StatusOf(slot);
+        if (!status.connected) continue;
+        std::string line = std::to_string(slot + 1) + ". " + server->PhoneName(slot);
+        if (status.roundTripMs >= 0) line += "  " + std::to_string(status.roundTripMs) + " ms";
+        shown.phones.push_back(std::move(line));
+    }
+    return shown;
+}
+
+void PhoneJoinPanel::NextAddress() {
+    if (addresses_.size() > 1) chosen_ = (chosen_ + 1) % addresses_.size();
+    shown_ = {};
+    Update();
+}
+
+void PhoneJoinPanel::Update() {
+    if (GetFlags() & kHidden) return;
+    const phones::PhoneServer* server = RunningPhoneServer();
+    addresses_ = server ? phones::JoinAddressesFor(server->BindAddress(), platform::NetworkInterfaces())
+                        : std::vector<std::string>{};
+    Shown shown = Gather();
+    if (shown == shown_) return;
+    if (shown.url != url_) {
+        url_ = shown.url;
+        qr_ = phones::EncodeQr(url_);
+    }
+    shown_ = std::move(shown);
+    Render();
+}
+
+// The white card around the code is its quiet zone: four modules or more on every side.
+void PhoneJoinPanel::DrawQr(gfx::Canvas& canvas) const {
+    if (!qr_) return;
+    const int scale = std::max(1, kQrSide / qr_->size);
+    const int left = (kWidth - qr_->size * scale) / 2, top = kQrTop;
+    for (int y = 0; y < qr_->size; ++y) {
+        for (int x = 0; x < qr_->size; ++x) {
+            if (!qr_->Dark(x, y)) continue;
+            const int px = left + x * scale, py = top + y * scale;
+            canvas.FillRect({px, py, px + scale, py + scale}, 0x000000);
+        }
+    }
+}
+
+void PhoneJoinPanel::Render() {
+    gfx::Surface* face = Picture();
+    if (!face) return;
+    gfx::Canvas canvas(*face);
+    canvas.SetBackgroundMode(gfx::BackgroundMode::Transparent);
+    canvas.FillRect({0, 0, kWidth, kHeight}, kCard);
+    canvas.SelectFont(FontBold20);
+    canvas.SetTextColor(kInk);
+    canvas.TextOut(12, 8, Cp("Hrajte z telefonů: naskenujte kód"));
+    DrawQr(canvas);
+    canvas.SelectFont(FontSmall14);
+    const int addressTop = kQrTop + kQrSide + 32;
+    const std::size_t query = url_.find("/?");
+    canvas.TextOut(12, addressTop, url_.substr(0, query));
+    canvas.SetTextColor(kGrey);
+    if (query != std::string::npos) canvas.TextOut(12, addressTop + 16, url_.substr(query));
+    canvas.SetTextColor(kInk);
+    const int listTop = addressTop + 38;
+    const std::size_t count = shown_.phones.size();
+    canvas.TextOut(12, listTop, count == 0 ? Cp("Zatím se nepřipojil žádný telefon.")
+                                           : Cp("Připojené telefony:"));
+    constexpr std::size_t kListed = kListColumns * kListRows;
+    for (std::size_t i = 0; i < std::min(count, kListed); ++i) {
+        const int column = static_cast<int>(i / kListRows), row = static_cast<int>(i % kListRows);
+        canvas.TextOut(12 + column * 132, listTop + 18 + row * 17, shown_.phones[i]);
+    }
+    if (count > kListed) {
+        canvas.TextOut(200, listTop, Cp("a další: ") + std::to_string(count - kListed));
+    }
+    if (addresses_.size() > 1) DrawButton(canvas, kOtherAddress, "Jiná adresa");
+    DrawButton(canvas, kHide, "Skrýt");
+    DrawButton(canvas, kSwitchOff, "Vypnout telefony");
+    DrawFrame(canvas);
+}
+
+void PhoneJoinPanel::HandleInput(int32_t code, int32_t, int32_t* handled) {
+    if (!Clicked(code, handled) || (GetFlags() & kHidden) || !IsPointerIn(Bounds())) return;
+    *handled = 0;
+    if (IsPointerIn(kOtherAddress) && addresses_.size() > 1) {
+        NextAddress();
+    } else if (IsPointerIn(kHide)) {
+        SetFlags(kHidden);
+    } else if (IsPointerIn(kSwitchOff)) {
+        SetFlags(kHidden);
+        SetPhonesOn(false);
+    }
+}
+
+}  // namespace multi

@@ -1,0 +1,67 @@
+// The host's phone controls on the buzzer set-up screen: a switch that turns phones on and off,
+// and a panel with the join address as a QR code and in text, the phones that joined with their
+// names and round-trip times, and, when the machine has several addresses, a way to switch.
+#pragma once
+
+#include "controls/control.h"
+#include "phones/phone_server.h"
+#include "phones/qr_code.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace multi {
+
+constexpr int32_t kPhoneSwitch = 640;
+constexpr int32_t kPhoneJoinPanel = 641;
+
+// The switch, always shown; the panel, shown when the host opens it with the switch.
+void AddPhoneJoinControls();
+
+class PhoneSwitch : public Control {
+public:
+    PhoneSwitch();
+    void Render() override;
+    void Update() override;
+    void HandleInput(int32_t code, int32_t value, int32_t* handled) override;
+
+private:
+    bool shownOn_ = false;
+};
+
+class PhoneJoinPanel : public Control {
+public:
+    static constexpr int kWidth = 410;
+    static constexpr int kHeight = 552;
+    static constexpr int kQrTop = 50;
+    // About 530 pixels on a 1920 x 1080 screen, 4 mm a module: scans from two metres.
+    static constexpr int kQrSide = 300;
+
+    PhoneJoinPanel();
+    void Render() override;
+    void Update() override;
+    void HandleInput(int32_t code, int32_t value, int32_t* handled) override;
+
+    const std::string& Url() const { return url_; }
+    // The next of the machine's addresses, when it has several.
+    void NextAddress();
+
+private:
+    struct Shown {
+        std::string url;
+        std::vector<std::string> phones;  // "name  23 ms", Windows-1250
+        bool operator==(const Shown&) const = default;
+    };
+    Shown Gather() const;
+    void DrawQr(class gfx::Canvas& canvas) const;
+
+    std::vector<std::string> addresses_;
+    std::size_t chosen_ = 0;
+    std::string url_;
+    std::optional<phones::QrCode> qr_;
+    Shown shown_;
+};
+
+}  // namespace multi
