@@ -45,8 +45,9 @@ TEST_F(SoundFileTest, ClaimsBeyondThirtySecondsAreRefusedBeforeLoading) {
     EXPECT_FALSE(Sane(Wave(0, 4000, 4000)));  // no rate: any length is too long
     // A data chunk before any format chunk, and one behind a padded odd-length chunk.
     EXPECT_FALSE(Sane("RIFF" + Le(12, 4) + "WAVEdata" + Le(4000, 4)));
-    EXPECT_TRUE(Sane(Wave(22050, 4000, 4000, "LIST" + Le(3, 4) + std::string("abc\0", 4))));
-    EXPECT_FALSE(Sane(Wave(22050, 0x7FFFFFF0u, 4000, "LIST" + Le(3, 4) + std::string("abc\0", 4))));
+    const std::string oddList = "LIST" + Le(3, 4) + std::string("abc\0", 4);
+    EXPECT_TRUE(Sane(Wave(22050, 4000, 4000, oddList)));
+    EXPECT_FALSE(Sane(Wave(22050, 0x7FFFFFF0u, 4000, oddList)));
 }
 
 TEST_F(SoundFileTest, ARefusedEffectGetsNoHandleWhileAGoodOneLoads) {
