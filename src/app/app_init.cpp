@@ -31,6 +31,12 @@ void LogQuestionsLoaded(const std::string& fileName) {
     const std::string line = "Questions: " + std::to_string(questionBank->Count()) + " from " +
                              fileName;
     Interface::Log(line.c_str(), false);
+    if (questionBank->FileCount() > questionBank->Count()) {
+        const std::string cut = "Questions: the file holds " +
+                                std::to_string(questionBank->FileCount()) + "; those after the " +
+                                std::to_string(questionBank->Count()) + "th are left out";
+        Interface::Log(cut.c_str(), false);
+    }
 }
 
 // The topic index beside the loaded question file, or none: then every question plays.

@@ -19,6 +19,10 @@ bool ParseWindowSize(std::string_view text, CommandLine& out) {
            ParseSide(text.substr(cross + 1), out.windowHeight);
 }
 
+std::string NotAWindowSize(std::string_view text) {
+    return "'" + std::string(text) + "' is not a window size such as 1024x768";
+}
+
 CommandLine Refusal(std::string message) {
     CommandLine refused;
     refused.action = CommandAction::Refuse;
@@ -56,10 +60,21 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             return Refusal("unexpected argument '" + argument + "'");
         }
         if (!ParseWindowSize(size, line)) {
-            return Refusal("'" + size + "' is not a window size such as 1024x768");
+            return Refusal(NotAWindowSize(size));
         }
     }
     return line;
+}
+
+std::string TakeWindowVariable(const char* value, CommandLine& line) {
+    if (!value || line.windowWidth > 0) return {};
+    CommandLine taken;
+    if (ParseWindowSize(value, taken)) {
+        line.windowWidth = taken.windowWidth;
+        line.windowHeight = taken.windowHeight;
+        return {};
+    }
+    return "BRELLIK_WINDOW: " + NotAWindowSize(value) + "; the game starts as without it";
 }
 
 std::string HelpText() {

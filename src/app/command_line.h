@@ -18,5 +18,10 @@ struct CommandLine {
 // `arguments` are argv[1..]. The first of --help or --version wins over anything after it.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
+// Takes the size BRELLIK_WINDOW names (`value`, may be null) into `line` when the command
+// line named none. Text that is no size is left out, and the line returned says so as the
+// command line's refusal would; empty when there is nothing to say.
+std::string TakeWindowVariable(const char* value, CommandLine& line);
+
 // The text --help prints, ending in a line feed.
 std::string HelpText();

@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,7 @@ bool PrepareInstalledRun(StartupProperties& properties) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const CommandLine options = ParseCommandLine(arguments);
+    CommandLine options = ParseCommandLine(arguments);
     switch (options.action) {
         case CommandAction::ShowHelp: std::fputs(HelpText().c_str(), stdout); return 0;
         case CommandAction::ShowVersion: std::printf("brellik %s\n", BRELLIK_VERSION); return 0;
@@ -45,9 +46,9 @@ int main(int argc, char** argv) {
         case CommandAction::Play: break;
     }
     if (options.phones) multi::SwitchPhonesOn();
-    if (options.windowWidth > 0) {
-        platform::RequestWindowSize(options.windowWidth, options.windowHeight);
-    }
+    const std::string warning = TakeWindowVariable(std::getenv("BRELLIK_WINDOW"), options);
+    if (!warning.empty()) std::fprintf(stderr, "brellik: %s\n", warning.c_str());
+    platform::RequestWindowSize(options.windowWidth, options.windowHeight);
 
     StartupProperties properties;
     if (!PrepareInstalledRun(properties)) return 1;

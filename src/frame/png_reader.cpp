@@ -14,6 +14,17 @@ namespace {
 // header claims cannot hold the picture.
 constexpr uint64_t kMostInflation = 1032;
 
+// What libpng may allocate for one chunk, and how many ancillary chunks it keeps: a chunk's
+// length field is whatever the file says, so without these a tiny file can ask for gigabytes.
+constexpr png_alloc_size_t kLargestChunkAllocation = 1 << 20;
+constexpr png_uint_32 kMostKeptChunks = 32;
+
+// Ancillary chunks the game never reads: skipped unread, whatever length they claim. The
+// palette, transparency and the colour-space chunks (gAMA, cHRM, sRGB) are still read.
+constexpr png_byte kSkippedChunks[] = "tEXt\0zTXt\0iTXt\0iCCP\0sPLT\0eXIf\0pCAL\0sCAL\0"
+                                      "hIST\0tIME\0pHYs\0oFFs\0sTER\0bKGD\0sBIT";
+constexpr int kSkippedChunkCount = 15;
+
 // Everything the decoder changes, kept outside the frame that calls setjmp: after libpng's
 // error jump, locals of that frame changed since setjmp would be indeterminate.
 struct PngRead {
@@ -64,9 +75,18 @@ void SetTransformations(png_structp png, png_infop info) {
     png_read_update_info(png, info);
 }
 
+void SetLimits(png_structp png) {
+    png_set_user_limits(png, platform::kMaxPictureSide, platform::kMaxPictureSide);
+    png_set_chunk_malloc_max(png, kLargestChunkAllocation);
+    png_set_chunk_cache_max(png, kMostKeptChunks);
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, 0);
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, kSkippedChunks, kSkippedChunkCount);
+}
+
 // Decodes the opened file into `read`. libpng reports errors with a jump back here.
 bool Decode(PngRead& read, uint64_t fileSize) {
     if (setjmp(png_jmpbuf(read.png))) return false;
+    SetLimits(read.png);
     png_init_io(read.png, read.file);
     png_set_sig_bytes(read.png, 8);
     png_read_info(read.png, read.info);

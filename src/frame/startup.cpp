@@ -1,6 +1,7 @@
 // Start-up, the profile, the debug log, fatal errors and shutdown.
 #include "controls/control.h"
 #include "frame_state.h"
+#include "picture_cache.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -91,6 +92,30 @@ void LoadResourcePictures() {
     }
 }
 
+// A log that cannot be made where the profile says goes to the user folder, so that a bad
+// runtime path still leaves a log behind.
+std::FILE* OpenLog() {
+    if (std::FILE* log = OpenFile("Debug.log", "wtc", kPathRuntime)) return log;
+    const std::string inUserFolder = platform::UserFolder() + "/Debug.log";
+    return OpenFile(inUserFolder.c_str(), "wtc", kPathAsGiven);
+}
+
+// A data path that names no game folder would start a game of placeholder pictures, silent
+// and without questions: the player is told which line to mend.
+void CheckDataFolder() {
+    const std::string& data = State().dataPath;
+    if (data.empty() || platform::FileExists(data + "Bitmaps") ||
+        platform::FileExists(data + "Data")) {
+        return;
+    }
+    const std::string message = "Ve složce dat \"" + data +
+                                "\" nejsou soubory hry (Bitmaps, Data): obrázky, zvuky a "
+                                "otázky budou chybět. Opravte řádek \"Data path=\" v souboru " +
+                                platform::TranslatePath(detail::ProfilePath()) + ".";
+    Log(message.c_str(), false);
+    platform::ShowMessageBox(Cp1250(message.c_str()).c_str(), "Chyba", platform::BoxIcon::Error);
+}
+
 // Closes what a start opened: the log, the registry key, the window and the lock.
 void ReleaseStartResources() {
     detail::FrameState& s = State();
@@ -144,7 +169,8 @@ int PreInit(void*, const char*, StartupProperties* properties) {
     platform::RemoveStaleTemporaries(platform::UserFolder() + "/System");
     ReadProfile(*properties);
     platform::SetPresentation(s.profilePresentation);
-    s.log = OpenFile("Debug.log", "wtc", kPathRuntime);
+    s.log = OpenLog();
+    CheckDataFolder();
 
     const platform::DisplayMode mode = platform::GetDisplayMode();
     s.screenWidth = mode.width;
@@ -184,6 +210,7 @@ void Shutdown() {
     RemoveAllControls(true);
     DestroyRetiredControls();
     detail::ReleaseDisplay();
+    detail::ClearPictureCache();
     ReleaseStartResources();
     s.level = 0;
 }

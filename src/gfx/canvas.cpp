@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace gfx {
 
@@ -15,9 +16,16 @@ Rect Intersect(const Rect& a, const Rect& b) {
 void Canvas::FillRect(const Rect& rect, uint32_t color) {
     if (target_.IsEmpty()) return;
     const Rect area = Intersect(rect, Bounds());
+    if (area.left >= area.right || area.top >= area.bottom) return;
     const uint32_t pixel = ColorToPixel(target_.layout, color & 0xFFFFFF);
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) target_.WritePixel(x, y, pixel);
+    // The top row pixel by pixel, every other row a copy of it: list boxes fill their whole
+    // area each time a row is added.
+    for (int x = area.left; x < area.right; ++x) target_.WritePixel(x, area.top, pixel);
+    const std::size_t rowBytes =
+        static_cast<std::size_t>(area.right - area.left) * platform::BytesPerPixel(target_.layout);
+    const uint8_t* top = target_.PixelAt(area.left, area.top);
+    for (int y = area.top + 1; y < area.bottom; ++y) {
+        std::memcpy(target_.PixelAt(area.left, y), top, rowBytes);
     }
 }
 

@@ -332,13 +332,12 @@ void MpNextQuestion() {
     ClearLines();
     BeginQuestionPresentation();
     if (!multiQuiz) return;
-    if (multiQuiz->current >= questionLimit - 1) {
+    if (!multiQuiz->Advance()) {
         // A game that used up its questions keeps its results all the same.
         RecordScores();
         Interface::SetState(StateMultiUsedUp, false);
         return;
     }
-    ++multiQuiz->current;
     claimStart.Stop();
     claimElapsed = 0;
     failedPlayer = -1;

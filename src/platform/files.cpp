@@ -205,6 +205,15 @@ std::FILE* OpenFile(std::string_view windowsName, const char* mode) {
 
 bool FileExists(std::string_view windowsName) { return Exists(TranslatePath(windowsName)); }
 
+bool StampOf(std::string_view windowsName, FileStamp& out) {
+    struct stat info {};
+    if (::stat(TranslatePath(windowsName).c_str(), &info) != 0) return false;
+    out.size = info.st_size;
+    out.modifiedNs = int64_t{info.st_mtim.tv_sec} * 1000000000 + info.st_mtim.tv_nsec;
+    out.inode = info.st_ino;
+    return true;
+}
+
 bool WriteFileAtomically(std::string_view windowsName, const void* data, std::size_t size) {
     const std::string path = TranslatePath(windowsName);
     std::string temp = path + kTemporarySuffix;

@@ -30,6 +30,10 @@ bool ChangeWorkingFolder(const std::string& folder) {
 }
 
 void RequestWindowSize(int width, int height) {
+    if (width <= 0 || height <= 0) {
+        ::unsetenv("BRELLIK_WINDOW");
+        return;
+    }
     const std::string size = std::to_string(width) + "x" + std::to_string(height);
     ::setenv("BRELLIK_WINDOW", size.c_str(), 1);
 }

@@ -17,7 +17,8 @@ std::string InstalledDataFolder(std::string_view fromBinary);
 bool ChangeWorkingFolder(const std::string& folder);
 
 // The SDL backend takes the window size from BRELLIK_WINDOW when it opens the window; the
-// command line sets that variable, so that the option and the variable are one setting.
+// command line sets that variable, so that the option and the variable are one setting. A
+// size of 0 x 0 asks for none: the variable is removed.
 void RequestWindowSize(int width, int height);
 
 }  // namespace platform

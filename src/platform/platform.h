@@ -174,6 +174,15 @@ std::string TranslatePath(std::string_view windowsName);
 std::FILE* OpenFile(std::string_view windowsName, const char* mode);
 // Whether anything (a file, a folder) exists under the name, readable or not.
 bool FileExists(std::string_view windowsName);
+// What tells one version of a file from another: its size, modification time and inode.
+struct FileStamp {
+    int64_t size = 0;
+    int64_t modifiedNs = 0;
+    uint64_t inode = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// False when nothing exists under the name.
+bool StampOf(std::string_view windowsName, FileStamp& out);
 // Replaces `path` by `data` atomically: a temporary file in the same folder, synced, then
 // rename; the old file's mode and owner are kept.
 bool WriteFileAtomically(std::string_view windowsName, const void* data, std::size_t size);
@@ -208,6 +217,12 @@ void UseSdlSound();
 bool OpenSound();  // false when nothing can be heard: the game stays silent
 void CloseSound();
 int LoadSound(std::string_view windowsName);  // a handle, or -1 when the file cannot be read
+// The longest effect a WAV file may claim. A damaged header must not make the game decode or
+// allocate what it claims.
+constexpr int kLongestEffectSeconds = 30;
+// Whether a RIFF WAVE file (a Linux path) claims sound data within that length; false for a
+// claim beyond it or a format without a rate. Every effect is checked so before it is loaded.
+bool SoundFileIsSane(const std::string& path);
 void PlaySound(int handle);
 void SetSoundVolume(int percent);  // 0..100, for every effect
 

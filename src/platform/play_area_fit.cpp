@@ -44,6 +44,17 @@ PictureRect FitPlayArea(int width, int height, ScaleMode mode) {
     return SmoothFit(width, height);
 }
 
+bool FitWindowToDisplay(int& width, int& height, int displayWidth, int displayHeight) {
+    // A display that tells no size gets one no desktop of today exceeds.
+    constexpr int kLargestUnknownSide = 8192;
+    const int mostWidth = displayWidth > 0 ? displayWidth : kLargestUnknownSide;
+    const int mostHeight = displayHeight > 0 ? displayHeight : kLargestUnknownSide;
+    if (width <= mostWidth && height <= mostHeight) return false;
+    width = std::min(width, mostWidth);
+    height = std::min(height, mostHeight);
+    return true;
+}
+
 PlayAreaPoint WindowToPlayArea(const PictureRect& picture, int x, int y) {
     return {SourcePixel(x - picture.x, picture.width, kPlayAreaWidth),
             SourcePixel(y - picture.y, picture.height, kPlayAreaHeight)};

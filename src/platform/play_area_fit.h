@@ -38,6 +38,10 @@ struct PictureRect {
 // The play area's rectangle in a window of `width` x `height`, centred.
 PictureRect FitPlayArea(int width, int height, ScaleMode mode);
 
+// A window size asked for (WxH) cut to the display's size, side by side: no larger window
+// can be seen whole, and the window's pixels cost memory. True when it was cut.
+bool FitWindowToDisplay(int& width, int& height, int displayWidth, int displayHeight);
+
 struct PlayAreaPoint {
     int x = 0;
     int y = 0;

@@ -37,7 +37,9 @@ void CloseSound() {
 
 int LoadSound(std::string_view windowsName) {
     if (!IsOpen()) return -1;
-    return Output()->Load(TranslatePath(windowsName));
+    const std::string path = TranslatePath(windowsName);
+    if (!SoundFileIsSane(path)) return -1;
+    return Output()->Load(path);
 }
 
 void PlaySound(int handle) {

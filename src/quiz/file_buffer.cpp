@@ -24,6 +24,14 @@ long MeasureFile(std::FILE* file) {
 
 FileBuffer::~FileBuffer() { Close(); }
 
+int64_t FileBuffer::SizeOf(std::string_view fileName) {
+    std::FILE* file = platform::OpenFile(fileName, "rb");
+    if (!file) return -1;
+    const long size = MeasureFile(file);
+    std::fclose(file);
+    return size;
+}
+
 bool FileBuffer::Open(std::string_view fileName, const char* mode, int key) {
     Close();
     file_ = platform::OpenFile(fileName, mode);

@@ -18,6 +18,10 @@ public:
     FileBuffer& operator=(const FileBuffer&) = delete;
     virtual ~FileBuffer();
 
+    // The size in bytes of the file `fileName` (a Windows-style name), or -1 when it cannot
+    // be opened or measured.
+    static int64_t SizeOf(std::string_view fileName);
+
     // Closes any open file, then opens `fileName` (a Windows-style name) with `mode`, reads
     // it whole and XORs every byte with the low byte of `key`. False when the file cannot be
     // opened or read, or is too large to hold.

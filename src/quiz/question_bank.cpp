@@ -10,9 +10,28 @@
 namespace quiz {
 
 namespace {
+// The largest file that kBankSize questions of the longest lines, each ending in CR LF, make.
+constexpr int64_t kLargestFile = int64_t{kBankSize} * kFieldsPerQuestion * (kFieldSize - 1 + 2);
+
+// The questions in a checked file: every line ends in CR LF, four lines to a question.
+int QuestionsIn(std::string_view plain) {
+    int lines = 0;
+    for (std::size_t at = plain.find("\r\n"); at != std::string_view::npos;
+         at = plain.find("\r\n", at + 2)) {
+        ++lines;
+    }
+    return lines / kFieldsPerQuestion;
+}
+
 // The name as the message box shows it: Windows-1250, while a Linux path is UTF-8.
 std::string NameForMessage(std::string_view fileName) {
     return platform::Utf8ToCp1250(fileName);
+}
+
+// The box text for a damaged file; `fault` is UTF-8.
+std::string Damaged(std::string_view fileName, std::string_view fault) {
+    return platform::Utf8ToCp1250("Poškozený datový soubor ") + NameForMessage(fileName) + ": " +
+           platform::Utf8ToCp1250(fault);
 }
 }  // namespace
 
@@ -22,7 +41,13 @@ bool QuestionBank::Load(std::string_view fileName) {
     std::memset(records.data(), 0, records.size() * sizeof(Question));
     count_ = 0;
     digest_ = 0;
+    fileCount_ = 0;
     failure_.clear();
+    if (FileBuffer::SizeOf(fileName) > kLargestFile) {
+        return Refuse(Damaged(fileName, "soubor je větší než " + std::to_string(kLargestFile) +
+                                            " bajtů, víc, než pojme " +
+                                            std::to_string(kBankSize) + " otázek"));
+    }
     if (!file_.Open(fileName, "rb", kQuestionFileKey)) {
         return Refuse("Nelze otevrit datovy soubor " + NameForMessage(fileName));
     }
@@ -30,9 +55,9 @@ bool QuestionBank::Load(std::string_view fileName) {
                                  static_cast<std::size_t>(file_.Length()));
     if (const std::string damage = QuestionFileDamage(plain); !damage.empty()) {
         file_.Close();
-        return Refuse(platform::Utf8ToCp1250("Poškozený datový soubor ") +
-                      NameForMessage(fileName) + ": " + platform::Utf8ToCp1250(damage));
+        return Refuse(Damaged(fileName, damage));
     }
+    fileCount_ = QuestionsIn(plain);
     ReadRecords();
     digest_ = QuestionFileDigest(plain);
     file_.Close();

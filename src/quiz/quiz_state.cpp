@@ -16,6 +16,7 @@ void QuizState::Reset() {
     std::fill(std::begin(rightByPlayer), std::end(rightByPlayer), 0);
     rightTotal = 0;
     current = 0;
+    advanced = false;
     std::fill(std::begin(order), std::end(order), 0);
     std::fill(std::begin(correctSlot), std::end(correctSlot), 0);
 }
@@ -53,6 +54,14 @@ int QuizState::Shuffle(int size, const std::vector<int32_t>& pool) {
         order[j] = drawn;
     }
     return deckSize;
+}
+
+bool QuizState::Advance() {
+    const int next = advanced ? current + 1 : (deckSize < kDeckSize ? 0 : 1);
+    if (next >= deckSize) return false;
+    current = next;
+    advanced = true;
+    return true;
 }
 
 Question QuizState::GetQuestion(int k, bool shuffle) {

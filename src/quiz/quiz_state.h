@@ -32,6 +32,11 @@ public:
     // the answer in a random slot, and correctSlot[k] records that slot. An index outside
     // 0..kBankSize-1, or no bank, gives an empty question.
     Question GetQuestion(int k, bool shuffle);
+    // Moves `current` to the next question of the deck; false, with nothing moved, when the
+    // deck is used up. A game's first move goes to position 1 of a full deck, whose position
+    // 0 the clock and buzzer games never ask, but to position 0 of a shorter deck, so that a
+    // small question set is played whole.
+    bool Advance();
 
     int32_t modeValue1 = 0;
     int32_t modeValue2 = 0;
@@ -43,6 +48,7 @@ public:
     int32_t rightByPlayer[kMaxPlayers] = {};
     int32_t rightTotal = 0;
     int32_t current = 0;
+    bool advanced = false;  // whether this game has moved past its start
     int32_t order[kBankSize] = {};
     int32_t correctSlot[kBankSize] = {};
     const Question* bank = nullptr;

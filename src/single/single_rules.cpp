@@ -326,8 +326,7 @@ bool DeckHasMore() { return singleQuiz->current + 1 < singleQuiz->deckSize; }
 
 void NextForP() {
     DisableChoices();
-    if (DeckHasMore()) {
-        ++singleQuiz->current;
+    if (singleQuiz->Advance()) {
         singleAnswerOpen = false;
         clockStart.Stop();
         clockElapsed = 0;

@@ -54,3 +54,23 @@ TEST(CommandLine, HelpNamesEveryOption) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
 }
+
+TEST(CommandLine, TheWindowVariableIsReadAsTheOptionIsAndABadOneIsToldAndLeftOut) {
+    CommandLine line = Parse({});
+    EXPECT_EQ(TakeWindowVariable(nullptr, line), "");
+    EXPECT_EQ(TakeWindowVariable("1280x960", line), "");
+    EXPECT_EQ(line.windowWidth, 1280);
+    EXPECT_EQ(line.windowHeight, 960);
+    line = Parse({"--window", "800x600"});
+    EXPECT_EQ(TakeWindowVariable("1280x960", line), "");  // the option wins
+    EXPECT_EQ(line.windowWidth, 800);
+    for (const char* bad : {"big", "800 x600", "0x600", "800x600junk", ""}) {
+        line = Parse({});
+        EXPECT_EQ(TakeWindowVariable(bad, line),
+                  "BRELLIK_WINDOW: '" + std::string(bad) +
+                      "' is not a window size such as 1024x768; the game starts as without it");
+        EXPECT_EQ(line.windowWidth, 0);
+        EXPECT_EQ(line.action, CommandAction::Play);
+    }
+    EXPECT_EQ(Parse({"--window", "big"}).error, "'big' is not a window size such as 1024x768");
+}

@@ -2,7 +2,13 @@
 #include "frame_fixture.h"
 #include "picture_files.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cstring>
 #include <fstream>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using frame_testing::FrameTest;
 using frame_testing::PngSpec;
@@ -131,6 +137,28 @@ TEST_F(PictureTest, PngPicturesHaveNoKeyEvenWhenAskedForOne) {
     EXPECT_EQ(picture->keyColor, 0xFF00FF);
 }
 
+// Pictures read again come from the cache: only while their file is unchanged, each with the
+// key that this load asks for, and never shared with an earlier holder.
+TEST_F(PictureTest, APictureReadAgainIsTheFileAsItIsNow) {
+    Bmp("c.bmp", 0xFF0000);
+    EXPECT_EQ(Load("c.bmp", Interface::kPictureTransparent), 0x0000FF);
+    const std::unique_ptr<gfx::Surface> first = std::move(picture);
+    EXPECT_EQ(Load("c.bmp"), 0x0000FF);
+    EXPECT_EQ(picture->keyColor, -1);
+    EXPECT_NE(picture->bits, first->bits);
+    picture->WritePixel(0, 0, 0);
+    EXPECT_EQ(Load("c.bmp", Interface::kPictureTransparent), 0x0000FF);
+    EXPECT_EQ(picture->keyColor, 0xFF00FF);
+
+    const auto stamp = std::filesystem::last_write_time(Game("c.bmp"));
+    Bmp("c.bmp", 0x00FF00);  // the same size; the time is set apart in case the clock is coarse
+    std::filesystem::last_write_time(Game("c.bmp"), stamp + std::chrono::seconds(1));
+    EXPECT_EQ(Load("c.bmp"), 0x00FF00);
+    std::filesystem::remove(Game("c.bmp"));
+    Png("c.png", Rgb(0, 0, 255));
+    EXPECT_EQ(Load("c"), 0xFF0000);  // gone: the PNG beside it is read
+}
+
 TEST_F(PictureTest, TruncatedOrCorruptFilesFailCleanlyWithALogLine) {
     Png("t.png", Rgb(1, 2, 3));
     const std::string whole = dir.Read("game/t.png");
@@ -203,6 +231,30 @@ long PeakGrowthMiB(Body body) {
     return (peak() - before) / 1024;
 }
 
+// The growth of the peak address space, in MiB, while `body` runs in a child process: unlike
+// resident memory it also counts an allocation that is never touched. A child starts with
+// its peak at its current size.
+template <typename Body>
+long PeakAddressGrowthMiB(Body body) {
+    const auto read = [](const char* key) {
+        std::ifstream status("/proc/self/status");
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.rfind(key, 0) == 0) return std::stol(line.substr(std::strlen(key)));
+        }
+        return 0L;
+    };
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const long before = read("VmPeak:");
+        body();
+        ::_exit(static_cast<int>(std::min(255L, (read("VmPeak:") - before) / 1024)));
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
 std::string Le(uint32_t value, int bytes) {
     std::string out;
     for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i));
@@ -271,6 +323,20 @@ TEST_F(PictureTest, AHeaderClaimingMoreThanTheFileHoldsIsRefusedBeforeAllocating
     // Within the file's size but beyond any picture the game shows.
     dir.Write("game/wide.bmp", BmpClaiming(100000, 1));
     EXPECT_EQ(Load("wide.bmp"), -1);
+}
+
+// A text chunk whose length field claims 1.7 GB in a 154-byte file.
+TEST_F(PictureTest, AChunkClaimingGigabytesIsNeverAllocated) {
+    std::ifstream input(BRELLIK_SOURCE_DIR "/tests/frame/pictures/huge_text_chunk.png",
+                        std::ios::binary);
+    const std::string file{std::istreambuf_iterator<char>(input), {}};
+    ASSERT_EQ(file.size(), 154u);
+    dir.Write("game/text.png", file);
+    const long growth = PeakAddressGrowthMiB([this] { (void)Load("text.png"); });
+    EXPECT_GE(growth, 0);
+    EXPECT_LT(growth, 64);
+    EXPECT_EQ(Load("text.png"), -1);
+    EXPECT_TRUE(Logged("text.png"));
 }
 
 TEST_F(PictureTest, TheIconAndCursorsAreCheckedBeforeTheSystemLoadsThem) {

@@ -93,11 +93,30 @@ TEST_F(FrameTest, AMissingSectionLeavesBothPathsEmpty) {
 }
 
 TEST_F(FrameTest, AMissingRuntimeFolderPutsTheLogUnderTheDataPath) {
-    std::filesystem::create_directories(dir.Path() / "data");
+    std::filesystem::create_directories(dir.Path() / "data/Bitmaps");
     dir.Write("home/tarvex_p.ini",
               "[Brellik]\nData path=" + (dir / "data") + "/\nRuntime path=" + (dir / "nowhere") + "/\n");
     ASSERT_TRUE(Start({}));
     EXPECT_EQ(dir.Read("data/Debug.log"), "Interface::PreInit () OK\n");
+}
+
+// Without this the game would start silently on placeholder pictures and leave no log.
+TEST_F(FrameTest, ADataFolderWithoutTheGameIsToldAndABadRuntimePathLogsToTheUserFolder) {
+    dir.Write("home/tarvex_p.ini", "[Brellik]\nData path=" + (dir / "nowhere") +
+                                       "/\nRuntime path=" + (dir / "nowhere") + "/\n");
+    ASSERT_TRUE(Start({}));
+    ASSERT_EQ(headless::Boxes().size(), 1u);
+    const std::string& text = headless::Boxes()[0].text;
+    EXPECT_NE(text.find("\"" + (dir / "nowhere") + "/\""), std::string::npos) << text;
+    EXPECT_NE(text.find("Data path="), std::string::npos) << text;
+    const std::string log = dir.Read("home/Debug.log");
+    EXPECT_EQ(log.rfind("Interface::PreInit () OK\n"), log.size() - 25) << log;
+    EXPECT_NE(log.find(dir / "nowhere"), std::string::npos) << log;
+
+    std::filesystem::create_directories(dir.Path() / "other/Bitmaps");
+    dir.Write("home/tarvex_p.ini", "[Brellik]\nData path=" + (dir / "other") + "/\n");
+    ASSERT_TRUE(Start({}));
+    EXPECT_TRUE(headless::Boxes().empty());
 }
 
 TEST_F(FrameTest, OpenFileTriesTheOtherPathAndLogsTheLastNameTried) {

@@ -1,6 +1,8 @@
 // The whole game on the headless backend for the fuzz targets that go through its screens:
 // the game folder a build made ($BRELLIK_FUZZ_GAME_DIR, for its pictures) and a user folder
-// in the scratch folder. Started once per process.
+// in the scratch folder. Started once per process; each input then starts from the game state
+// a fresh start has, and the frame's picture cache spares it decoding every picture of the
+// screens it builds again.
 #pragma once
 
 #include "app/app.h"
@@ -27,6 +29,13 @@ inline void StartGame() {
         return Interface::PreInit(nullptr, "", &properties) == 1 && AppInit() == 1;
     }();
     Require(started, "the game starts");
+}
+
+// Where every input begins: the game started once, and its modes' state put back as the
+// tests put it back, so that an input plays alone and a finding replays from its bytes.
+inline void StartRun() {
+    StartGame();
+    ResetGameState();
 }
 
 // One frame on the game's 27 ms grid.

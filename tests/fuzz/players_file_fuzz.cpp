@@ -2,11 +2,8 @@
 // shown in its rows.
 #include "game_harness.h"
 
-#include "multi/multi_player.h"
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    fuzzing::StartGame();
-    MpResetState();
+    fuzzing::StartRun();
     fuzzing::WriteInput("home/System/users2.dat", data, size);
     fuzzing::ShowState(StateMultiSetUp);
     return 0;

@@ -5,7 +5,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    fuzzing::StartGame();
+    fuzzing::StartRun();
     const int tableNo = data[0] % 3 + 1;
     const bool afterGame = data[0] & 4;
     fuzzing::WriteInput(std::string("home/System/") + scores::ScoreFileName(tableNo), data + 1,
@@ -21,6 +21,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     fuzzing::ShowState(StateScores);
     headless::TypeText("Fuzz\r");
     fuzzing::Frame();
-    fuzzing::ShowState(StateMainMenu);
     return 0;
 }

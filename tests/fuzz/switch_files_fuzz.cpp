@@ -4,12 +4,18 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    fuzzing::StartGame();
+    fuzzing::StartRun();
     const bool browser = data[0] & 1;
     fuzzing::WriteInput(browser ? "home/System/ini_dr2.dat" : "home/System/ini2.dat", data + 1,
                         size - 1);
-    fuzzing::ShowState(browser ? StateBrowser : StateSingleMenu);
-    fuzzing::ShowState(browser ? StateMainMenu : StateMultiSetUp);
+    if (browser) {
+        fuzzing::ShowState(StateBrowser);
+    } else {
+        fuzzing::ShowState(StateSingleMenu);
+        fuzzing::ShowState(StateMultiSetUp);
+    }
+    // Left before the next input is written, so that what a screen writes back on leaving
+    // comes from this input.
     fuzzing::ShowState(StateMainMenu);
     return 0;
 }

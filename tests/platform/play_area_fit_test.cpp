@@ -91,3 +91,19 @@ TEST(PlayAreaMapping, AnEmptyWindowMapsNothingIntoThePlayArea) {
 }
 
 }  // namespace
+
+TEST(WindowFit, AnAskedWindowIsCutToTheDisplaySideBySide) {
+    int width = 16384, height = 16384;
+    EXPECT_TRUE(platform::FitWindowToDisplay(width, height, 1024, 768));
+    EXPECT_EQ(width, 1024);
+    EXPECT_EQ(height, 768);
+    width = 1000, height = 2000;
+    EXPECT_TRUE(platform::FitWindowToDisplay(width, height, 1920, 1080));
+    EXPECT_EQ(width, 1000);
+    EXPECT_EQ(height, 1080);
+    EXPECT_FALSE(platform::FitWindowToDisplay(width, height, 1920, 1080));
+    width = 16384, height = 600;  // a display that tells no size
+    EXPECT_TRUE(platform::FitWindowToDisplay(width, height, 0, 0));
+    EXPECT_EQ(width, 8192);
+    EXPECT_EQ(height, 600);
+}

@@ -58,11 +58,33 @@ TEST_F(QuestionBankTest, AWholeFileOfAnySizeLoadsAndIsCounted) {
     EXPECT_TRUE(headless::Boxes().empty());
 }
 
-TEST_F(QuestionBankTest, QuestionsBeyondTheLastRecordAreIgnored) {
+TEST_F(QuestionBankTest, QuestionsBeyondTheLastRecordAreIgnoredButCounted) {
     ASSERT_TRUE(LoadPlain(CrLfLines(NumberedLines(6008))));
     EXPECT_STREQ(bank_.records[1499].answers[2], "line 5999");
     EXPECT_EQ(bank_.Count(), 1500);
+    EXPECT_EQ(bank_.FileCount(), 1502);
     EXPECT_EQ(bank_.records.size(), 1500u);
+}
+
+// 1500 questions of 500-byte lines make 3 012 000 bytes; a larger file is refused unread.
+TEST_F(QuestionBankTest, AFileLargerThanTheFormatHoldsIsRefusedBeforeReading) {
+    const std::string line(quiz::kFieldSize - 1, 'x');
+    std::string full;
+    for (int i = 0; i < quiz::kBankSize * quiz::kFieldsPerQuestion; ++i) full += line + "\r\n";
+    ASSERT_EQ(full.size(), 3012000u);
+    ASSERT_TRUE(LoadPlain(full));
+    EXPECT_EQ(bank_.Count(), 1500);
+
+    EXPECT_FALSE(LoadPlain(full + "x\r\ny\r\nz\r\nw\r\n"));
+    scratch_.Write("Data/otazky4.crp", "");
+    std::filesystem::resize_file(scratch_.Path() / "Data/otazky4.crp", 200u << 20);  // sparse
+    EXPECT_FALSE(bank_.Load(FileName()));
+    ASSERT_EQ(headless::Boxes().size(), 2u);
+    EXPECT_EQ(headless::Boxes()[1].text,
+              platform::Utf8ToCp1250("Poškozený datový soubor " + FileName() +
+                                     ": soubor je větší než 3012000 bajtů, víc, než pojme 1500 "
+                                     "otázek"));
+    EXPECT_EQ(bank_.Count(), 0);
 }
 
 TEST_F(QuestionBankTest, ALineAsLongAsAFieldHoldsLoadsWhole) {

@@ -229,3 +229,26 @@ TEST_F(QuizStateTest, NoBankOrAnIndexOutsideTheTableGivesAnEmptyQuestion) {
 }
 
 }  // namespace
+
+// A full deck is asked from position 1 on; a shorter one from position 0, so all of it plays.
+TEST_F(QuizStateTest, AdvanceWalksAFullDeckFromOneAndAShortDeckWhole) {
+    state_->Shuffle(quiz::kDeckSize);
+    ASSERT_TRUE(state_->Advance());
+    EXPECT_EQ(state_->current, 1);
+    state_->current = quiz::kDeckSize - 2;
+    ASSERT_TRUE(state_->Advance());
+    EXPECT_FALSE(state_->Advance());
+    EXPECT_EQ(state_->current, quiz::kDeckSize - 1);
+
+    for (int size : {1, 3}) {
+        state_->SetBank(bank_.data(), size);
+        state_->Shuffle(quiz::kDeckSize);
+        int asked = 0;
+        while (state_->Advance()) EXPECT_EQ(state_->current, asked++);
+        EXPECT_EQ(asked, size);
+    }
+    state_->SetBank(bank_.data(), 0);
+    state_->Shuffle(quiz::kDeckSize);
+    EXPECT_FALSE(state_->Advance());
+    EXPECT_EQ(state_->current, 0);
+}

@@ -2,6 +2,7 @@
 // a small set plays both one-player games to their end, and a damaged one is reported.
 #include "quiz/question_bank.h"
 #include "quiz/question_file_support.h"
+#include "multi_game_fixture.h"
 #include "scores/score_files.h"
 #include "single_game_fixture.h"
 
@@ -78,6 +79,20 @@ protected:
     std::string ownFile_ = Scrambled(OwnQuestions(kOwnQuestions));
 };
 
+// The buzzer game with an own set of two questions.
+class OwnQuestionsMultiTest : public game_testing::MultiPlayerTest {
+protected:
+    void SetUp() override {
+        dir.Write("home/Data/otazky4.crp", Scrambled(OwnQuestions(2)));
+        MultiPlayerTest::SetUp();
+    }
+};
+
+class OverfullOwnQuestionsTest : public OwnQuestionsTest {
+protected:
+    OverfullOwnQuestionsTest() { ownFile_ = Scrambled(OwnQuestions(quiz::kBankSize + 1)); }
+};
+
 class DamagedOwnQuestionsTest : public OwnQuestionsTest {
 protected:
     DamagedOwnQuestionsTest() { ownFile_ = Scrambled(OwnQuestions(kOwnQuestions) + "cut"); }
@@ -96,12 +111,11 @@ TEST_F(OwnQuestionsTest, ASmallSetPlaysTheClockGameToItsEnd) {
     EXPECT_EQ(singleQuiz->deckSize, kOwnQuestions);
     const std::multiset<int> asked = PlayRightToTheEnd(StateForP);
     EXPECT_TRUE(RunUntilState(StateScores, 1500));
-    // Draw position 0 is never used by the clock game: it asks the other 29, once each.
-    EXPECT_EQ(asked.size(), kOwnQuestions - 1u);
-    EXPECT_EQ(std::set<int>(asked.begin(), asked.end()).size(), asked.size());
+    EXPECT_EQ(std::set<int>(asked.begin(), asked.end()), AllOwn());
+    EXPECT_EQ(asked.size(), static_cast<std::size_t>(kOwnQuestions));
     scores::ScoreTable table;
     ASSERT_TRUE(scores::LoadScoreTable(scores::kTableForP, table));
-    EXPECT_EQ(table.rows[0].right, kOwnQuestions - 1);
+    EXPECT_EQ(table.rows[0].right, kOwnQuestions);
     EXPECT_EQ(table.rows[0].wrong, 0);
 }
 
@@ -115,6 +129,22 @@ TEST_F(OwnQuestionsTest, ASmallSetPlaysTheLivesGameToItsEnd) {
     scores::ScoreTable table;
     ASSERT_TRUE(scores::LoadScoreTable(scores::kTableForR, table));
     EXPECT_EQ(table.rows[0].right, kOwnQuestions);
+}
+
+TEST_F(OwnQuestionsMultiTest, ASmallSetPlaysTheBuzzerGameWhole) {
+    StartTwoPlayerGame();
+    std::set<int> asked;
+    for (int k = 0; k < 2; ++k) {
+        WaitForClaims();
+        ASSERT_EQ(Interface::GetState(), StateMultiGame);
+        EXPECT_EQ(multiQuiz->current, k);
+        asked.insert(multiQuiz->order[multiQuiz->current]);
+        Buzz(kKeyA);
+        Answer(CorrectSlot());
+        RunFor(3000);
+    }
+    EXPECT_EQ(asked, (std::set<int>{0, 1}));
+    EXPECT_EQ(Interface::GetState(), StateMultiUsedUp);
 }
 
 TEST_F(OwnQuestionsTest, TheBrowserWalksTheWholeSmallSetAndReturns) {
@@ -131,6 +161,13 @@ TEST_F(OwnQuestionsTest, TheBrowserWalksTheWholeSmallSetAndReturns) {
     headless::PressKey(0x39, ' ');
     Frame();
     EXPECT_EQ(Interface::GetState(), StateMainMenu);
+}
+
+TEST_F(OverfullOwnQuestionsTest, TheQuestionsLeftOutAreLogged) {
+    EXPECT_EQ(singleQuiz->bankCount, quiz::kBankSize);
+    EXPECT_NE(LogText().find("Questions: the file holds 1501; those after the 1500th are left out"),
+              std::string::npos)
+        << LogText();
 }
 
 TEST_F(DamagedOwnQuestionsTest, IsReportedByNameAndTheShippedQuestionsPlay) {

@@ -32,7 +32,8 @@ bool SdlScreen::Create(const char* title) {
     Destroy();
     int width = 0, height = 0;
     const bool windowedStart = WindowedStartSize(width, height);
-    if (!windowedStart) DefaultWindowSize(width, height);
+    if (windowedStart) FitAskedWindow(width, height);
+    else DefaultWindowSize(width, height);
     windowedWidth_ = width;
     windowedHeight_ = height;
     fullscreen_ = GetPresentation().fullscreen && !windowedStart;
@@ -99,6 +100,16 @@ void SdlScreen::DefaultWindowSize(int& width, int& height) const {
     const PictureRect fit = FitPlayArea(desktop.w * 4 / 5, desktop.h * 4 / 5, ScaleMode::Smooth);
     width = fit.width;
     height = fit.height;
+}
+
+void SdlScreen::FitAskedWindow(int& width, int& height) const {
+    const SDL_Rect desktop = DesktopArea();
+    const int askedWidth = width, askedHeight = height;
+    if (FitWindowToDisplay(width, height, desktop.w, desktop.h)) {
+        std::cerr << "brellik: a " << askedWidth << "x" << askedHeight
+                  << " window does not fit the " << desktop.w << "x" << desktop.h
+                  << " display; it opens at " << width << "x" << height << "\n";
+    }
 }
 
 bool SdlScreen::EnsureTexture(PixelLayout layout) {

@@ -44,6 +44,8 @@ private:
     bool EnsureTexture(PixelLayout layout);
     SDL_Rect DesktopArea() const;
     void DefaultWindowSize(int& width, int& height) const;
+    // Cuts a size asked for by --window or BRELLIK_WINDOW to the display, saying so.
+    void FitAskedWindow(int& width, int& height) const;
     ScaleMode Mode() const;
 
     SDL_Window* window_ = nullptr;
