@@ -3,14 +3,13 @@
 // that order.
 #include "app.h"
 
+#include "callbacks.h"
 #include "frame/interface.h"
+#include "intro.h"
 #include "multi/multi_player.h"
+#include "question_browser.h"
 #include "quiz/intro_layout.h"
 #include "quiz/question_bank.h"
-#include "scores/score_state.h"
-#include "screens/callbacks.h"
-#include "screens/intro.h"
-#include "screens/question_browser.h"
 #include "scores/score_state.h"
 #include "screens/shared_fonts.h"
 #include "screens/state_words.h"

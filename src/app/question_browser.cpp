@@ -1,11 +1,11 @@
 #include "question_browser.h"
 
-#include "common_screen.h"
 #include "frame/interface.h"
-#include "screen_tools.h"
-#include "shared_fonts.h"
+#include "screens/common_screen.h"
+#include "screens/screen_tools.h"
+#include "screens/shared_fonts.h"
+#include "screens/state_words.h"
 #include "single/single_player.h"
-#include "state_words.h"
 
 #include <cstring>
 
