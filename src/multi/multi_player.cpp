@@ -2,7 +2,9 @@
 #include "multi_player.h"
 
 #include "frame/interface.h"
+#include "game_length.h"
 #include "multi_state.h"
+#include "results_screen.h"
 #include "screens/screen_tools.h"
 #include "screens/state_words.h"
 
@@ -76,6 +78,7 @@ void MpResetState() {
     stopArmed = false;
     keyboardPlayer = -1;
     currentQuestion = quiz::Question{};
+    gameLength = 0;
 }
 
 void MpBuildScreen() {
@@ -85,7 +88,8 @@ void MpBuildScreen() {
     switch (Interface::GetState()) {
         case StateMultiSetUp: multi::BuildSetUp(); break;
         case StateMultiGame: multi::BuildGame(); break;
-        case StateMultiUsedUp: multi::BuildUsedUp(); break;
+        case StateMultiUsedUp:
+        case StateMultiResults: multi::BuildResults(); break;
         default: break;
     }
 }
@@ -95,7 +99,8 @@ void MpOnControlEvent(int32_t id, int32_t event, int32_t value) {
     switch (Interface::GetState()) {
         case StateMultiSetUp: multi::SetUpOnControlEvent(id, event); break;
         case StateMultiGame: multi::GameOnControlEvent(id, event); break;
-        case StateMultiUsedUp: multi::UsedUpOnControlEvent(id, event); break;
+        case StateMultiUsedUp:
+        case StateMultiResults: multi::ResultsOnControlEvent(id, event); break;
         default: break;
     }
 }
