@@ -18,9 +18,9 @@ int32_t gameLength = 0;
 namespace {
 
 constexpr std::string_view kProfileKey = "Buzzer questions=";
-constexpr int kLineX = 220;
+constexpr int kLineX = 74;
 constexpr int kLineY = 410;
-constexpr int kLineWidth = 570;
+constexpr int kLineWidth = 500;  // up to the promotion button
 constexpr int kLineHeight = 56;
 constexpr uint32_t kUnchosen = 0xD0D0D0;
 

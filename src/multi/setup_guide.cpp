@@ -46,10 +46,10 @@ std::string NextRefusal() {
         if (!players[row].active) continue;
         if (players[row].name[0] == '\0') {
             return Cp1250("Řádek " + std::to_string(row + 1) +
-                          ": napište jméno a potvrďte ho Enterem");
+                          ": napište jméno a potvrďte Enterem");
         }
         if (!HasKey(players[row])) {
-            return players[row].name + Cp1250(" ještě nemá klávesu: klikněte na kolečko");
+            return players[row].name + Cp1250(" nemá klávesu: klikněte na kolečko");
         }
         ++ready;
     }

@@ -98,7 +98,7 @@ for _ in $(seq 10); do
     setup_open && break
 done
 setup_open || fail "the set-up screen did not open"
-click 392 425 1                # 10 questions
+click 240 422 1                # 10 questions
 shot setup
 grep -q '^Buzzer questions=10' "$dir/home/tarvex_p.ini" || fail "the game length is not in the profile"
 click 469 543 2                # Hrát

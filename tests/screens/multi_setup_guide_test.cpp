@@ -27,14 +27,14 @@ TEST_F(MultiPlayerTest, NextNamesTheRowThatIsNotReady) {
     OpenSetUp();
     ClickControl(mp::kNextButton);
     EXPECT_EQ(Interface::GetState(), StateMultiSetUp);
-    EXPECT_EQ(Guide(), Cp1250("Bob ještě nemá klávesu: klikněte na kolečko"));
+    EXPECT_EQ(Guide(), Cp1250("Bob nemá klávesu: klikněte na kolečko"));
     SwitchRow(2);
     ClickControl(mp::kNextButton);
-    EXPECT_EQ(Guide(), Cp1250("Bob ještě nemá klávesu: klikněte na kolečko"));
+    EXPECT_EQ(Guide(), Cp1250("Bob nemá klávesu: klikněte na kolečko"));
     ChooseKey(1, kKeyL);
     ClickControl(mp::kNextButton);  // row 3 is on without a name
     EXPECT_EQ(Guide(),
-              Cp1250("Řádek 3: napište jméno a potvrďte ho Enterem"));
+              Cp1250("Řádek 3: napište jméno a potvrďte Enterem"));
     SaveScreenshot("multi_setup_next_refused");
     SwitchRow(2);
     SwitchRow(1);
