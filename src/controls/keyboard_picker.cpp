@@ -143,10 +143,14 @@ void KeyboardPicker::HandleInput(int32_t code, int32_t value, int32_t* handled) 
             break;
         case Interface::kInputKeyDown:
             if (value >= 32 && HasFocus()) *handled = 0;
-            hoveredKey_ = value;
+            // A held key's repeats choose nothing; a key the picture does not offer is not
+            // kept either, so that a click cannot choose it afterwards.
+            if (Interface::KeyDownIsRepeat()) break;
             if (layout_.Has(value)) {
+                hoveredKey_ = value;
                 AssignHoveredKey();
             } else {
+                hoveredKey_ = -1;
                 marker_ = Position{};
                 Render();
             }

@@ -4,6 +4,7 @@
 #include "interface.h"
 
 #include <array>
+#include <bitset>
 #include <memory>
 #include <string>
 #include <vector>
@@ -68,6 +69,10 @@ struct FrameState {
     bool minimised = false;
     bool quit = false;
     bool inputBlocked = false;
+    // Keyboard keys down now, so that an auto-repeated key-down is told from a fresh press
+    // even when the platform does not mark it.
+    std::bitset<512> heldKeys;
+    bool repeatedKeyDown = false;
 
     bool runStarted = false;
     uint32_t startTick = 0;

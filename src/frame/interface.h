@@ -102,6 +102,9 @@ int32_t ReportControlEvent(Control* control, int32_t code, int32_t value);
 int32_t DispatchInput(int32_t code, int32_t value);
 int MouseX();
 int MouseY();
+// Whether the key-down being handed out now repeats a key that is held down, rather than
+// being a fresh press. Pad buttons never repeat.
+bool KeyDownIsRepeat();
 
 // ---- Screen states -------------------------------------------------------------------------
 int32_t GetState();

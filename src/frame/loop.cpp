@@ -26,6 +26,8 @@ void HandleActivate(uint32_t wParam) {
     const bool active = (wParam & 0xFFFF) != 0;
     if (active != s.active) {
         s.active = active;
+        // Keys released while another window had the keyboard send no key-up here.
+        s.heldKeys.reset();
         NotifyGame(active ? kInputActivated : kInputDeactivated);
     }
     const bool minimised = (wParam >> 16) != 0;
@@ -35,7 +37,18 @@ void HandleActivate(uint32_t wParam) {
     }
 }
 
+void DispatchKeyDown(uint32_t lParam) {
+    detail::FrameState& s = State();
+    const uint32_t scan = platform::ScanCodeOf(lParam);
+    s.repeatedKeyDown = (lParam & platform::kKeyPreviousStateBit) != 0 || s.heldKeys.test(scan);
+    s.heldKeys.set(scan);
+    DispatchIfOpen(kInputKeyDown, static_cast<int32_t>(scan));
+    s.repeatedKeyDown = false;
+}
+
 }  // namespace
+
+bool KeyDownIsRepeat() { return State().repeatedKeyDown; }
 
 void HandleMessage(const platform::Message& m) {
     detail::FrameState& s = State();
@@ -55,15 +68,14 @@ void HandleMessage(const platform::Message& m) {
             DispatchInput(kInputMouseMove, 0);
             break;
         case platform::kWmKeyDown:
-        case platform::kWmSysKeyDown:
-            DispatchIfOpen(kInputKeyDown, static_cast<int32_t>(platform::ScanCodeOf(m.lParam)));
-            break;
+        case platform::kWmSysKeyDown: DispatchKeyDown(m.lParam); break;
         case platform::kWmPadButtonDown:
             // Pad keys lie above every scan code, so they reach the game as key presses.
             DispatchIfOpen(kInputKeyDown, static_cast<int32_t>(m.wParam));
             break;
         case platform::kWmKeyUp:
         case platform::kWmSysKeyUp:
+            s.heldKeys.reset(platform::ScanCodeOf(m.lParam));
             DispatchIfOpen(kInputKeyUp, static_cast<int32_t>(platform::ScanCodeOf(m.lParam)));
             break;
         case platform::kWmActivate: HandleActivate(m.wParam); break;

@@ -7,6 +7,7 @@
 #include "multi_player.h"
 #include "multi_state.h"
 #include "pad_buzzers.h"
+#include "play_presentation.h"
 #include "platform/pad_keys.h"
 #include "platform/platform.h"
 #include "player_keys.h"
@@ -26,22 +27,6 @@ using namespace screens;
 
 namespace {
 
-// The verdicts, in the players' own language.
-const std::string& RightText() {
-    static const std::string text =
-        platform::Utf8ToCp1250("Super! Dobra odpoved...další otázka");
-    return text;
-}
-const std::string& FirstWrongText() {
-    static const std::string text = platform::Utf8ToCp1250(
-        "Tak tohle Ti nevyslo,spatna odpoved...zkusi to nekdo jiny? (do 5 sekund)");
-    return text;
-}
-const std::string& SecondWrongText() {
-    static const std::string text =
-        platform::Utf8ToCp1250("Tak ani Ty jsi to nedal,no nic...další otázka");
-    return text;
-}
 
 EventTimer* Scheduler() { return dynamic_cast<EventTimer*>(Interface::FindControl(kScheduler)); }
 
@@ -74,9 +59,7 @@ void SetMessage(const std::string& text, uint32_t colour) {
 }
 
 void ShowCountdown(int seconds) {
-    char text[32];
-    std::snprintf(text, sizeof text, "Cas na odpoved: %d", seconds);
-    SetLabel(kStatusLine, text, kWhite);
+    SetLabel(kStatusLine, AnswerCountdownText(seconds).c_str(), kWhite);
 }
 
 void ClearLines() {
@@ -130,11 +113,9 @@ void MpApplyScore(int32_t delta) {
             player.score += points;
         }
     }
-    char score[16];
-    std::snprintf(score, sizeof score, "%d", player.score);
-    Control* scoreLabel = Interface::FindControl(kFirstScoreLabel + answeringPlayer);
-    if (auto* label = dynamic_cast<Label*>(scoreLabel)) label->SetText(score);
     SetNameColour(answeringPlayer, kWhite);
+    if (delta <= 0) MarkLockedOut(answeringPlayer);
+    else RefreshPanel();
 }
 
 // 1 right, 0 the question's first failure, -1 a failure after an earlier one.
@@ -145,7 +126,7 @@ int MpJudgeAnswer(int answer) {
     if (answer == CorrectSlot()) {
         failedPlayer = -1;
         sound::PlaySound(sound::SoundId::Right);
-        SetMessage(RightText(), kYellow);
+        SetMessage(VerdictRightText(), kYellow);
         if (multiQuiz && IsPlayer(answeringPlayer)) ++multiQuiz->rightByPlayer[answeringPlayer];
         MpApplyScore(1);
         return 1;
@@ -153,10 +134,10 @@ int MpJudgeAnswer(int answer) {
     sound::PlaySound(sound::SoundId::Wrong);
     MpApplyScore(0);
     if (failedPlayer == -1) {
-        SetMessage(FirstWrongText(), kRed);
+        SetMessage(VerdictFirstWrongText(), kRed);
         return 0;
     }
-    SetMessage(SecondWrongText(), kRed);
+    SetMessage(VerdictSecondWrongText(), kRed);
     return -1;
 }
 
@@ -164,6 +145,7 @@ void FinishQuestion() {
     if (showCorrectAnswer == 1 && CorrectSlot() != chosenAnswer) {
         ShowMarker(CorrectSlot(), 0);
         awaitingContinue = true;
+        ShowGoOn();
         return;
     }
     MpNextQuestion();
@@ -191,10 +173,12 @@ void ReopenClaims(uint32_t now) {
     claimOpen = true;
     answerStart.Stop();
     answerOpen = false;
+    HideClaimer();
 }
 
 void Claim(int player) {
     sound::PlayClaimSound(player);
+    ShowClaimer(player);
     SetNameColour(player, kRed);
     SetLabel(kMessageLine, "", kWhite);
     EnableAnswerButtons();
@@ -287,16 +271,20 @@ void Start() {
 void ClaimClock(uint32_t now) {
     if (!claimStart.running) {
         claimStart.Start(now);
+        ShowClaimClock(claimElapsed);
         return;
     }
     const int32_t before = claimElapsed;
     claimElapsed = claimStart.Elapsed(now);
     sound::TickLastSeconds(before, claimElapsed, kClaimSeconds);
     if (claimElapsed < 11) SetFrameOf(kTimerPicture, claimElapsed);
-    if (claimElapsed >= kClaimSeconds) {
+    if (claimElapsed < kClaimSeconds) {
+        ShowClaimClock(claimElapsed);
+    } else {
         // Time is up and nobody holds the question.
         sound::PlaySound(sound::SoundId::TimeOut);
         claimOpen = false;
+        ClearLines();
         FinishQuestion();
     }
 }
@@ -318,11 +306,14 @@ void AnswerClock(uint32_t now) {
     DisableAnswerButtons();
     MpApplyScore(0);
     if (failedPlayer == -1) {
+        SetMessage(TimeOutFirstText(), kRed);
+        HideClaimer();
         failedPlayer = answeringPlayer;
         claimStart.ResumeAt(claimElapsed, now);
         claimOpen = true;
         answerStart.Stop();
     } else {
+        SetMessage(TimeOutSecondText(), kRed);
         failedPlayer = -1;
         FinishQuestion();
     }
@@ -339,6 +330,7 @@ void MpNextQuestion() {
     SetFrameOf(kTimerPicture, kIdleClockFrame);
     for (int k = 0; k < 3; ++k) HideControl(kFirstMarker + k);
     ClearLines();
+    BeginQuestionPresentation();
     if (!multiQuiz) return;
     if (GameLengthReached(questionsShown)) {
         // The chosen number of questions is played: the game ends as the stop button ends it.
@@ -421,6 +413,8 @@ void MpInput(int32_t code, int32_t value, int32_t*) {
         return;
     }
     if (code != Interface::kInputKeyDown) return;
+    // A held key's auto-repeat neither goes on nor claims: only a fresh press does.
+    if (Interface::KeyDownIsRepeat()) return;
     if (BuzzerCheckPress(value)) return;
     if (awaitingContinue) {
         awaitingContinue = false;
@@ -435,7 +429,9 @@ void MpInput(int32_t code, int32_t value, int32_t*) {
         return;
     }
     if (const int answer = PadAnswerFor(value); answer >= 0) {
-        return GameOnControlEvent(kFirstAnswerButton + answer, 1);
+        // The exit dialog holds the game: pads answer no more than F1..F3 do then.
+        if (!controlsFrozen) GameOnControlEvent(kFirstAnswerButton + answer, 1);
+        return;
     }
     const int player = PlayerWithKey(value);
     if (player >= 0 && !SchedulerBusy() && claimOpen && player != failedPlayer) Claim(player);

@@ -10,6 +10,7 @@
 #include "multi_player.h"
 #include "multi_state.h"
 #include "pad_buzzers.h"
+#include "play_presentation.h"
 #include "platform/pad_keys.h"
 #include "player_keys.h"
 #include "screens/common_screen.h"
@@ -116,7 +117,7 @@ void AddRows() {
 void AddPlayerPanel() {
     const int shown = playerCount > 2 ? std::min<int>(playerCount, kRows) : 2;
     for (int i = 0; i < shown; ++i) {
-        AddLabel(kFirstScoreLabel + i, kPanelScoreX, kPanelY[i], "0", nullptr);
+        AddLabel(kFirstScoreLabel + i, kPanelScoreX, kPanelY[i], "0", MpFontQuestion);
         AddLabel(kFirstNameLabel + i, kPanelNameX, kPanelY[i], "", nullptr);
         AddPicture(kFirstPanelKey + i, kPanelKeyX, kPanelKeyY[i], "Bitmaps\\keys", kKeyFrames,
                    1.0f, Control::kTransparent);
@@ -124,7 +125,7 @@ void AddPlayerPanel() {
     for (int i = 0; i < shown && i < playerCount; ++i) {
         if (!players[i].active) continue;
         if (auto* name = dynamic_cast<Label*>(Interface::FindControl(kFirstNameLabel + i))) {
-            name->SetText(players[i].name);
+            name->SetText(PanelName(i).c_str());
         }
         SetFrame(dynamic_cast<AnimatedPicture*>(Interface::FindControl(kFirstPanelKey + i)),
                  players[i].keyPicture);
@@ -207,6 +208,7 @@ void BuildGame() {
     // clock and the players: neither covers a question, an answer or the panel.
     AddLabel(kMessageLine, 48, 548, "", MpFontName);
     AddLabel(kStatusLine, 618, 350, "", MpFontName);
+    AddPlayPresentation();
     AddPicture(kMultiHelp, 124, 85, "Bitmaps\\MultiP\\help_d", 1, 0.0f, Control::kHidden);
     AddPicture(kGameOver, 114, 223, "Bitmaps\\gameover", 1, 0.0f, Control::kHidden);
 }

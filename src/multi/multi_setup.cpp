@@ -7,6 +7,8 @@
 #include "game_length.h"
 #include "multi_state.h"
 #include "pad_buzzers.h"
+#include "play_presentation.h"
+#include "player_colours.h"
 #include "player_keys.h"
 #include "screens/common_screen.h"
 #include "screens/screen_tools.h"
@@ -100,6 +102,8 @@ void OpenKeyboard(int row) {
     if (FieldText(row)[0] == '\0') return;
     KeyboardPicker* keyboard = Keyboard();
     if (!keyboard) return;
+    // A key is chosen and the keyboard closes within the second: no new choice meanwhile.
+    if (IsShown(kKeyboard) && (keyboard->GetFlags() & Control::kDisabled)) return;
     // A row that gave up its turn keeps the key it had.
     if (keyboardPlayer >= 0 && keyboardPlayer != row && HasKey(players[keyboardPlayer])) {
         keyboard->SetPlayerKey(keyboardPlayer, players[keyboardPlayer].key);
@@ -133,7 +137,7 @@ void KeyChosen() {
 
 void CloseKeyboard() {
     HideControl(kKeyboard);
-    if (keyboardPlayer >= 0) {
+    if (keyboardPlayer >= 0 && HasKey(players[keyboardPlayer])) {
         HaltButton(kFirstKeyButton + keyboardPlayer, Control::kHidden);
         ShowKeyPicture(keyboardPlayer);
     }
@@ -215,7 +219,7 @@ bool MpConfirmPlayers() {
         if (!(field->GetFlags() & (Control::kDisabled | Control::kHidden))) {
             if (text[0] == '\0') return false;
             CopyName(players[row], text);
-            if (!IsShown(kFirstKeyPicture + row)) return false;
+            if (!HasKey(players[row])) return false;
             ++count;
         } else if (text[0] != '\0') {
             CopyName(players[row], text);
@@ -227,10 +231,11 @@ bool MpConfirmPlayers() {
     std::copy(std::begin(players), std::end(players), std::begin(aside));
     int next = 0;
     for (Player& player : players) player = Player{};
-    for (const Player& player : aside) {
-        if (!player.active) continue;
-        players[next] = player;
+    for (int row = 0; row < kRows; ++row) {
+        if (!aside[row].active) continue;
+        players[next] = aside[row];
         players[next].score = 0;  // a game always starts from nothing
+        playerRows[next] = row;
         ++next;
     }
     playerCount = count;
@@ -262,7 +267,7 @@ void MpShowRow(int row) {
     }
     if (EditField* field = NameField(row)) {
         field->ClearFlags(Control::kDisabled | EditField::kSeeThrough);
-        field->SetTextColor(kWhite);
+        field->SetTextColor(PlayerColour(row));
         field->Refresh();
         if (players[row].name[0] == '\0') Interface::SetFocus(field);
     }

@@ -14,7 +14,7 @@ namespace multi {
 int32_t KeyPictureOf(const KeyboardPicker& keyboard, int row);
 
 // The answer (0..2) that `key` gives while the answer clock runs: a face button of the pad
-// the answering player claimed with. -1 for any other key.
+// the answering player claimed with, unless it is some player's buzzer. -1 for any other key.
 int PadAnswerFor(int32_t key);
 
 // Set-up: a pad button pressed while the on-screen keyboard is open becomes the row's key,

@@ -8,13 +8,14 @@ namespace multi {
 
 constexpr int kColouredRows = 5;
 
-// 0x00BBGGRR colours, bright enough for the dark screens and never the key colour magenta.
+// 0x00BBGGRR colours, the same as the rows' avatars and key buttons (tools/art/style.cpp),
+// bright enough for the dark screens and never the key colour magenta.
 constexpr uint32_t kPlayerColours[kColouredRows] = {
-    0x4646FF,  // red
-    0xFFA03C,  // blue
-    0x46D25A,  // green
-    0x00C8FF,  // amber
-    0xE66ED2,  // violet
+    0x29B9F6,  // gold
+    0xA5B51F,  // teal
+    0x3F5AEC,  // coral
+    0xE99B3D,  // sky blue
+    0x55BF3F,  // green
 };
 
 // The colour of set-up row `row` (0..4); rows out of range get white.

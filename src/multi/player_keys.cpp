@@ -1,14 +1,12 @@
 #include "player_keys.h"
 
-#include "platform/pad_keys.h"
+#include "buzzer_keys.h"
 
 namespace multi {
 
-// A keyboard scan code or a pad button; anything else a damaged file may hold is no key, so
-// its row is asked for one instead of waiting on a key nobody can press.
-bool HasKey(const Player& player) {
-    return (player.key > 0 && player.key < 512) || platform::IsPadKey(player.key);
-}
+// A key the keyboard offers or a pad button; anything else a damaged file may hold is no
+// key, so its row is asked for one instead of waiting on a key nobody can press.
+bool HasKey(const Player& player) { return IsBuzzerKey(player.key); }
 
 int PlayerWithKey(int32_t key) {
     for (int i = 0; i < kRows; ++i) {
@@ -25,7 +23,7 @@ bool KeyHeldByOtherRow(int row, int32_t key) {
 }
 
 bool AssignKey(int row, int32_t key, int32_t keyPicture) {
-    if (row < 0 || row >= kRows || key == 0 || key == -1 || KeyHeldByOtherRow(row, key)) {
+    if (row < 0 || row >= kRows || !IsBuzzerKey(key) || KeyHeldByOtherRow(row, key)) {
         return false;
     }
     players[row].key = key;

@@ -3,6 +3,7 @@
 #include "frame/interface.h"
 #include "multi_state.h"
 #include "platform/platform.h"
+#include "buzzer_keys.h"
 #include "player_keys.h"
 
 #include <cstdio>
@@ -69,6 +70,7 @@ void MpLoadPlayers() {
     for (int i = 0; i < kRows && (i + 1) * kRecordBytes <= got; ++i) {
         Decode(bytes + i * kRecordBytes, players[i]);
     }
+    LoadOfferedKeys();
     DropDuplicateKeys();
 }
 

@@ -5,7 +5,7 @@
 #include "multi_player.h"
 #include "multi_state.h"
 #include "platform/platform.h"
-#include "player_colours.h"
+#include "play_presentation.h"
 #include "scores/score_state.h"
 #include "screens/screen_tools.h"
 #include "screens/state_words.h"
@@ -35,8 +35,6 @@ constexpr uint32_t kSettleMs = 1000;  // the press that ended the game must not 
 constexpr uint32_t kMuted = 0xC2A69A;
 
 uint32_t shownAt = 0;
-
-uint32_t ColourOf(int player) { return PlayerColour(player); }
 
 std::string Cp1250(const char* utf8) { return platform::Utf8ToCp1250(utf8); }
 
@@ -78,7 +76,7 @@ void AddRow(int row, const Standing& standing) {
     std::snprintf(wrong, sizeof wrong, "%d", standing.wrong);
     const std::string texts[kResultsColumns] = {place, players[standing.player].name, points,
                                                 right, wrong};
-    const uint32_t colour = ColourOf(standing.player);
+    const uint32_t colour = ColourOfPlayer(standing.player);
     for (int column = 0; column < kResultsColumns; ++column) {
         AddResultsLabel(kFirstResultsCell + row * kResultsColumns + column, kColumnX[column],
                         kFirstRowY + row * kRowPitch, texts[column], MpFontQuestion,
@@ -136,6 +134,7 @@ void ResultsOnControlEvent(int32_t id, int32_t event) {
 
 void ResultsInput(int32_t code, int32_t value) {
     if (controlsFrozen || platform::GetTickCount() - shownAt < kSettleMs) return;
+    if (code == Interface::kInputKeyDown && Interface::KeyDownIsRepeat()) return;
     if (code == Interface::kInputKeyDown && value != kF11 && value != kF12) return LeadOnToTable();
     if (code != Interface::kInputLeftDown) return;
     // A click on the results; the buttons every screen has keep their own meaning.

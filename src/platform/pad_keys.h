@@ -8,9 +8,8 @@
 // bit 16 set marks a pad, so every pad code is at least 65536 and no keyboard code can
 // take it; users2.dat keeps it in the same `key` field as a keyboard key, so files written
 // before pads existed read as they did.
-//   slot    0..7: the pad's number, given when it is plugged in (the lowest free one) and
-//           shown to players as "1".."8"; a pad plugged in again gets its number back as
-//           long as no other pad took it meanwhile.
+//   slot    0..7: the pad's number, shown to players as "1".."8"; a pad keeps its number
+//           when plugged in again and after a restart (pad_slots.h).
 //   button  0..20: a game-controller button in SDL's order (A, B, X, Y, Back, Guide,
 //           Start, left stick, right stick, LB, RB, the four D-pad directions, Misc,
 //           the four paddles, touchpad);

@@ -118,10 +118,10 @@ for question in 2 3 4 5 6; do play_question "$question" a; done
 for question in 7 8 9 10; do play_question "$question" l; done
 sleep 1
 shot results
-# Ada (red) heads the results, Bob (blue) is second; Cyril (green) is last.
-box_has_colour "$dir/results.png" 150 222 200 30 255 70 70 || fail "Ada does not head the results"
-box_has_colour "$dir/results.png" 150 270 200 30 60 160 255 || fail "Bob is not second"
-box_has_colour "$dir/results.png" 150 318 200 30 90 210 70 || fail "Cyril is not third"
+# Ada (gold, row 1's colour) heads the results, Bob (teal) is second; Cyril (coral) is last.
+box_has_colour "$dir/results.png" 215 222 200 30 246 185 41 || fail "Ada does not head the results"
+box_has_colour "$dir/results.png" 215 272 200 30 31 181 165 || fail "Bob is not second"
+box_has_colour "$dir/results.png" 215 322 200 30 236 90 63 || fail "Cyril is not third"
 sleep 1
 x key space; sleep 1.5
 shot scores

@@ -84,3 +84,30 @@ TEST(PadSlots, ThePadPluggedInTakesTheLowestFreeNumber) {
     slots.Release(kPadSlots);
     EXPECT_TRUE(slots.InUse(kPadSlots - 1));
 }
+
+TEST(PadSlots, APadGetsItsOwnNumberBackAfterARestartWhateverOrderPadsAreFoundIn) {
+    PadSlots before;
+    EXPECT_EQ(before.Take("guidA/serial1"), 0);
+    EXPECT_EQ(before.Take("guidA/serial2"), 1);  // same kind, told apart by the serial
+    EXPECT_EQ(before.Take("guidB"), 2);
+
+    PadSlots after;
+    after.Recall(before.Remembered());
+    EXPECT_EQ(after.Take("guidNew"), 3);  // a new pad leaves the known pads' numbers free
+    EXPECT_EQ(after.Take("guidB"), 2);
+    EXPECT_EQ(after.Take("guidA/serial2"), 1);
+    EXPECT_EQ(after.Take("guidA/serial1"), 0);
+    // Two pads with one identity share what is known of it, in turn.
+    after.Release(0);
+    after.Release(1);
+    EXPECT_EQ(after.Take("guidA/serial1"), 0);
+}
+
+TEST(PadSlots, ABrokenSlotsFileIsReadAsFarAsItMakesSense) {
+    PadSlots slots;
+    slots.Recall("9 far\n3\n x\n1 with space\n2 " + std::string(200, 'g') + "\n\xFF\xFE\n4 ok\r\n");
+    EXPECT_EQ(slots.Remembered(), "4 ok\n");
+    EXPECT_EQ(slots.Take("ok"), 4);
+    slots.Recall(std::string(1 << 20, '\n'));  // a huge file is read only as far as it counts
+    EXPECT_EQ(slots.Take(), 0);
+}

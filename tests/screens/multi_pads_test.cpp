@@ -115,18 +115,18 @@ TEST_F(PadBuzzerTest, TwoPlayersOnTwoPadsClaimAndAnswerWithTheirOwnPads) {
 
 TEST_F(PadBuzzerTest, AWrongPadAnswerReopensTheClaimsForTheOtherPad) {
     const int pad0 = headless::PlugPad(), pad1 = headless::PlugPad();
-    StartGameWith(platform::MakePadKey(pad0, kButtonA), platform::MakePadKey(pad1, kButtonA));
-    PressPad(pad0, kButtonA);
+    StartGameWith(platform::MakePadKey(pad0, kButtonLB), platform::MakePadKey(pad1, kButtonLB));
+    PressPad(pad0, kButtonLB);
     ASSERT_EQ(mp::answeringPlayer, 0);
     const int faces[] = {kButtonA, kButtonB, kButtonX};
     PressPad(pad0, faces[(CorrectSlot() + 1) % 3]);
     EXPECT_EQ(mp::players[0].score, -5);
     RunFor(2100);
     ASSERT_TRUE(mp::claimOpen);
-    PressPad(pad0, kButtonA);  // the failed player's pad cannot claim again
+    PressPad(pad0, kButtonLB);  // the failed player's pad cannot claim again
     EXPECT_EQ(mp::answeringPlayer, 0);
     EXPECT_FALSE(mp::answerOpen);
-    PressPad(pad1, kButtonA);
+    PressPad(pad1, kButtonLB);
     EXPECT_EQ(mp::answeringPlayer, 1);
     EXPECT_TRUE(mp::answerOpen);
 }

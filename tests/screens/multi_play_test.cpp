@@ -24,7 +24,7 @@ TEST_F(MultiPlayerTest, AClaimThreeSecondsInAnsweredRightGivesSevenPoints) {
     EXPECT_TRUE(mp::answerOpen);
     EXPECT_EQ(LabelColour(mp::kFirstNameLabel), 0x0000FFu);
     RunFor(1100);
-    EXPECT_EQ(LabelText(mp::kStatusLine), "Cas na odpoved: 4");
+    EXPECT_EQ(LabelText(mp::kStatusLine), platform::Utf8ToCp1250("Čas na odpověď: 4"));
     SaveScreenshot("multi_game_answering");
     Buzz(kKeyL);  // the question is held
     EXPECT_EQ(mp::answeringPlayer, 0);

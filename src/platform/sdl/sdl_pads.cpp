@@ -3,12 +3,34 @@
 #include "../platform.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+const char* const kSlotsFile = "\\System\\pads.txt";
+
+// The kind of pad and, where SDL knows it, its serial number: two pads of one kind tell
+// apart only by a serial.
+std::string IdentityOf(SDL_Joystick* joystick) {
+    char guid[33] = {};
+    SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(joystick), guid, sizeof guid);
+    std::string identity = guid;
+    if (const char* serial = SDL_JoystickGetSerial(joystick); serial && *serial) {
+        identity += "/";
+        for (const char* c = serial; *c; ++c) identity += (*c > ' ' && *c <= '~') ? *c : '_';
+    }
+    return identity;
+}
+
+}  // namespace
 
 namespace platform {
 
 bool PadSet::Open() {
     if (open_) return true;
     open_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    if (open_) RecallSlots();
     return open_;
 }
 
@@ -60,7 +82,7 @@ void PadSet::Add(int deviceIndex) {
     }
     if (!pad.joystick) return;
     pad.id = SDL_JoystickInstanceID(pad.joystick);
-    pad.slot = slots_.Take();
+    pad.slot = slots_.Take(IdentityOf(pad.joystick));
     if (pad.slot < 0) {
         // More pads than numbers: this one stays closed.
         if (pad.controller) SDL_GameControllerClose(pad.controller);
@@ -68,6 +90,21 @@ void PadSet::Add(int deviceIndex) {
         return;
     }
     pads_.push_back(pad);
+    KeepSlots();
+}
+
+void PadSet::RecallSlots() {
+    std::FILE* file = OpenFile(UserFolder() + kSlotsFile, "rb");
+    if (!file) return;
+    std::string text(PadSlots::kMaxRememberedText, '\0');
+    text.resize(std::fread(text.data(), 1, text.size(), file));
+    std::fclose(file);
+    slots_.Recall(text);
+}
+
+void PadSet::KeepSlots() const {
+    const std::string text = slots_.Remembered();
+    WriteFileAtomically(UserFolder() + kSlotsFile, text.data(), text.size());
 }
 
 void PadSet::Remove(SDL_JoystickID id) {

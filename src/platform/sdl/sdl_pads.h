@@ -41,6 +41,9 @@ private:
     void Remove(SDL_JoystickID id);
     void Press(SDL_JoystickID id, int button, bool fromController);
     const Pad* Find(SDL_JoystickID id) const;
+    // The slots pads had when the game last ran, kept in the user folder.
+    void RecallSlots();
+    void KeepSlots() const;
 
     bool open_ = false;
     std::vector<Pad> pads_;

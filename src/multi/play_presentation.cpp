@@ -1,0 +1,171 @@
+#include "play_presentation.h"
+
+#include "controls/label.h"
+#include "frame/interface.h"
+#include "gfx/font.h"
+#include "multi_player.h"
+#include "platform/platform.h"
+#include "player_colours.h"
+#include "screens/screen_tools.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+namespace multi {
+
+int32_t playerRows[kRows] = {0, 1, 2, 3, 4};
+
+using namespace screens;
+
+namespace {
+
+constexpr int kMarkX = 622;
+constexpr int kNameX = 676;
+constexpr int kScoreX = 740;
+constexpr int kNameGap = 4;
+constexpr int kPanelY[kRows] = {420, 446, 472, 496, 520};
+constexpr int kScoreRise = 5;  // the points' larger type sits on the names' line
+constexpr int kBannerCentreX = 305;  // the middle of the question and the answers
+constexpr int kBannerY = 209;        // the band between the question and the first answer
+constexpr uint32_t kLeaderColour = 0x00FFFF;
+constexpr uint32_t kLockedOutColour = 0x0000FF;
+constexpr char kLeaderMark[] = "\xBB";     // »
+constexpr char kLockedOutMark[] = "\xD7";  // ×
+constexpr char kEllipsis[] = "\x85";       // …
+
+uint32_t lockedOut = 0;  // one bit a player who failed on this question
+
+const gfx::Font& BannerFont() {
+    static const gfx::Font font({"Arial", 42, 700, 238});
+    return font;
+}
+
+std::string Czech(const std::string& utf8) { return platform::Utf8ToCp1250(utf8); }
+
+Label* LabelOf(int32_t id) { return dynamic_cast<Label*>(Interface::FindControl(id)); }
+
+void SetLabel(int32_t id, const char* text, uint32_t colour) {
+    if (Label* label = LabelOf(id)) {
+        label->SetTextColor(colour);
+        label->SetText(text);
+        label->Refresh();
+    }
+}
+
+Label* AddLabel(int32_t id, int x, int y, const gfx::Font* font) {
+    auto* label = new Label(id);
+    label->SetUp(x, y, "", font, Control::kTransparent);
+    return AddToScreen(label);
+}
+
+int PanelRows() { return std::clamp<int>(playerCount, 2, kRows); }
+
+
+// Leaders are the players with the most points, once the points differ at all.
+bool IsLeader(int player) {
+    int best = players[0].score, worst = players[0].score;
+    for (int i = 1; i < playerCount && i < kRows; ++i) {
+        best = std::max(best, players[i].score);
+        worst = std::min(worst, players[i].score);
+    }
+    return best != worst && players[player].score == best;
+}
+
+void LayOutRow(int player) {
+    Label* score = LabelOf(kFirstScoreLabel + player);
+    if (!score) return;
+    char points[16];
+    std::snprintf(points, sizeof points, "%d", players[player].score);
+    score->SetPosition(kScoreX, kPanelY[player] - kScoreRise);
+    score->SetTextColor(ColourOfPlayer(player));
+    score->SetText(points);
+    score->Refresh();
+    if (lockedOut & 1u << player) {
+        SetLabel(kFirstRowMark + player, kLockedOutMark, kLockedOutColour);
+    } else if (IsLeader(player)) {
+        SetLabel(kFirstRowMark + player, kLeaderMark, kLeaderColour);
+    } else {
+        SetLabel(kFirstRowMark + player, "", kWhite);
+    }
+}
+
+}  // namespace
+
+// Cut, with an ellipsis, to what fits before the points: a label never shrinks, so the name
+// must fit from the start.
+std::string PanelName(int player) {
+    if (player < 0 || player >= kRows) return "";
+    const gfx::Font& font = gfx::DefaultFont();
+    constexpr int width = kScoreX - kNameGap - kNameX;
+    std::string text = players[player].name;
+    if (font.TextWidth(text) <= width) return text;
+    while (!text.empty() && font.TextWidth(text + kEllipsis) > width) text.pop_back();
+    return text + kEllipsis;
+}
+
+uint32_t ColourOfPlayer(int player) {
+    return player >= 0 && player < kRows ? PlayerColour(playerRows[player]) : kWhite;
+}
+
+void AddPlayPresentation() {
+    lockedOut = 0;
+    for (int i = 0; i < PanelRows(); ++i) {
+        AddLabel(kFirstRowMark + i, kMarkX, kPanelY[i] - kScoreRise, MpFontQuestion);
+    }
+    AddLabel(kGoOnLine, 48, 574, MpFontName);
+    AddLabel(kClaimerBanner, kBannerCentreX, kBannerY, &BannerFont());
+    RefreshPanel();
+}
+
+void RefreshPanel() {
+    for (int i = 0; i < PanelRows() && i < playerCount; ++i) LayOutRow(i);
+}
+
+void BeginQuestionPresentation() {
+    lockedOut = 0;
+    HideClaimer();
+    SetLabel(kGoOnLine, "", kWhite);
+    RefreshPanel();
+}
+
+void ShowClaimer(int player) {
+    Label* banner = LabelOf(kClaimerBanner);
+    if (!banner || player < 0 || player >= kRows) return;
+    banner->SetTextColor(ColourOfPlayer(player));
+    banner->SetText(players[player].name);
+    banner->SetPosition(kBannerCentreX - BannerFont().TextWidth(players[player].name) / 2,
+                        kBannerY);
+    banner->Refresh();
+    ShowControl(kClaimerBanner);
+}
+
+void HideClaimer() { HideControl(kClaimerBanner); }
+
+void MarkLockedOut(int player) {
+    if (player >= 0 && player < kRows) lockedOut |= 1u << player;
+    RefreshPanel();
+}
+
+void ShowClaimClock(int32_t elapsed) {
+    const std::string left =
+        Czech("Zbývá " + std::to_string(std::max(0, kClaimSeconds - elapsed)) + " s");
+    SetLabel(kStatusLine, left.c_str(), kWhite);
+}
+
+void ShowGoOn() { SetLabel(kGoOnLine, Czech("Pokračujte klávesou nebo kliknutím").c_str(), kWhite); }
+
+std::string VerdictRightText() { return Czech("Super! Dobrá odpověď… další otázka"); }
+std::string VerdictFirstWrongText() {
+    return Czech("Tak tohle ti nevyšlo, špatná odpověď… zkusí to někdo jiný?");
+}
+std::string VerdictSecondWrongText() {
+    return Czech("Tak ani ty jsi to nedal, no nic… další otázka");
+}
+std::string TimeOutFirstText() { return Czech("Čas vypršel… zkusí to někdo jiný?"); }
+std::string TimeOutSecondText() { return Czech("Čas vypršel… další otázka"); }
+std::string AnswerCountdownText(int seconds) {
+    return Czech("Čas na odpověď: " + std::to_string(seconds));
+}
+
+}  // namespace multi

@@ -1,0 +1,47 @@
+// What the players see of the buzzer game beyond its rules: the claimer's name in large type
+// in their colour, a panel with points readable across a room, the leader and the players
+// locked out of the question marked, the seconds left to claim, and lines that say what
+// happens next.
+#pragma once
+
+#include "multi_state.h"
+
+#include <cstdint>
+#include <string>
+
+namespace multi {
+
+enum PresentationId : int32_t {
+    kClaimerBanner = 611,
+    kGoOnLine = 613,
+    kFirstRowMark = 614,  // one a panel row: the leader or a locked-out player
+};
+
+// The set-up row each player of the game came from; their colour follows the row.
+extern int32_t playerRows[kRows];
+uint32_t ColourOfPlayer(int player);
+// The player's name as the panel shows it: cut with an ellipsis where it would reach the points.
+std::string PanelName(int player);
+
+// Adds the controls beyond the panel; the game screen calls it once its panel exists.
+void AddPlayPresentation();
+// Points laid out, names fitted beside them, marks of the leader and the locked-out.
+void RefreshPanel();
+// A new question: nobody is locked out, nobody's name is shown big.
+void BeginQuestionPresentation();
+void ShowClaimer(int player);
+void HideClaimer();
+void MarkLockedOut(int player);
+// Beside the clock's points: the seconds left to claim.
+void ShowClaimClock(int32_t elapsed);
+void ShowGoOn();
+
+// The lines in the players' language (Windows-1250).
+std::string VerdictRightText();
+std::string VerdictFirstWrongText();
+std::string VerdictSecondWrongText();
+std::string TimeOutFirstText();
+std::string TimeOutSecondText();
+std::string AnswerCountdownText(int seconds);
+
+}  // namespace multi
