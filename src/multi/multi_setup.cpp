@@ -291,12 +291,8 @@ void MpHideRow(int row, bool leaving) {
 }
 
 void SetUpPadPressed(int32_t key) {
-    KeyboardPicker* keyboard = Keyboard();
-    if (!keyboard || keyboardPlayer < 0 || IsHidden(kKeyboard) ||
-        (keyboard->GetFlags() & Control::kDisabled)) {
-        return;
-    }
-    keyboard->SetPlayerKey(keyboardPlayer, key);
+    if (!KeyboardTakesKeys()) return;
+    Keyboard()->SetPlayerKey(keyboardPlayer, key);
     KeyChosen();
 }
 

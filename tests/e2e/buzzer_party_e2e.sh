@@ -50,7 +50,7 @@ box_has_colour() {  # picture x y width height r g b
     read -r x0 y0 <<<"$(at "$2" "$3")"
     convert "$1" -crop "$(( w - x0 ))x$(( h - y0 ))+$corner" -depth 8 txt:- |
         awk -v r="$6" -v g="$7" -v b="$8" -F'[(),]' '
-            NR > 1 { d1 = $4 - r; d2 = $5 - g; d3 = $6 - b
+            NR > 1 { d1 = $3 - r; d2 = $4 - g; d3 = $5 - b
                      if (d1 < 0) d1 = -d1; if (d2 < 0) d2 = -d2; if (d3 < 0) d3 = -d3
                      if (d1 < 40 && d2 < 40 && d3 < 40) { found = 1; exit } }
             END { exit !found }'
@@ -98,7 +98,7 @@ for _ in $(seq 10); do
     setup_open && break
 done
 setup_open || fail "the set-up screen did not open"
-click 240 422 1                # 10 questions
+click 214 421 1                # 10 questions
 shot setup
 grep -q '^Buzzer questions=10' "$dir/home/tarvex_p.ini" || fail "the game length is not in the profile"
 click 469 543 2                # Hrát

@@ -51,15 +51,19 @@ protected:
 };
 
 TEST_F(MultiResultsTest, ATenQuestionGameEndsAfterItsTenthQuestionAsTheStopButtonEndsIt) {
+    dir.Write("home/tarvex_p.ini", dir.Read("home/tarvex_p.ini") + "Buzzer questions=15\n");
     OpenSetUp();
     auto* choice = dynamic_cast<ChoiceLine*>(Interface::FindControl(mp::kGameLengthChoice));
     ASSERT_NE(choice, nullptr);
-    EXPECT_EQ(choice->Chosen(), 3);  // no limit unless chosen
+    EXPECT_EQ(choice->Chosen(), 3);  // a length the game does not offer means no limit
     EXPECT_TRUE(Exists(71));         // the screen's control slots still hold the exit dialog
     const gfx::Rect ten = choice->WordArea(0);
     ClickAt(choice->X() + (ten.left + ten.right) / 2, choice->Y() + (ten.top + ten.bottom) / 2);
     EXPECT_EQ(choice->Chosen(), 0);
-    EXPECT_NE(dir.Read("home/tarvex_p.ini").find("Buzzer questions=10"), std::string::npos);
+    const std::string profile = dir.Read("home/tarvex_p.ini");
+    EXPECT_NE(profile.find("Buzzer questions=10"), std::string::npos);
+    EXPECT_EQ(profile.find("Buzzer questions=15"), std::string::npos);
+    EXPECT_NE(profile.find("Runtime path="), std::string::npos);
     mp::gameLength = 0;
     StartTwoPlayerGame();  // builds the set-up again, which reads the profile
     EXPECT_EQ(mp::gameLength, 10);
