@@ -18,7 +18,6 @@
 #include "screens/state_words.h"
 #include "sound/sound.h"
 
-#include <cstdio>
 #include <string>
 
 namespace multi {

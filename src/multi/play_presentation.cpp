@@ -45,12 +45,13 @@ std::string Czech(const std::string& utf8) { return platform::Utf8ToCp1250(utf8)
 
 Label* LabelOf(int32_t id) { return dynamic_cast<Label*>(Interface::FindControl(id)); }
 
+// Draws the label again only when its text or colour changed: the clock calls every frame.
 void SetLabel(int32_t id, const char* text, uint32_t colour) {
-    if (Label* label = LabelOf(id)) {
-        label->SetTextColor(colour);
-        label->SetText(text);
-        label->Refresh();
-    }
+    Label* label = LabelOf(id);
+    if (!label) return;
+    const bool recoloured = label->TextColor() != colour;
+    label->SetTextColor(colour);
+    if (label->SetText(text) == 0 && recoloured) label->Refresh();
 }
 
 Label* AddLabel(int32_t id, int x, int y, const gfx::Font* font) {
