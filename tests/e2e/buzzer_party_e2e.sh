@@ -7,7 +7,7 @@
 set -u
 game=$1 qbank=$2 xclose=$3 out=$4 size=${5:-1024x768}
 status=0
-display=:153
+display=:157
 fail() { echo "FAIL: $*"; status=1; }
 . "$(dirname "$0")/x11_helpers.sh"
 
