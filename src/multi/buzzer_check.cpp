@@ -4,7 +4,6 @@
 #include "multi_state.h"
 #include "platform/platform.h"
 #include "player_keys.h"
-#include "screens/common_screen.h"
 #include "screens/screen_tools.h"
 #include "sound/sound.h"
 

@@ -3,7 +3,6 @@
 #include "controls/choice_line.h"
 #include "frame/interface.h"
 #include "game_length.h"
-#include "multi_player.h"
 #include "multi_state.h"
 #include "platform/platform.h"
 #include "player_keys.h"
