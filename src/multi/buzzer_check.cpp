@@ -3,6 +3,7 @@
 #include "frame/interface.h"
 #include "multi_state.h"
 #include "platform/platform.h"
+#include "play_presentation.h"
 #include "player_keys.h"
 #include "screens/screen_tools.h"
 #include "sound/sound.h"
@@ -55,16 +56,25 @@ bool BuzzerCheckPress(int32_t key) {
     row.since = platform::GetTickCount();
     Colour(kFirstNameLabel + player, kBuzzerCheckColour);
     Colour(kFirstScoreLabel + player, kBuzzerCheckColour);
+    ShowClaimer(player);
     sound::PlayClaimSound(player);
     return true;
 }
 
 void BuzzerCheckTick(uint32_t now) {
+    bool anyLit = false, putBack = false;
     for (int player = 0; player < kRows; ++player) {
         const LitRow& row = litRows[player];
-        const bool over = !screens::IsShown(kStartButton) || now - row.since >= kBuzzerCheckLitMs;
-        if (row.lit && over) PutBack(player);
+        if (!row.lit) continue;
+        if (!screens::IsShown(kStartButton) || now - row.since >= kBuzzerCheckLitMs) {
+            PutBack(player);
+            putBack = true;
+        } else {
+            anyLit = true;
+        }
     }
+    // The big name goes with the last lit row; a started game shows its own claimers.
+    if (putBack && !anyLit && screens::IsShown(kStartButton)) HideClaimer();
 }
 
 void ResetBuzzerCheck() {

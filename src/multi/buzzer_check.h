@@ -1,6 +1,6 @@
 // The buzzer test before Start: on the game screen, until the game starts, a player's press
-// lights their row of the panel for a moment and plays their claim sound, so that everyone
-// knows their key works.
+// lights their row of the panel and shows their name large for a moment, with their claim
+// sound, so that everyone knows their key works.
 #pragma once
 
 #include <cstdint>

@@ -3,6 +3,7 @@
 #include "multi/buzzer_check.h"
 #include "controls/choice_line.h"
 #include "multi/game_length.h"
+#include "multi/play_presentation.h"
 #include "multi_game_fixture.h"
 #include "platform/headless/recording_sound.h"
 #include "platform/platform.h"
@@ -79,11 +80,14 @@ TEST_F(MultiPlayerTest, BeforeStartAPlayersPressLightsTheirRowWithTheirSoundAndC
     EXPECT_EQ(LabelColour(mp::kFirstNameLabel + 1), mp::kBuzzerCheckColour);
     EXPECT_EQ(LabelColour(mp::kFirstScoreLabel + 1), mp::kBuzzerCheckColour);
     EXPECT_NE(LabelColour(mp::kFirstNameLabel), mp::kBuzzerCheckColour);
+    EXPECT_TRUE(Shown(mp::kClaimerBanner));
+    EXPECT_EQ(LabelText(mp::kClaimerBanner), "Bob");
     ASSERT_FALSE(headless::PlayedSounds().empty());
     EXPECT_EQ(headless::PlayedSounds().back().name, "claim2");
     SaveScreenshot("multi_buzzer_test");
     RunFor(1000);
     EXPECT_EQ(LabelColour(mp::kFirstNameLabel + 1), before);
+    EXPECT_FALSE(Shown(mp::kClaimerBanner));
     EXPECT_TRUE(Shown(mp::kStartButton));
     EXPECT_EQ(mp::answeringPlayer, -1);
     ClickControl(mp::kStartButton);
