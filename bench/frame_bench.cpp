@@ -2,7 +2,7 @@
 // headless backend with the real artwork, each beside one memcpy of the back buffer; and
 // start-up to the first presented frame.
 #include "app/app.h"
-#include "controls/control.h"
+#include "frame/control.h"
 #include "frame/interface.h"
 #include "platform/headless/headless.h"
 #include "screens/state_words.h"

@@ -3,16 +3,16 @@
 // that order.
 #include "app.h"
 
+#include "callbacks.h"
 #include "frame/interface.h"
+#include "intro.h"
 #include "multi/multi_player.h"
 #include "multi/phone_buzzers.h"
+#include "question_browser.h"
 #include "quiz/intro_layout.h"
 #include "quiz/question_bank.h"
 #include "quiz/topic_choice.h"
-#include "scores/score_state.h"
-#include "screens/callbacks.h"
-#include "screens/intro.h"
-#include "screens/question_browser.h"
+#include "screens/topic_panel.h"
 #include "scores/score_state.h"
 #include "screens/shared_fonts.h"
 #include "screens/state_words.h"
@@ -62,7 +62,7 @@ void LoadTopics(const std::string& questionFile) {
         return;
     }
     quiz::SetTopics(std::move(index));
-    quiz::ReadTopicChoice();
+    screens::ReadTopicChoice();
     std::string line = "Topics: " + std::to_string(quiz::TopicCount()) + " from " + path;
     if (!quiz::ChoiceIsPlayable()) {
         line += "; the chosen topics hold " + std::to_string(quiz::ChosenQuestionCount()) +

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "animation.h"
-#include "control.h"
+#include "frame/control.h"
 
 #include <memory>
 #include <string>

@@ -2,7 +2,7 @@
 // frame's background picture that lies under them.
 #pragma once
 
-#include "control.h"
+#include "frame/control.h"
 #include "gfx/canvas.h"
 
 // Copies the background under `control` into its face. A screen that shows such a control

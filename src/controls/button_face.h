@@ -2,7 +2,7 @@
 // picture is missing.
 #pragma once
 
-#include "control.h"
+#include "frame/control.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "companions.h"
 
-#include "control.h"
+#include "frame/control.h"
 #include "frame/interface.h"
 
 namespace companions {

@@ -1,7 +1,7 @@
 // A one-line entry field with a blinking caret: player names and score-table names.
 #pragma once
 
-#include "control.h"
+#include "frame/control.h"
 
 class EditField : public Control {
 public:

@@ -2,7 +2,7 @@
 // timed steps through it.
 #pragma once
 
-#include "control.h"
+#include "frame/control.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 // key is marked, the choosing player's with a second marker.
 #pragma once
 
-#include "control.h"
+#include "frame/control.h"
 #include "key_layout.h"
 
 #include <array>

@@ -2,7 +2,7 @@
 // fit its text and never shrinks while the text fits.
 #pragma once
 
-#include "control.h"
+#include "frame/control.h"
 
 class Label : public Control {
 public:

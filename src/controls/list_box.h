@@ -3,7 +3,7 @@
 // characters, chosen by Enter, and scrolled by the bar's arrows or by dragging its thumb.
 #pragma once
 
-#include "control.h"
+#include "frame/control.h"
 
 #include <memory>
 

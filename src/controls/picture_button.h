@@ -2,7 +2,7 @@
 // text when the picture is missing. Reports event 1 when released.
 #pragma once
 
-#include "control.h"
+#include "frame/control.h"
 
 #include <memory>
 #include <string>

@@ -2,7 +2,7 @@
 // as a member of a radio group, stays selected while the other members fall back to 0.
 #pragma once
 
-#include "control.h"
+#include "frame/control.h"
 
 #include <memory>
 #include <string>

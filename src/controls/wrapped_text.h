@@ -1,7 +1,7 @@
 // A block of text word-wrapped into a rectangle: questions and answers.
 #pragma once
 
-#include "control.h"
+#include "frame/control.h"
 #include "gfx/text_wrap.h"
 
 class WrappedText : public Control {

@@ -1,5 +1,5 @@
-// The 64-slot control list, the keyboard focus and the delivery of input and events.
-#include "controls/control.h"
+// The fixed-size control list, the keyboard focus and the delivery of input and events.
+#include "frame/control.h"
 #include "frame_state.h"
 
 namespace Interface {

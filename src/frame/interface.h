@@ -51,7 +51,9 @@ constexpr int kPathRuntime = 1;
 constexpr int kPathAsGiven = 2;
 constexpr std::size_t kMaxPath = 260;  // characters of a built file name, with its end
 
-constexpr int kControlSlots = 64;
+// Room for the busiest screen, the buzzer set-up with its topic, length and phone controls and
+// an open panel, beside the common controls and the exit dialog.
+constexpr int kControlSlots = 128;
 constexpr int kStateSlots = 16;
 constexpr int kPlayWidth = 800;
 constexpr int kPlayHeight = 600;

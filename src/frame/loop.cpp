@@ -1,6 +1,6 @@
 // The window procedure, the message pump and the paced frame loop with its update and
 // render passes.
-#include "controls/control.h"
+#include "frame/control.h"
 #include "frame_state.h"
 
 #include <cstring>

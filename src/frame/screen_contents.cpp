@@ -1,5 +1,5 @@
 // Telling whether the next frame would look different from the last one presented.
-#include "controls/control.h"
+#include "frame/control.h"
 #include "frame_state.h"
 
 #include <cstdio>

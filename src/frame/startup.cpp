@@ -1,5 +1,5 @@
 // Start-up, the profile, the debug log, fatal errors and shutdown.
-#include "controls/control.h"
+#include "frame/control.h"
 #include "frame_state.h"
 #include "picture_cache.h"
 

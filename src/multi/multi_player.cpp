@@ -2,9 +2,11 @@
 #include "multi_player.h"
 
 #include "frame/interface.h"
+#include "game_length.h"
 #include "multi_state.h"
 #include "phone_buzzers.h"
 #include "play_presentation.h"
+#include "results_screen.h"
 #include "screens/screen_tools.h"
 #include "screens/state_words.h"
 
@@ -80,6 +82,7 @@ void MpResetState() {
     stopArmed = false;
     keyboardPlayer = -1;
     currentQuestion = quiz::Question{};
+    gameLength = 0;
 }
 
 void MpBuildScreen() {
@@ -89,7 +92,8 @@ void MpBuildScreen() {
     switch (Interface::GetState()) {
         case StateMultiSetUp: multi::BuildSetUp(); break;
         case StateMultiGame: multi::BuildGame(); break;
-        case StateMultiUsedUp: multi::BuildUsedUp(); break;
+        case StateMultiUsedUp:
+        case StateMultiResults: multi::BuildResults(); break;
         default: break;
     }
 }
@@ -99,7 +103,8 @@ void MpOnControlEvent(int32_t id, int32_t event, int32_t value) {
     switch (Interface::GetState()) {
         case StateMultiSetUp: multi::SetUpOnControlEvent(id, event); break;
         case StateMultiGame: multi::GameOnControlEvent(id, event); break;
-        case StateMultiUsedUp: multi::UsedUpOnControlEvent(id, event); break;
+        case StateMultiUsedUp:
+        case StateMultiResults: multi::ResultsOnControlEvent(id, event); break;
         default: break;
     }
 }

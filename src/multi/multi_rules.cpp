@@ -1,7 +1,9 @@
 // The buzzer game's play: the reveal of each question, the claim clock and the answer
 // clock, claims by the players' own keys, judging and scores, and the end of a game.
+#include "buzzer_check.h"
 #include "controls/label.h"
 #include "frame/interface.h"
+#include "game_length.h"
 #include "multi_player.h"
 #include "multi_state.h"
 #include "pad_buzzers.h"
@@ -11,6 +13,7 @@
 #include "platform/phone_keys.h"
 #include "platform/platform.h"
 #include "player_keys.h"
+#include "results_screen.h"
 #include "scores/score_state.h"
 #include "screens/common_screen.h"
 #include "screens/screen_tools.h"
@@ -25,7 +28,6 @@ using namespace screens;
 
 namespace {
 
-constexpr int32_t kEscScanCode = 1;
 
 EventTimer* Scheduler() { return dynamic_cast<EventTimer*>(Interface::FindControl(kScheduler)); }
 
@@ -187,18 +189,18 @@ void Claim(int player) {
     ShowCountdown(5);
 }
 
+// The game-over sound comes with the results screen.
 void BeginEnd(float seconds) {
     ShowControl(kGameOver);
-    sound::PlaySound(sound::SoundId::GameOver);
     controlsFrozen = 1;
     if (EventTimer* timer = Scheduler()) timer->CancelAll();
     Schedule(seconds, kEndGame);
 }
 
-// Every player above nothing goes into the multiplayer table.
+// Every player above nothing goes into the multiplayer table; the table marks their rows.
 void RecordScores() {
     scores::scoreViewRequest = StateMultiGame;
-    bool newEntry = false;
+    scores::ForgetGameRows();
     for (int i = 0; i < playerCount && i < kRows; ++i) {
         if (players[i].score <= 0 || !multiQuiz) continue;
         scores::ScoreEntry entry;
@@ -207,15 +209,14 @@ void RecordScores() {
         entry.answered = questionsShown;
         entry.wrong = multiQuiz->wrongByPlayer[i];
         entry.right = multiQuiz->rightByPlayer[i];
-        if (scores::InsertMultiScore(entry).row >= 0) newEntry = true;
+        scores::InsertMultiScore(entry);
     }
-    if (newEntry) sound::PlaySound(sound::SoundId::NewEntry);
 }
 
 void EndGame() {
     RecordScores();
     controlsFrozen = 0;
-    Interface::SetState(StateScores, false);
+    Interface::SetState(StateMultiResults, false);
 }
 
 bool Reveal(int32_t code) {
@@ -332,6 +333,11 @@ void MpNextQuestion() {
     ClearLines();
     BeginQuestionPresentation();
     if (!multiQuiz) return;
+    if (GameLengthReached(questionsShown)) {
+        // The chosen number of questions is played: the game ends as the stop button ends it.
+        BeginEnd(1.0f);
+        return;
+    }
     if (!multiQuiz->Advance()) {
         // A game that used up its questions keeps its results all the same.
         RecordScores();
@@ -378,15 +384,6 @@ void GameOnControlEvent(int32_t id, int32_t event) {
     }
 }
 
-void UsedUpOnControlEvent(int32_t id, int32_t event) {
-    if (event != 1) return;
-    if (id == kGameOver) {
-        scores::scoreViewRequest = StateMultiGame;
-        Interface::SetState(StateScores, false);
-    }
-    if (id == kBackButton) Interface::SetState(StateMainMenu, false);
-}
-
 }  // namespace multi
 
 void MpTick() {
@@ -394,6 +391,7 @@ void MpTick() {
     UpdatePhones();
     if (controlsFrozen || Interface::GetState() != StateMultiGame) return;
     const uint32_t now = platform::GetTickCount();
+    BuzzerCheckTick(now);
     if (claimOpen) ClaimClock(now);
     else if (answerOpen) AnswerClock(now);
 }
@@ -401,15 +399,12 @@ void MpTick() {
 void MpInput(int32_t code, int32_t value, int32_t*) {
     using namespace multi;
     const int32_t state = Interface::GetState();
-    if (state == StateMultiUsedUp && code == Interface::kInputKeyDown && value == kEscScanCode) {
-        scores::scoreViewRequest = StateMultiGame;
-        Interface::SetState(StateScores, false);
-        return;
-    }
+    if (state == StateMultiUsedUp || state == StateMultiResults) return ResultsInput(code, value);
     if (state == StateMultiSetUp && code == Interface::kInputKeyDown &&
         (platform::IsPadKey(value) || platform::IsPhoneBuzzer(value))) {
         return SetUpPadPressed(value);
     }
+    if (state == StateMultiSetUp && code == Interface::kInputKeyDown) return SetUpKeyDown(value);
     if (state != StateMultiGame || !Scheduler()) return;
     if (code == Interface::kInputLeftDown) {
         if (awaitingContinue) {
@@ -421,6 +416,7 @@ void MpInput(int32_t code, int32_t value, int32_t*) {
     if (code != Interface::kInputKeyDown) return;
     // A held key's auto-repeat neither goes on nor claims: only a fresh press does.
     if (Interface::KeyDownIsRepeat()) return;
+    if (BuzzerCheckPress(value)) return;
     if (awaitingContinue) {
         awaitingContinue = false;
         MpNextQuestion();

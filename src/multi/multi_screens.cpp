@@ -1,10 +1,12 @@
 // The buzzer game's screens: the set-up with its five player rows, the game with its player
-// panel, and the screen left when a game has used up its questions.
+// panel.
+#include "buzzer_check.h"
 #include "controls/edit_field.h"
 #include "controls/keyboard_picker.h"
 #include "controls/label.h"
 #include "controls/toggle_picture.h"
 #include "frame/interface.h"
+#include "game_length.h"
 #include "multi_player.h"
 #include "multi_state.h"
 #include "pad_buzzers.h"
@@ -172,6 +174,8 @@ void BuildSetUp() {
                     "Bitmaps\\MultiP\\target_g", Control::kHidden);
     AddToScreen(keyboard);
     RestoreRows();
+    ReadGameLength();
+    AddGameLengthChoice();
     AddButton(kAdvertButton, 577, 408, "Bitmaps\\rekl_b", 0);
     // Below the advert button; the advert, shown over the whole screen, covers it.
     AddTopicChoice(570, 528);
@@ -181,6 +185,7 @@ void BuildSetUp() {
 
 void BuildGame() {
     ShowControl(kHelpButton);
+    ResetBuzzerCheck();
     questionsShown = 0;
     awaitingContinue = false;
     Interface::SetFillColor(0x000000);
@@ -215,14 +220,6 @@ void BuildGame() {
     AddPlayPresentation();
     AddPicture(kMultiHelp, 124, 85, "Bitmaps\\MultiP\\help_d", 1, 0.0f, Control::kHidden);
     AddPicture(kGameOver, 114, 223, "Bitmaps\\gameover", 1, 0.0f, Control::kHidden);
-}
-
-void BuildUsedUp() {
-    // Every question of the game has been shown: the game-over picture, a way to the
-    // multiplayer table (a click on it, or Esc) and the usual one to the main menu.
-    AddPicture(kGameOver, 114, 223, "Bitmaps\\gameover", 1, 0.0f, 0);
-    AddAnimatedButton(kBackButton, 18, 501, "Bitmaps\\OneP\\mm_b", "Bitmaps\\OneP\\mm_ba", 6, 0.1f,
-                      3, 0);
 }
 
 void RestoreRows() {

@@ -4,6 +4,7 @@
 #include "controls/keyboard_picker.h"
 #include "controls/toggle_picture.h"
 #include "frame/interface.h"
+#include "game_length.h"
 #include "multi_state.h"
 #include "pad_buzzers.h"
 #include "phone_buzzers.h"
@@ -15,6 +16,7 @@
 #include "screens/screen_tools.h"
 #include "screens/state_words.h"
 #include "screens/topic_panel.h"
+#include "setup_guide.h"
 
 namespace multi {
 
@@ -119,6 +121,7 @@ void OpenKeyboard(int row) {
     keyboard->ClearFlags(Control::kDisabled);
     keyboard->Render();
     ShowControl(kKeyboard);
+    SayChoosing(row);
 }
 
 void KeyChosen() {
@@ -126,6 +129,7 @@ void KeyChosen() {
     if (!keyboard || keyboardPlayer < 0) return;
     const int32_t key = keyboard->GetPlayerKey(keyboardPlayer);
     if (!AssignKey(keyboardPlayer, key, KeyPictureOf(*keyboard, keyboardPlayer))) {
+        SayIfKeyTaken(keyboardPlayer, key);
         keyboard->ClearPlayerKey(keyboardPlayer);
         keyboard->Render();
         return;
@@ -148,6 +152,26 @@ void CloseKeyboard() {
     keyboardPlayer = -1;
     platform::SetCursor(platform::kCursorArrow);
     Interface::SetFocus(static_cast<Control*>(nullptr));
+    ClearGuide();
+}
+
+bool KeyboardTakesKeys() {
+    const KeyboardPicker* keyboard = Keyboard();
+    return keyboard && keyboardPlayer >= 0 && !IsHidden(kKeyboard) &&
+           !(keyboard->GetFlags() & Control::kDisabled);
+}
+
+// Esc: the keyboard closes without a choice and the row keeps the key it had, if any.
+void CancelKeyChoice() {
+    const int row = keyboardPlayer;
+    if (KeyboardPicker* keyboard = Keyboard(); keyboard && HasKey(players[row])) {
+        keyboard->SetPlayerKey(row, players[row].key);
+    }
+    HideControl(kKeyboard);
+    MpEndKeyChoice();
+    keyboardPlayer = -1;
+    Interface::SetFocus(static_cast<Control*>(nullptr));
+    ClearGuide();
 }
 
 void NameEvent(int row, int32_t event) {
@@ -230,6 +254,7 @@ bool MpConfirmPlayers() {
 void Next() {
     CopyNamesFromFields();
     if (MpConfirmPlayers()) Interface::SetState(StateMultiGame, false);
+    else SayWhyNotNext();
 }
 
 void Back() {
@@ -298,15 +323,19 @@ void SetUpPadPressed(int32_t key) {
     if (keyboard && (keyboardPlayer < 0 || IsHidden(kKeyboard)) && platform::IsPhoneBuzzer(key)) {
         TakeRowForPhone(key);
     }
-    if (!keyboard || keyboardPlayer < 0 || IsHidden(kKeyboard) ||
-        (keyboard->GetFlags() & Control::kDisabled)) {
-        return;
-    }
-    keyboard->SetPlayerKey(keyboardPlayer, key);
+    if (!KeyboardTakesKeys()) return;
+    Keyboard()->SetPlayerKey(keyboardPlayer, key);
     KeyChosen();
 }
 
+void SetUpKeyDown(int32_t key) {
+    if (!KeyboardTakesKeys()) return;
+    if (key == kEscScanCode) return CancelKeyChoice();
+    SayIfKeyTaken(keyboardPlayer, key);
+}
+
 void SetUpOnControlEvent(int32_t id, int32_t event) {
+    if (GameLengthEvent(id, event)) return;
     if (IsRowControl(id, kFirstNameField)) return NameEvent(id - kFirstNameField, event);
     if (IsRowControl(id, kFirstSelectSwitch)) return SwitchEvent(id - kFirstSelectSwitch, event);
     if (id == kKeyboard && event == KeyboardPicker::kEventAssigned) return KeyChosen();

@@ -55,6 +55,7 @@ enum MultiEvent : int32_t {
 };
 
 constexpr int kRows = 5;
+constexpr int32_t kEscScanCode = 1;
 constexpr int kNameBytes = 28;
 constexpr int kIdleClockFrame = 11;
 constexpr int32_t kClaimSeconds = 12;  // the claim clock runs out at this second
@@ -106,7 +107,6 @@ void WriteShowAnswerSwitch();
 // Screen builders.
 void BuildSetUp();
 void BuildGame();
-void BuildUsedUp();
 // The set-up screen's rows, once its controls exist.
 void RestoreRows();
 void MpShowRow(int row);
@@ -114,8 +114,9 @@ void MpHideRow(int row, bool leaving);
 
 // Rules.
 void SetUpOnControlEvent(int32_t id, int32_t event);
+// A key pressed on the set-up screen: Esc closes the keyboard, a taken key is named.
+void SetUpKeyDown(int32_t key);
 void GameOnControlEvent(int32_t id, int32_t event);
-void UsedUpOnControlEvent(int32_t id, int32_t event);
 void MpNextQuestion();
 void MpResetNameColours();
 

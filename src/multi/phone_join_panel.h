@@ -3,7 +3,7 @@
 // names and round-trip times, and, when the machine has several addresses, a way to switch.
 #pragma once
 
-#include "controls/control.h"
+#include "frame/control.h"
 #include "phones/phone_server.h"
 #include "phones/qr_code.h"
 

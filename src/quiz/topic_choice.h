@@ -35,13 +35,9 @@ std::vector<int32_t> ChosenRecords();
 // The records of one topic, in record order.
 std::vector<int32_t> RecordsOfTopic(int topic);
 
-// The profile value of the choice, and the choice set from one (names unknown to the loaded
+// The profile value of the choice ("Topics off="), and the choice set from one (names unknown to the loaded
 // index are kept, so a choice survives playing another question file for a while).
 std::string ChoiceProfileValue();
 void SetChoiceFromProfileValue(std::string_view value);
-
-// The same on the profile file in the user folder. Reading a missing profile chooses all.
-void ReadTopicChoice();
-bool WriteTopicChoice();
 
 }  // namespace quiz

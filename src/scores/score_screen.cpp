@@ -43,7 +43,11 @@ enum ScoreId : int32_t {
     kSortByPoints = 1072,
     kSortByPercentage = 1073,
     kSortByAnswered = 1074,
+    kFirstGameRowMark = 1080,  // one a row: "this game" beside the rows a buzzer game added
 };
+
+constexpr uint32_t kGameRowColour = 0x1A1AC8;  // a deep red name, 0x00BBGGRR
+constexpr uint32_t kGameRowMarkColour = 0x8CE2FF;  // gold over the dark background
 
 // Wide enough for a whole "DD/MM/YY" in the regular font; a narrower column cut off the day.
 constexpr int kDateColumnX = 604;
@@ -54,6 +58,10 @@ constexpr uint32_t kNameFieldFlags =
     EditField::kAlwaysEditing | EditField::kClickToFocus | Control::kDisabled;
 
 scores::ScoreTable shownTable;
+// The rows the buzzer game that just ended added, as shown (sorting moves them).
+uint32_t shownGameRows = 0;
+
+bool ShowsGameRows() { return scores::scoreViewRequest == scores::kStateMultiGame; }
 
 bool IsSecondTable() { return scores::scoreTableNo == scores::kTableForR; }
 
@@ -93,6 +101,27 @@ void AddRows() {
         percent->SetUp(percentX, 198 + 22 * i, "%", FontSmall14, 0);
         percent->SetTextColor(0x000000);
         AddToScreen(percent);
+    }
+    if (!ShowsGameRows()) return;
+    const std::string mark = platform::Utf8ToCp1250("« tato hra");
+    for (int i = 0; i < scores::kScoreRows; ++i) {
+        auto* label = new Label(kFirstGameRowMark + i);
+        label->SetUp(700, 196 + 22 * i, mark.c_str(), FontSmall14,
+                     Control::kTransparent | Control::kHidden);
+        label->SetTextColor(kGameRowMarkColour);
+        AddToScreen(label);
+    }
+}
+
+void MarkGameRows() {
+    for (int i = 0; i < scores::kScoreRows; ++i) {
+        const bool ours = ShowsGameRows() && ((shownGameRows >> i) & 1u);
+        if (Control* field = Interface::FindControl(kFirstNameField + i)) {
+            field->SetTextColor(ours ? kGameRowColour : 0x000000);
+            field->Refresh();
+        }
+        if (ours) ShowControl(kFirstGameRowMark + i);
+        else HideControl(kFirstGameRowMark + i);
     }
 }
 
@@ -172,6 +201,7 @@ void LoadAndShow(bool reload) {
     FillColumn(kPercentageColumn, &Texts::percentage, rows);
     FillColumn(kPerQuestionColumn, &Texts::pointsPerQuestion, rows);
     FillColumn(kDateColumn, &Texts::date, rows);
+    MarkGameRows();
 }
 
 // A result that could not be written is never lost silently: the player learns it, and
@@ -187,7 +217,7 @@ void TellIfNotSaved() {
 }
 
 void Sort(scores::SortKey key) {
-    shownTable.Sort(key);
+    shownTable.Sort(key, &shownGameRows);
     LoadAndShow(false);
 }
 
@@ -223,6 +253,7 @@ void BuildScoresScreen() {
     const int32_t request = scores::scoreViewRequest;
     scores::scoreTableNo = scores::TableNoForViewRequest(request);
     SetBackgroundOfTable();
+    shownGameRows = scores::gameRows;
     switch (request) {
         case 0x0104:
             AddSortButtons(true, true);
@@ -247,7 +278,9 @@ void BuildScoresScreen() {
                       3, 0);
     AddRankColumn();
     LoadAndShow(true);
-    if (scores::newScoreRow != -1) sound::PlaySound(sound::SoundId::NewEntry);
+    if (scores::newScoreRow != -1 || (ShowsGameRows() && shownGameRows != 0)) {
+        sound::PlaySound(sound::SoundId::NewEntry);
+    }
     TellIfNotSaved();
 }
 

@@ -7,6 +7,7 @@ namespace scores {
 int32_t scoreViewRequest = -1;
 int32_t newScoreRow = -1;
 int32_t scoreTableNo = -1;
+uint32_t gameRows = 0;
 std::string unsavedResultFolder;
 bool unsavedResultTold = false;
 
@@ -62,8 +63,16 @@ InsertOutcome InsertMultiScore(const ScoreEntry& entry) {
     newScoreRow = -1;
     const InsertOutcome outcome = InsertScore(kTableMulti, entry);
     if (!outcome.ok) NoteNotSaved();
+    if (outcome.row >= 0 && outcome.row < kScoreRows) {
+        // The rows from the new one down move one row lower; the last row drops out.
+        const uint32_t above = gameRows & ((1u << outcome.row) - 1);
+        const uint32_t below = (gameRows >> outcome.row) << (outcome.row + 1);
+        gameRows = (above | below | (1u << outcome.row)) & ((1u << kScoreRows) - 1);
+    }
     return outcome;
 }
+
+void ForgetGameRows() { gameRows = 0; }
 
 bool CommitScoreName(std::string_view name) {
     const int tableNo = TableNoForViewRequest(scoreViewRequest);
@@ -82,6 +91,7 @@ void ResetScoreState() {
     scoreViewRequest = -1;
     newScoreRow = -1;
     scoreTableNo = -1;
+    gameRows = 0;
 }
 
 }  // namespace scores

@@ -23,6 +23,9 @@ extern int32_t scoreViewRequest;
 extern int32_t newScoreRow;
 // The table on the scores screen: 1, 2 or 3.
 extern int32_t scoreTableNo;
+// The rows of the multiplayer table that the last buzzer game put in, one bit a row (bit 0 =
+// the top row); they follow the rows that later players of the same game push down.
+extern uint32_t gameRows;
 
 // Back to no request, no pending name and no table, as a fresh start has them.
 void ResetScoreState();
@@ -39,8 +42,11 @@ int NextTableNo(int tableNo);
 // A single-player game's result into the table of its state word (0x0104 or 0x0103), with an
 // empty name for the player to type. `newScoreRow` becomes the row taken, or -1.
 InsertOutcome InsertSingleScore(uint32_t stateWord, const ScoreEntry& entry);
-// One multiplayer player's result into the multiplayer table. `newScoreRow` becomes -1.
+// One multiplayer player's result into the multiplayer table. `newScoreRow` becomes -1; the
+// row taken joins `gameRows`.
 InsertOutcome InsertMultiScore(const ScoreEntry& entry);
+// A new buzzer game's results are about to go in: no row is the game's yet.
+void ForgetGameRows();
 
 // The folder of a table that a result or a typed name could not be written to since the
 // last ForgetUnsavedResult; empty when everything was stored. The scores screen tells the

@@ -56,11 +56,15 @@ void ScoreTable::CachePercentages() {
     for (ScoreRecord& row : rows) row.percentage = RightPercentage(row);
 }
 
-void ScoreTable::Sort(SortKey key) {
+void ScoreTable::Sort(SortKey key, uint32_t* rowBits) {
     if (key == SortKey::Percentage) CachePercentages();
     for (int i = 0; i < kScoreRows - 1; ++i) {
         for (int j = i + 1; j < kScoreRows; ++j) {
-            if (KeyOf(rows[i], key) < KeyOf(rows[j], key)) std::swap(rows[i], rows[j]);
+            if (KeyOf(rows[i], key) >= KeyOf(rows[j], key)) continue;
+            std::swap(rows[i], rows[j]);
+            if (rowBits && (((*rowBits >> i) ^ (*rowBits >> j)) & 1u)) {
+                *rowBits ^= (1u << i) | (1u << j);
+            }
         }
     }
 }

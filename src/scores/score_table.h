@@ -41,8 +41,9 @@ struct ScoreTable {
     // Stores in each row's percentage field the right-answer percentage the screen shows.
     void CachePercentages();
     // Orders the rows by `key`, largest first, by pairwise exchange. Percentages are cached
-    // first, so the order matches what the screen shows.
-    void Sort(SortKey key);
+    // first, so the order matches what the screen shows. `rowBits`, when given, holds a bit
+    // a row and has its bits moved with the rows.
+    void Sort(SortKey key, uint32_t* rowBits = nullptr);
 };
 
 // Right answers as a percentage of the questions answered; 0 for an empty row, a row with no

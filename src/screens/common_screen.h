@@ -1,5 +1,5 @@
-// What every screen has: the exit dialog, the credits overlay, the minimise button and the
-// closing of overlays by Esc or a click.
+// What every screen has: the ids of the exit dialog, the credits overlay and the minimise
+// button, their building, and the closing of overlays by Esc or a click.
 #pragma once
 
 #include <cstdint>
@@ -35,8 +35,6 @@ enum CommonId : int32_t {
 
 // Built last on every screen, after the screen's own controls.
 void BuildCommonControls();
-// The rules common to every screen, run after the screen's own.
-void CommonOnControlEvent(int32_t id, int32_t event);
 // Esc or a left press while an overlay is up closes the first visible overlay.
 void DismissOverlay(int32_t code, int32_t value);
 

@@ -12,6 +12,7 @@ constexpr int32_t StateForP = 0x0104;
 constexpr int32_t StateMultiSetUp = 0x0201;
 constexpr int32_t StateMultiGame = 0x0203;
 constexpr int32_t StateMultiUsedUp = 0x0204;
+constexpr int32_t StateMultiResults = 0x0205;
 constexpr int32_t StateScores = 0x0300;
 constexpr int32_t StateBrowser = 0x0400;
 

@@ -1,6 +1,7 @@
 #include "topic_panel.h"
 
 #include "frame/interface.h"
+#include "frame/profile_keys.h"
 #include "platform/platform.h"
 #include "quiz/topic_choice.h"
 #include "screen_tools.h"
@@ -207,7 +208,7 @@ bool TopicPanel::Close() {
         Render();
         return false;
     }
-    if (!quiz::WriteTopicChoice()) Interface::Log("Topics: the choice could not be saved", false);
+    if (!WriteTopicChoice()) Interface::Log("Topics: the choice could not be saved", false);
     SetFlags(kHidden);
     controlsFrozen = 0;
     if (auto* button = dynamic_cast<TextButton*>(Interface::FindControl(kTopicButton)))
@@ -321,5 +322,15 @@ void AddBrowserTopicButton(int x, int y, void (*changed)(int topic)) {
     button->SetSize(270, kButtonHeight);
     button->SetLabel(BrowserLabel());
 }
+
+namespace {
+constexpr std::string_view kChoiceKey = "Topics off=";
+}  // namespace
+
+void ReadTopicChoice() {
+    quiz::SetChoiceFromProfileValue(profile::ReadValue(kChoiceKey).value_or(""));
+}
+
+bool WriteTopicChoice() { return profile::WriteValue(kChoiceKey, quiz::ChoiceProfileValue()); }
 
 }  // namespace screens

@@ -5,7 +5,7 @@
 // steps through the topics to show one, or all.
 #pragma once
 
-#include "controls/control.h"
+#include "frame/control.h"
 
 #include <cstdint>
 
@@ -50,5 +50,10 @@ private:
 
     bool refused_ = false;
 };
+
+// The choice kept in the profile ("Topics off=" in the game's section), shared by every mode.
+// Reading a missing profile or line chooses every topic.
+void ReadTopicChoice();
+bool WriteTopicChoice();
 
 }  // namespace screens

@@ -4,7 +4,7 @@
 // change (the mute key too).
 #pragma once
 
-#include "controls/control.h"
+#include "frame/control.h"
 
 #include <memory>
 #include <string>

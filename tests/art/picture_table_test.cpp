@@ -92,7 +92,7 @@ TEST(PictureTable, BackgroundsFillTheBackBufferAndOverlaysTheirPlace) {
         EXPECT_EQ(spec.width, 1024) << spec.name;
         EXPECT_EQ(spec.height, 768) << spec.name;
     }
-    EXPECT_EQ(backgrounds, 12);
+    EXPECT_EQ(backgrounds, 13);
     for (const char* full : {"credits", "reklama"}) {
         EXPECT_EQ(Get(full).width, 800);
         EXPECT_EQ(Get(full).height, 600);

@@ -113,6 +113,9 @@ x key "F$slot"; sleep 0.8
 shot question2_right
 x key Escape
 sleep 2
+shot results                   # the game's results, then a key on to the table
+x key space
+sleep 1
 shot scores
 
 python3 - "$dir/home/System/mp2.sco" <<'PY' || fail "mp2.sco does not hold both players"

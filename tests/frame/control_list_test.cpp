@@ -37,13 +37,14 @@ protected:
 
 }  // namespace
 
-TEST_F(ControlListTest, AddingFillsSixtyFourSlotsAndRefusesMore) {
-    for (int i = 0; i < 64; ++i) Add(i + 1);
+TEST_F(ControlListTest, AddingFillsEverySlotAndRefusesMore) {
+    for (int i = 0; i < Interface::kControlSlots; ++i) Add(i + 1);
     auto* extra = new ProbeControl(99);
     EXPECT_EQ(Interface::AddControl(extra, true), 0);
     EXPECT_EQ(Interface::AddControl(nullptr, true), 0);
     delete extra;
-    EXPECT_EQ(Interface::FindControl(64), Interface::ControlAt(63));
+    EXPECT_EQ(Interface::FindControl(Interface::kControlSlots),
+              Interface::ControlAt(Interface::kControlSlots - 1));
 }
 
 TEST_F(ControlListTest, AddingAtTheFrontNeedsTheLastSlotFree) {
@@ -53,9 +54,9 @@ TEST_F(ControlListTest, AddingAtTheFrontNeedsTheLastSlotFree) {
     EXPECT_EQ(Interface::ControlAt(0), front);
     EXPECT_EQ(Interface::ControlAt(1)->GetId(), 1);
     auto* filler = new ProbeControl(9);
-    Interface::SetControlAt(63, filler);
+    Interface::SetControlAt(Interface::kControlSlots - 1, filler);
     auto* refused = new ProbeControl(4);
-    EXPECT_EQ(Interface::AddControl(refused, false), 0);  // slot 63 taken, others free
+    EXPECT_EQ(Interface::AddControl(refused, false), 0);  // the last slot taken, others free
     delete refused;
 }
 

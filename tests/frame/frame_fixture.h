@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/app.h"
-#include "controls/control.h"
+#include "frame/control.h"
 #include "frame/interface.h"
 #include "platform/headless/headless.h"
 #include "test_support.h"

@@ -1,6 +1,7 @@
 // The profile (tarvex_p.ini in the user folder): any bytes, read at start-up. Slashes become
 // underscores so the paths it names stay inside the scratch folder: the log is written there.
 #include "frame/interface.h"
+#include "frame/profile_keys.h"
 #include "frame/startup_properties.h"
 #include "fuzz_support.h"
 
@@ -21,5 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         Interface::MakePath("Debug.log", path, Interface::kPathRuntime);
     }
     Interface::Shutdown();
+    // A screen's own setting read from and written back into the same text.
+    const std::string_view key = "Buzzer questions=";
+    const std::string rewritten = profile::WithValue(text, properties.title, key, "10");
+    fuzzing::Require(profile::FindValue(rewritten, properties.title, key) == "10",
+                     "a written profile value reads back");
     return 0;
 }

@@ -1,6 +1,7 @@
 // The topic choice: what a game draws from, what the profile keeps, and when a choice is too
 // small to play.
 #include "quiz/topic_choice.h"
+#include "screens/topic_panel.h"
 
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
@@ -59,11 +60,11 @@ TEST_F(TopicChoiceTest, TheProfileKeepsTheLeftOutTopicsBesideItsOtherLines) {
     scratch_.Write("tarvex_p.ini", "[Brellik]\r\nSound volume=40\r\n[Other]\r\nTopics off=X\r\n");
     quiz::ChooseTopic(1, false);
     quiz::ChooseTopic(2, false);
-    ASSERT_TRUE(quiz::WriteTopicChoice());
+    ASSERT_TRUE(screens::WriteTopicChoice());
     EXPECT_EQ(scratch_.Read("tarvex_p.ini"),
               "[Brellik]\r\nTopics off=C|Řeky\r\nSound volume=40\r\n[Other]\r\nTopics off=X\r\n");
     quiz::ChooseAllTopics(true);
-    quiz::ReadTopicChoice();
+    screens::ReadTopicChoice();
     EXPECT_TRUE(quiz::IsTopicChosen(0));
     EXPECT_FALSE(quiz::IsTopicChosen(1));
     EXPECT_FALSE(quiz::IsTopicChosen(2));

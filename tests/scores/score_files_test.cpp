@@ -151,6 +151,18 @@ TEST_F(ScoreFilesTest, SingleInsertsPointAtTheNewRowAndMultiInsertsDoNot) {
     EXPECT_EQ(scores::newScoreRow, -1);
 }
 
+TEST_F(ScoreFilesTest, AGamesRowsMoveDownWithLaterInsertsAndDropOffTheEnd) {
+    for (int i = 0; i < 8; ++i) scores::InsertMultiScore({"old", 100 - i, 1, 0, 1});
+    scores::ForgetGameRows();
+    scores::InsertMultiScore({"Ada", 10, 1, 0, 1});   // row 8
+    scores::InsertMultiScore({"Bob", 95, 1, 0, 1});   // row 6, below the 95: Ada to row 9
+    EXPECT_EQ(scores::gameRows, (1u << 6) | (1u << 9));
+    scores::InsertMultiScore({"Cyril", 99, 1, 0, 1});  // row 2: Bob to 7, Ada drops out
+    EXPECT_EQ(scores::gameRows, (1u << 2) | (1u << 7));
+    scores::ForgetGameRows();
+    EXPECT_EQ(scores::gameRows, 0u);
+}
+
 TEST_F(ScoreFilesTest, SortingNeverChangesTheFile) {
     scores::InsertScore(1, {"a", 30, 10, 9, 1});
     scores::InsertScore(1, {"b", 20, 40, 0, 40});

@@ -1,7 +1,7 @@
 // The question browser: both modes, the switch and its file, the keys, the way back.
+#include "app/question_browser.h"
 #include "controls/wrapped_text.h"
 #include "game_fixture.h"
-#include "screens/question_browser.h"
 #include "single/single_player.h"
 
 using game_testing::GameTest;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/app.h"
-#include "controls/control.h"
+#include "frame/control.h"
 #include "frame/interface.h"
 #include "platform/headless/headless.h"
 #include "screens/state_words.h"

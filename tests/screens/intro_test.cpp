@@ -1,7 +1,7 @@
 // The intro: played to its end with layouts of several sizes, and skipped by a typed
 // character or a left click only.
+#include "app/intro.h"
 #include "game_fixture.h"
-#include "screens/intro.h"
 
 using game_testing::GameTest;
 

@@ -1,5 +1,6 @@
 // The buzzer game played through the headless backend: claims, the two clocks, judging,
 // the reopening after a failure, the end of a game and its table entries.
+#include "multi/results_screen.h"
 #include "multi_game_fixture.h"
 #include "platform/headless/recording_sound.h"
 #include "scores/score_files.h"
@@ -142,7 +143,7 @@ TEST_F(MultiPlayerTest, EscRecordsEveryPlayerAboveNothingAndTheClaimClockSurvive
     headless::KeyDown(1, 27);
     Frame();
     EXPECT_TRUE(Shown(mp::kGameOver));
-    ASSERT_TRUE(RunUntilState(StateScores, 1500));
+    ASSERT_TRUE(RunUntilState(StateMultiResults, 1500));
     RunFor(100);
     EXPECT_EQ(scores::scoreViewRequest, StateMultiGame);
     scores::ScoreTable table;
@@ -166,14 +167,14 @@ TEST_F(MultiPlayerTest, TheStopButtonEndsTheGameAndRecordsTheScores) {
     PointAtControl(mp::kTimerPicture);
     EXPECT_TRUE(Shown(mp::kStopButton));
     ClickControl(mp::kStopButton);
-    ASSERT_TRUE(RunUntilState(StateScores, 1500));
+    ASSERT_TRUE(RunUntilState(StateMultiResults, 1500));
     scores::ScoreTable table;
     ASSERT_TRUE(scores::LoadScoreTable(scores::kTableMulti, table));
     EXPECT_STREQ(table.rows[0].name, "Ada");
     EXPECT_EQ(table.rows[0].points, 10);
 }
 
-TEST_F(MultiPlayerTest, TheLastDrawnQuestionEndsInTheUsedUpScreenWithWaysOut) {
+TEST_F(MultiPlayerTest, TheLastDrawnQuestionEndsInTheResultsWithWaysOut) {
     StartTwoPlayerGame();
     multiQuiz->current = mp::questionLimit - 1;  // the question on show is the 999th
     WaitForClaims();
@@ -188,7 +189,8 @@ TEST_F(MultiPlayerTest, TheLastDrawnQuestionEndsInTheUsedUpScreenWithWaysOut) {
     EXPECT_STREQ(table.rows[0].name, "Ada");  // the results are kept
     RunFor(100);
     SaveScreenshot("multi_used_up");
-    EXPECT_TRUE(Shown(mp::kGameOver));
+    EXPECT_TRUE(Shown(multi::kResultsHeadline));
+    RunFor(1000);
     headless::PressKey(1, 27);
     RunFor(100);
     EXPECT_EQ(Interface::GetState(), StateScores);

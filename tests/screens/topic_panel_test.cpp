@@ -126,7 +126,7 @@ TEST_F(TopicPanelTest, AChoiceIsKeptInTheProfileAndSharedByBothModes) {
     EXPECT_NE(Profile().find("Topics off=Hory\n"), std::string::npos) << Profile();
     // What the next start reads.
     quiz::ChooseAllTopics(true);
-    quiz::ReadTopicChoice();
+    screens::ReadTopicChoice();
     EXPECT_EQ(quiz::ChosenQuestionCount(), 55);
 }
 

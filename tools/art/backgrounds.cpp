@@ -170,6 +170,30 @@ void PaintMultiGameBackground(const Cell& cell) {
     PaintBottomBar(cr);
 }
 
+void PaintMultiResultsBackground(const Cell& cell) {
+    cairo_t* cr = cell.cr;
+    PaintStage(cr);
+    PaintTitle(cr, "Více hráčů", "Výsledky hry");
+    const Box card{130, 78, 650, 474};
+    DropShadow(cr, card, 18, 3, 0.55);
+    FillRoundedRect(cr, card, 18, kGold);
+    FillRoundedRect(cr, card.Inset(3), 15, kSlate);
+    const Box band{card.x + 3, card.y + 3, card.width - 6, 54};
+    cairo_save(cr);
+    RoundedRectPath(cr, card.Inset(3), 15);
+    cairo_clip(cr);
+    VerticalGradient(cr, band, Lighter(kCoral, 0.1), kCoralDark);
+    cairo_restore(cr);
+    DrawCentredWithShadow(cr, "Konec hry", band.x, band.y + 5, band.width, 44,
+                          Font{30, Weight::Bold}, kWhite);
+    cairo_rectangle(cr, card.x + 24, card.Bottom() - 36, card.width - 48, 1);
+    SetColour(cr, kSlateBorder);
+    cairo_fill(cr);
+    DrawCentred(cr, "Kliknutím nebo klávesou pokračujte do tabulky", card.x, card.Bottom() - 32,
+                card.width, 24, Font{15}, kMuted);
+    PaintBottomBar(cr);
+}
+
 void PaintScoresBackground(const Cell& cell, int table) {
     cairo_t* cr = cell.cr;
     PaintStage(cr);

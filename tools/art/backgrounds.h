@@ -13,6 +13,8 @@ void PaintLivesGameBackground(const Cell& cell);
 void PaintPremiumBackground(const Cell& cell);
 void PaintMultiSetupBackground(const Cell& cell);
 void PaintMultiGameBackground(const Cell& cell);
+// The results of a buzzer game: a dark card with a title band; the game writes the rows.
+void PaintMultiResultsBackground(const Cell& cell);
 // Table 1 (clock game), 2 (lives game) or 3 (multiplayer).
 void PaintScoresBackground(const Cell& cell, int table);
 void PaintBrowserBackground(const Cell& cell);

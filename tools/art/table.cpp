@@ -30,6 +30,7 @@ using Screens = std::vector<std::string>;
 const Screens kFrameScreens = {
     bg::kMain,      bg::kSingleMenu, bg::kClockGame, bg::kLivesGame, bg::kPremium, bg::kMultiSetup,
     bg::kMultiGame, bg::kTable1,     bg::kTable2,    bg::kTable3,    bg::kBrowser,
+    bg::kMultiResults,
 };
 const Screens kGameScreens = {bg::kClockGame, bg::kLivesGame, bg::kPremium, bg::kMultiGame};
 const Screens kTableScreens = {bg::kTable1, bg::kTable2, bg::kTable3};
@@ -175,7 +176,8 @@ void AddSinglePlayer(std::vector<PictureSpec>& table) {
                           PaintMenuButton(cell, {Icon::Heart, palette::kCoral, "Hra o životy"});
                       });
     AddAnimatedButton(table, "OneP\\mm_b", "OneP\\mm_ba", layout::kBackButtonSize, 6, Motion::Loop,
-                      On(Screens{bg::kSingleMenu, bg::kMultiSetup}, layout::kBackButton), PaintBackButton);
+                      On(Screens{bg::kSingleMenu, bg::kMultiSetup, bg::kMultiResults}, layout::kBackButton),
+                      PaintBackButton);
     table.push_back(Hint("OneP\\f_r_ttip", "Hra na čas: čím rychlejší správná odpověď, tím víc bodů"));
     table.push_back(Hint("OneP\\f_p_ttip", "Hra o životy: tři životy, každá jedenáctá otázka je prémiová"));
     table.push_back(Frames("ans_r_sw", layout::kAnswerSwitchSize, 8, Copy::Opaque,
@@ -220,6 +222,7 @@ void AddGamePieces(std::vector<PictureSpec>& table) {
 void AddMultiplayer(std::vector<PictureSpec>& table) {
     table.push_back(Background(bg::kMultiSetup, PaintMultiSetupBackground));
     table.push_back(Background(bg::kMultiGame, PaintMultiGameBackground));
+    table.push_back(Background(bg::kMultiResults, PaintMultiResultsBackground));
     table.push_back(Hint("tt_play", "Začít hru: stačí dva hráči se jménem a klávesou"));
     table.push_back(Hint("tt_onoff", "Zapnout nebo vypnout hráče"));
     table.push_back(Hint("tt_key", "Zvolit klávesu, kterou se hráč hlásí o slovo"));

@@ -24,6 +24,7 @@ constexpr const char* kLivesGame = "OneP\\ForR\\bg";
 constexpr const char* kPremium = "OneP\\ForR\\prem_bg";
 constexpr const char* kMultiSetup = "MultiP\\mm_bg";
 constexpr const char* kMultiGame = "MultiP\\ms_bg";
+constexpr const char* kMultiResults = "MultiP\\res_bg";
 constexpr const char* kTable1 = "tt_bg1";
 constexpr const char* kTable2 = "tt_bg2";
 constexpr const char* kTable3 = "tt_bg3";

@@ -1,11 +1,11 @@
 #include "main_menu.h"
 
-#include "common_screen.h"
 #include "frame/interface.h"
 #include "scores/score_state.h"
-#include "screen_tools.h"
+#include "screens/common_screen.h"
+#include "screens/screen_tools.h"
+#include "screens/state_words.h"
 #include "sound/sound_control.h"
-#include "state_words.h"
 
 namespace screens {
 

@@ -1,6 +1,6 @@
 #include "callbacks.h"
 
-#include "common_screen.h"
+#include "common_events.h"
 #include "controls/picture_button.h"
 #include "frame/interface.h"
 #include "intro.h"
@@ -9,9 +9,10 @@
 #include "multi/phone_buzzers.h"
 #include "question_browser.h"
 #include "scores/score_screen.h"
+#include "screens/common_screen.h"
+#include "screens/state_words.h"
 #include "single/single_player.h"
 #include "sound/sound.h"
-#include "state_words.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ int32_t OnControlEvent(Control* control, int32_t event, int32_t value) {
         case kScreenBrowser: screens::BrowserOnControlEvent(id, event); break;
         default: break;
     }
-    screens::CommonOnControlEvent(id, event);
+    app::CommonOnControlEvent(id, event);
     return 0;
 }
 

@@ -1,13 +1,13 @@
 #include "question_browser.h"
 
-#include "common_screen.h"
 #include "frame/interface.h"
-#include "screen_tools.h"
-#include "shared_fonts.h"
+#include "screens/common_screen.h"
+#include "screens/screen_tools.h"
+#include "screens/shared_fonts.h"
+#include "screens/state_words.h"
 #include "single/single_player.h"
-#include "state_words.h"
-#include "topic_panel.h"
 #include "quiz/topic_choice.h"
+#include "screens/topic_panel.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 #include "intro.h"
 
 #include "frame/interface.h"
-#include "screen_tools.h"
-#include "state_words.h"
+#include "screens/screen_tools.h"
+#include "screens/state_words.h"
 
 #include <cstdio>
 

@@ -1,0 +1,20 @@
+// The set-up screen's guide line: who is choosing a key on the on-screen keyboard, a key
+// that another player already has, and why Next did not start the game.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace multi {
+
+// The guide is the second line of the game-length choice (one control slot for both).
+void SayChoosing(int row);
+// `key` was pressed for `row` while the keyboard is open: says so when another row holds it.
+void SayIfKeyTaken(int row, int32_t key);
+// Why the rows as they stand cannot start a game; empty when they can.
+std::string NextRefusal();
+// Shows the reason Next was refused.
+void SayWhyNotNext();
+void ClearGuide();
+
+}  // namespace multi
