@@ -108,7 +108,8 @@ int PlayerOfPhone(int slot) {
 phones::Phase GamePhase(int player) {
     using phones::Phase;
     const int32_t state = Interface::GetState();
-    if (state == StateMultiUsedUp || (state == StateMultiGame && controlsFrozen)) {
+    if (state == StateMultiUsedUp || state == StateMultiResults ||
+        (state == StateMultiGame && controlsFrozen)) {
         return Phase::Result;
     }
     if (state != StateMultiGame || player < 0 || !screens::IsHidden(kStartButton)) {

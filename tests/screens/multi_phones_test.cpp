@@ -126,6 +126,10 @@ TEST_F(PhoneBuzzerTest, PhonesClaimAndAnswerOnlyForTheirOwnPlayer) {
     EXPECT_EQ(mp::PhoneViewFor(1).phase, Phase::Right);
     ASSERT_EQ(mp::PhoneViewFor(1).scores.size(), 2u);
     EXPECT_EQ(mp::PhoneViewFor(1).scores[1].points, -5);
+
+    headless::PressKey(1, 27);  // Esc: the game ends on its results
+    ASSERT_TRUE(RunUntilState(StateMultiResults, 1500));
+    EXPECT_EQ(mp::PhoneViewFor(0).phase, Phase::Result);
 }
 
 TEST_F(PhoneBuzzerTest, ThePhoneServerRunsOnlyOnTheBuzzerScreensWhilePhonesAreOn) {
