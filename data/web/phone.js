@@ -14,6 +14,7 @@ const kPhases = {
   lockedout: "Tuhle otázku už odpovídat nesmíš",
   right: "Správně!",
   wrong: "Špatně",
+  timeup: "Čas vypršel: otázku nikdo nezískal",
   result: "Konec hry",
 };
 const kNoPlayer =
@@ -99,7 +100,8 @@ function show(state) {
   body.setProperty("--ink", owned ? inkFor(state.colour) : "#fff");
   $("who").textContent = owned ? state.player : "Bez řádku";
   $("phase").textContent = owned || state.phase !== "waiting" ? kPhases[state.phase] || "" : kNoPlayer;
-  $("phase").className = state.phase === "right" || state.phase === "wrong" ? state.phase : "";
+  $("phase").className =
+    state.phase === "right" || state.phase === "wrong" ? state.phase : state.phase === "timeup" ? "wrong" : "";
   $("buzz").classList.toggle("quiet", state.phase !== "claims" && owned);
   showAnswers(state);
   showScores(state);

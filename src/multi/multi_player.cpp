@@ -25,6 +25,7 @@ int32_t answeringPlayer = -1;
 int32_t failedPlayer = -1;
 int32_t chosenAnswer = -1;
 bool claimOpen = false;
+bool claimTimedOut = false;
 bool answerOpen = false;
 platform::SecondsClock claimStart;
 int32_t claimElapsed = 0;
@@ -70,6 +71,7 @@ void MpResetState() {
     failedPlayer = -1;
     chosenAnswer = -1;
     claimOpen = false;
+    claimTimedOut = false;
     answerOpen = false;
     claimStart.Stop();
     claimElapsed = 0;

@@ -225,6 +225,7 @@ bool Reveal(int32_t code) {
         case kRevealAnswer2:
         case kRevealAnswer3: {
             const int k = code - kRevealAnswer1;
+            if (k == 0) claimTimedOut = false;
             SetText(kFirstAnswerText + k, currentQuestion.answers[k]);
             sound::PlayAnswerShown(k);
             Schedule(1.0f, code + 1);
@@ -285,6 +286,7 @@ void ClaimClock(uint32_t now) {
         // Time is up and nobody holds the question.
         sound::PlaySound(sound::SoundId::TimeOut);
         claimOpen = false;
+        claimTimedOut = true;
         ClearLines();
         FinishQuestion();
     }

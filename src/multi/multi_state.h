@@ -81,6 +81,8 @@ extern int32_t answeringPlayer;
 extern int32_t failedPlayer;
 extern int32_t chosenAnswer;
 extern bool claimOpen;
+// The last question ended with the claim clock; phones say so until the next one is read out.
+extern bool claimTimedOut;
 extern bool answerOpen;
 // Both clocks count whole seconds of the tick count and survive its wrap.
 extern platform::SecondsClock claimStart;

@@ -117,6 +117,7 @@ phones::Phase GamePhase(int player) {
     }
     if (answerOpen) return player == answeringPlayer ? Phase::Answer : Phase::Other;
     if (claimOpen) return player == failedPlayer ? Phase::LockedOut : Phase::Claims;
+    if (claimTimedOut) return Phase::TimeUp;
     if (chosenAnswer >= 0 && multiQuiz) {
         return chosenAnswer == multiQuiz->correctSlot[multiQuiz->current] ? Phase::Right
                                                                           : Phase::Wrong;

@@ -95,6 +95,7 @@ const char* PhaseName(Phase phase) {
         case Phase::LockedOut: return "lockedout";
         case Phase::Right: return "right";
         case Phase::Wrong: return "wrong";
+        case Phase::TimeUp: return "timeup";
         case Phase::Result: return "result";
     }
     return "waiting";

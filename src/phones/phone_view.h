@@ -17,6 +17,7 @@ enum class Phase {
     LockedOut,   // this phone's player failed this question and may not claim it again
     Right,       // the last answer was right
     Wrong,       // the last answer was wrong or missed
+    TimeUp,      // the claim clock ran out: nobody won the question
     Result,      // the game is over
 };
 

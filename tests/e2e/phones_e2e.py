@@ -195,6 +195,8 @@ def play(ada, bob):
     bob.wait_for("Mačkej")
     ada.wait_for("Mačkej")
     bob.shot("unclaimed")
+    bob.wait_for("Čas vypršel", seconds=30)
+    bob.shot("timeup")
     bob.seen.clear()
     bob.wait_for("Poslouchej", seconds=30)
     if any("Odpovídá" in phase or "Správně" in phase for phase in bob.seen):

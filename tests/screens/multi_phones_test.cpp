@@ -132,6 +132,17 @@ TEST_F(PhoneBuzzerTest, PhonesClaimAndAnswerOnlyForTheirOwnPlayer) {
     EXPECT_EQ(mp::PhoneViewFor(0).phase, Phase::Result);
 }
 
+TEST_F(PhoneBuzzerTest, AQuestionNobodyClaimsEndsWithTimeUpOnEveryPhoneTillTheNextIsReadOut) {
+    StartGameWith(Buzzer(0), Buzzer(1));
+    WaitForClaims();
+    RunFor(12500);  // the whole claim clock
+    EXPECT_FALSE(mp::claimOpen);
+    EXPECT_EQ(mp::PhoneViewFor(0).phase, Phase::TimeUp);
+    EXPECT_EQ(mp::PhoneViewFor(1).phase, Phase::TimeUp);
+    RunFor(2500);  // the next question's first answer shows
+    EXPECT_EQ(mp::PhoneViewFor(0).phase, Phase::Question);
+}
+
 TEST_F(PhoneBuzzerTest, ThePhoneServerRunsOnlyOnTheBuzzerScreensWhilePhonesAreOn) {
     OpenSetUp();
     EXPECT_EQ(mp::RunningPhoneServer(), nullptr);  // off by default
