@@ -43,7 +43,9 @@ int ListBox::AddItem(const char* text, const char* secondText, int32_t value,
     item.value = value;
     item.release = release;
     ++count_;
-    Render();
+    // A drag reads the thumb's scale before the face is next drawn.
+    if (BarShown()) MeasureThumb();
+    faceStale_ = true;
     return 1;
 }
 
@@ -90,6 +92,7 @@ int ListBox::RowAtPointer() const {
 void ListBox::Render() {
     gfx::Surface* face = Picture();
     if (!face) return;
+    faceStale_ = false;
     gfx::Canvas canvas(*face);
     DrawBackground(canvas);
     canvas.SetTextColor(TextColor());
@@ -98,6 +101,10 @@ void ListBox::Render() {
     DrawItems(canvas);
     if (GetFlags() & kFramed) DrawFrame(canvas);
     DrawOverlay(canvas);
+}
+
+void ListBox::Update() {
+    if (faceStale_) Render();
 }
 
 void ListBox::DrawBackground(gfx::Canvas& canvas) {
@@ -124,6 +131,12 @@ void ListBox::DrawBar(gfx::Canvas& canvas) {
     canvas.LineTo(b + 3, h - 9);
     canvas.MoveTo(b + 5, 10);
     canvas.LineTo(b + 5, h - 9);
+    MeasureThumb();
+    canvas.MoveTo(c, thumbOffset_ + 10);
+    canvas.LineTo(c, thumbOffset_ + thumbLength_ + 10);
+}
+
+void ListBox::MeasureThumb() {
     if (visible_ < count_) {
         scale_ = static_cast<float>(trackLength_) / static_cast<float>(count_);
         thumbOffset_ = static_cast<int>(static_cast<float>(first_) * scale_);
@@ -132,8 +145,6 @@ void ListBox::DrawBar(gfx::Canvas& canvas) {
         thumbOffset_ = 0;
         thumbLength_ = trackLength_;
     }
-    canvas.MoveTo(c, thumbOffset_ + 10);
-    canvas.LineTo(c, thumbOffset_ + thumbLength_ + 10);
 }
 
 void ListBox::DrawItems(gfx::Canvas& canvas) {

@@ -40,7 +40,9 @@ public:
     // 0 when the items cannot be allocated.
     int SetUp(int x, int y, int width, int height, int capacity, const gfx::Font* font,
               uint32_t flags, int barWidth);
-    // 0 when the list is full. Keeps the first 50 characters of each text.
+    // 0 when the list is full. Keeps the first 50 characters of each text. The face is drawn
+    // again at the next update, before the frame is composed, not per item: a table adds
+    // hundreds of rows at once.
     int AddItem(const char* text, const char* secondText, int32_t value, ReleaseCallback release);
     // Calls each item's release callback with its value and empties the list.
     void Clear();
@@ -62,6 +64,7 @@ public:
     int RowTop(int row) const { return 4 + row * (rowHeight_ + 3); }
 
     void Render() override;
+    void Update() override;
     void HandleInput(int32_t code, int32_t value, int32_t* handled) override;
     virtual void DrawBackground(gfx::Canvas& canvas);
     virtual void DrawOverlay(gfx::Canvas& canvas);
@@ -69,6 +72,8 @@ public:
 private:
     bool BarShown() const;
     void DrawBar(gfx::Canvas& canvas);
+    // The thumb's scale, offset and length for the current count and first item.
+    void MeasureThumb();
     void DrawItems(gfx::Canvas& canvas);
     // The text column and the bar in screen coordinates: [left, right).
     int TextLeft() const;
@@ -98,4 +103,5 @@ private:
     int thumbOffset_ = 0;
     int thumbLength_ = 0;
     int selected_ = -1;
+    bool faceStale_ = false;
 };

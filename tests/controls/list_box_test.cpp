@@ -30,6 +30,7 @@ protected:
             const std::string text = std::to_string(i + 1);
             list->AddItem(text.c_str(), ("item " + text).c_str(), i, nullptr);
         }
+        list->Update();  // added items reach the face at the frame's update
         return list;
     }
     // Columns of the face holding text in one row band.
@@ -73,10 +74,35 @@ TEST_F(ListBoxTest, TheScoreColumnShowsThirteenRowsTwentyThreePixelsApartWithout
     EXPECT_EQ(list->Count(), 10);
 }
 
+TEST_F(ListBoxTest, ARowAddedToAListOnAPresentedScreenIsShownByTheNextFrame) {
+    auto* list = List(3);
+    Interface::Update();
+    Interface::Render();
+    const int presents = headless::PresentCount();
+    auto inkInRow = [&](int row) {
+        const headless::Frame& screen = headless::Screen();
+        const int left = controls_testing::kOriginX + kX, top = controls_testing::kOriginY + kY;
+        const uint32_t fill = screen.At(left + 1, top + list->RowTop(row));
+        int ink = 0;
+        for (int y = top + list->RowTop(row); y < top + list->RowTop(row) + list->RowHeight(); ++y) {
+            for (int x = left; x < left + list->Width() - 14; ++x) ink += screen.At(x, y) != fill;
+        }
+        return ink;
+    };
+    ASSERT_GT(inkInRow(2), 0);
+    EXPECT_EQ(inkInRow(3), 0);
+    list->AddItem("4", nullptr, 3, nullptr);
+    Interface::Update();
+    Interface::Render();
+    EXPECT_GT(headless::PresentCount(), presents);
+    EXPECT_GT(inkInRow(3), 0);
+}
+
 TEST_F(ListBoxTest, ItemsEndAtTheSameRightEdge) {
     auto* list = List(0, 280, ListBox::kBarOnlyWhenNeeded, 10);
     list->AddItem("12", nullptr, 0, nullptr);
     list->AddItem("345", nullptr, 0, nullptr);
+    list->Update();
     const int first = RightmostInk(*list, list->RowTop(0));
     const int second = RightmostInk(*list, list->RowTop(1));
     EXPECT_GE(first, list->Width() - 3);
