@@ -13,21 +13,28 @@ int WrappedText::SetUp(int x, int y, int width, int height, const char* text,
     SetFlags(flags);
     SetPosition(x, y);
     font_ = font;
+    // Wrapped before the face is made, so that the face is drawn once: a soft face is costly.
+    const bool resized = width != Width() || height != Height();
+    const bool hasText = Wrap(text, width, height);
     SetSize(width, height);
-    SetText(text);
+    if (hasText && !resized) Render();
     return 1;
 }
 
 void WrappedText::SetText(const char* text) {
+    if (Wrap(text, Width(), Height())) Render();
+}
+
+bool WrappedText::Wrap(const char* text, int width, int height) {
     wrapCount_ = 0;
-    if (!text) return;
+    if (!text) return false;
     const gfx::WrapResult wrapped =
-        gfx::WrapText(text, font_ ? *font_ : gfx::DefaultFont(), Width(), Height());
+        gfx::WrapText(text, font_ ? *font_ : gfx::DefaultFont(), width, height);
     wrapCount_ = wrapped.wrapCount;
     const std::size_t length = std::min(wrapped.text.size(), gfx::kWrappedTextCapacity);
     std::memcpy(text_, wrapped.text.data(), length);
     text_[length] = '\0';
-    Render();
+    return true;
 }
 
 void WrappedText::Render() {

@@ -22,6 +22,9 @@ public:
     void Render() override;
 
 private:
+    // Wraps `text` into width x height and keeps it; false (keeping the old text) for none.
+    bool Wrap(const char* text, int width, int height);
+
     int32_t wrapCount_ = 0;
     char text_[gfx::kWrappedTextCapacity + 1] = "";
     const gfx::Font* font_ = nullptr;

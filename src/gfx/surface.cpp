@@ -148,36 +148,71 @@ void CopyOpaque(Surface& target, int x, int y, int width, int height, const Surf
     }
 }
 
-void BlurSurface(Surface& surface) {
-    if (surface.IsEmpty()) return;
-    std::vector<uint8_t> rows = ReadRows24(surface);
-    const int stride = (surface.width * 3 + 3) & ~3;
-    // Forward through memory: the neighbours to the right and in the next memory row are
-    // still unchanged when a pixel is averaged.
-    for (int i = 0; i + 1 < surface.height; ++i) {
-        uint8_t* row = rows.data() + static_cast<std::size_t>(i) * stride;
-        uint8_t* next = row + stride;
-        for (int j = 0; j + 1 < surface.width; ++j) {
+namespace {
+
+// Averages each pixel of rows of `Bytes`-byte blue-green-red pixels with its right neighbour
+// and the two in the next memory row; the last column and memory row keep their colour.
+// Forward through memory: those neighbours are still unchanged when a pixel is averaged.
+// A fourth byte is cleared everywhere, as a round trip through 24-bit rows clears it.
+template <int Bytes>
+void BlurRows(uint8_t* rows, int stride, int width, int height) {
+    for (int i = 0; i < height; ++i) {
+        uint8_t* row = rows + static_cast<std::size_t>(i) * stride;
+        const uint8_t* next = row + stride;
+        const int averaged = i + 1 < height ? width - 1 : 0;
+        for (int j = 0; j < averaged; ++j) {
             for (int c = 0; c < 3; ++c) {
-                const int k = j * 3 + c;
-                row[k] = static_cast<uint8_t>((row[k] + row[k + 3] + next[k] + next[k + 3]) >> 2);
+                const int k = j * Bytes + c;
+                row[k] = static_cast<uint8_t>(
+                    (row[k] + row[k + Bytes] + next[k] + next[k + Bytes]) >> 2);
             }
         }
+        if (Bytes == 4) {
+            for (int j = 0; j < width; ++j) row[j * Bytes + 3] = 0;
+        }
     }
+}
+
+}  // namespace
+
+void BlurSurface(Surface& surface) {
+    if (surface.IsEmpty()) return;
+    // Pixels that hold blue, green and red bytes are averaged where they are; the 16-bit
+    // layouts go through 24-bit rows, as their channels share bytes.
+    if (surface.layout == PixelLayout::Bgrx32) {
+        surface.Touch();
+        BlurRows<4>(surface.bits, surface.Stride(), surface.width, surface.height);
+        return;
+    }
+    if (surface.layout == PixelLayout::Bgr24) {
+        surface.Touch();
+        BlurRows<3>(surface.bits, surface.Stride(), surface.width, surface.height);
+        return;
+    }
+    std::vector<uint8_t> rows = ReadRows24(surface);
+    BlurRows<3>(rows.data(), (surface.width * 3 + 3) & ~3, surface.width, surface.height);
     WriteRows24(surface, rows);
 }
 
 std::vector<uint8_t> ReadRows24(const Surface& surface) {
     const int stride = (surface.width * 3 + 3) & ~3;
     std::vector<uint8_t> rows(static_cast<std::size_t>(stride) * surface.height, 0);
+    if (surface.IsEmpty() || surface.width <= 0) return rows;
+    const int bytes = platform::BytesPerPixel(surface.layout);
+    const bool wide = bytes >= 3;  // blue, green, red in the first three bytes already
     for (int y = 0; y < surface.height; ++y) {
         // Memory row i holds picture row height - 1 - i in both buffers.
         uint8_t* out = rows.data() + static_cast<std::size_t>(surface.height - 1 - y) * stride;
-        for (int x = 0; x < surface.width; ++x) {
-            const uint32_t rgb = platform::RgbOfPixel(surface.layout, surface.PixelAt(x, y));
-            out[x * 3] = static_cast<uint8_t>(rgb);
-            out[x * 3 + 1] = static_cast<uint8_t>(rgb >> 8);
-            out[x * 3 + 2] = static_cast<uint8_t>(rgb >> 16);
+        const uint8_t* in = surface.PixelAt(0, y);
+        for (int x = 0; x < surface.width; ++x, in += bytes, out += 3) {
+            if (wide) {
+                std::memcpy(out, in, 3);
+                continue;
+            }
+            const uint32_t rgb = platform::RgbOfPixel(surface.layout, in);
+            out[0] = static_cast<uint8_t>(rgb);
+            out[1] = static_cast<uint8_t>(rgb >> 8);
+            out[2] = static_cast<uint8_t>(rgb >> 16);
         }
     }
     return rows;
@@ -186,12 +221,23 @@ std::vector<uint8_t> ReadRows24(const Surface& surface) {
 void WriteRows24(Surface& surface, const std::vector<uint8_t>& rows) {
     const int stride = (surface.width * 3 + 3) & ~3;
     if (rows.size() < static_cast<std::size_t>(stride) * surface.height) return;
+    if (surface.IsEmpty() || surface.width <= 0) return;
+    surface.Touch();
+    const int bytes = platform::BytesPerPixel(surface.layout);
     for (int y = 0; y < surface.height; ++y) {
         const uint8_t* in =
             rows.data() + static_cast<std::size_t>(surface.height - 1 - y) * stride;
-        for (int x = 0; x < surface.width; ++x) {
-            const uint32_t color = in[x * 3 + 2] | in[x * 3 + 1] << 8 | in[x * 3] << 16;
-            surface.WritePixel(x, y, ColorToPixel(surface.layout, color));
+        uint8_t* out = surface.PixelAt(0, y);
+        for (int x = 0; x < surface.width; ++x, in += 3, out += bytes) {
+            if (bytes >= 3) {
+                std::memcpy(out, in, 3);
+                if (bytes == 4) out[3] = 0;
+                continue;
+            }
+            const uint32_t color = in[2] | in[1] << 8 | in[0] << 16;
+            const uint32_t pixel = ColorToPixel(surface.layout, color);
+            out[0] = static_cast<uint8_t>(pixel);
+            out[1] = static_cast<uint8_t>(pixel >> 8);
         }
     }
 }

@@ -44,8 +44,8 @@ AnimatedPicture* AddCentredHint(int32_t id, const char* picture, uint32_t flags)
 WrappedText* AddText(int32_t id, int x, int y, int width, int height, const char* text,
                      const gfx::Font* font) {
     auto* block = new WrappedText(id);
+    block->SetTextColor(0x000000);  // before the face exists: drawn once, by SetUp
     block->SetUp(x, y, width, height, text, font, WrappedText::kSoft);
-    block->SetTextColor(0x000000);
     return AddToScreen(block);
 }
 

@@ -125,6 +125,34 @@ TEST_P(EveryLayout, BlurAveragesEachPixelWithItsRightAndUpperNeighbours) {
     EXPECT_EQ(s.ReadPixel(0, 0), 0u);  // last memory row kept
 }
 
+TEST(Surface, ABlurInPlaceGivesTheColoursOfABlurThroughTwentyFourBitRows) {
+    // Bgr24 and Bgrx32 are blurred where they are; the reference goes through 24-bit rows.
+    for (PixelLayout layout : {PixelLayout::Bgr24, PixelLayout::Bgrx32}) {
+        Surface s;
+        s.Create(layout, 7, 5);
+        uint32_t seed = 12345;
+        for (int y = 0; y < 5; ++y) {
+            for (int x = 0; x < 7; ++x) {
+                seed = seed * 1103515245u + 12345u;
+                s.WritePixel(x, y, gfx::ColorToPixel(layout, seed >> 8 & 0xFFFFFF));
+            }
+        }
+        std::vector<uint8_t> rows = gfx::ReadRows24(s);
+        for (int i = 0; i + 1 < 5; ++i) {
+            for (int k = 0; k + 3 < 21; ++k) {
+                uint8_t* row = rows.data() + i * 24;
+                row[k] = static_cast<uint8_t>((row[k] + row[k + 3] + row[k + 24] + row[k + 27]) >> 2);
+            }
+        }
+        Surface expected;
+        expected.Create(layout, 7, 5);
+        gfx::WriteRows24(expected, rows);
+        gfx::BlurSurface(s);
+        EXPECT_EQ(std::vector<uint8_t>(s.bits, s.bits + s.Stride() * 5),
+                  std::vector<uint8_t>(expected.bits, expected.bits + expected.Stride() * 5));
+    }
+}
+
 TEST_P(EveryLayout, Rows24RoundTrip) {
     Surface s;
     MakeSource(s, GetParam(), false);
