@@ -18,15 +18,18 @@ void Canvas::FillRect(const Rect& rect, uint32_t color) {
     const Rect area = Intersect(rect, Bounds());
     if (area.left >= area.right || area.top >= area.bottom) return;
     const uint32_t pixel = ColorToPixel(target_.layout, color & 0xFFFFFF);
-    // The top row pixel by pixel, every other row a copy of it: list boxes fill their whole
-    // area each time a row is added.
-    for (int x = area.left; x < area.right; ++x) target_.WritePixel(x, area.top, pixel);
-    const std::size_t rowBytes =
-        static_cast<std::size_t>(area.right - area.left) * platform::BytesPerPixel(target_.layout);
-    const uint8_t* top = target_.PixelAt(area.left, area.top);
+    // The top row's bytes written in place, every other row a copy of it: list faces and
+    // rounded boxes fill large areas, the boxes row by row.
+    const int bytes = platform::BytesPerPixel(target_.layout);
+    const std::size_t rowBytes = static_cast<std::size_t>(area.right - area.left) * bytes;
+    uint8_t* top = target_.PixelAt(area.left, area.top);
+    for (std::size_t at = 0; at < rowBytes; at += bytes) {
+        for (int i = 0; i < bytes; ++i) top[at + i] = static_cast<uint8_t>(pixel >> (8 * i));
+    }
     for (int y = area.top + 1; y < area.bottom; ++y) {
         std::memcpy(target_.PixelAt(area.left, y), top, rowBytes);
     }
+    target_.Touch();
 }
 
 void Canvas::PlotPixel(int x, int y, uint32_t color) {
