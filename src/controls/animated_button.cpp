@@ -66,7 +66,7 @@ int AnimatedButton::SetUp(int x, int y, const char* pictureName, const char* ani
     animation_.periodMs = Animation::PeriodMs(framePeriodSeconds);
     animation_.shownFrame = -1;
     animation_.currentFrame = 0;
-    return Interface::LoadPicture(&animationStrip_, animationName_.c_str(), nullptr, nullptr, 0);
+    return Interface::LoadStrip(&animationStrip_, animationName_.c_str(), nullptr, nullptr);
 }
 
 void AnimatedButton::StartAnimation(int32_t mode, bool loop) {

@@ -51,7 +51,7 @@ private:
     void HideCompanions() const;
 
     bool animating_ = false;
-    std::unique_ptr<gfx::Surface> animationStrip_;
+    std::shared_ptr<const gfx::Surface> animationStrip_;  // shared with the picture cache
     std::string animationName_;
     Animation animation_;
     int32_t options_ = 0;

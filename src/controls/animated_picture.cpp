@@ -60,7 +60,7 @@ int AnimatedPicture::SetUp(int x, int y, const char* stripName, int32_t frames,
     animation_.frames = std::max(frames, 1);
     animation_.periodMs = Animation::PeriodMs(framePeriodSeconds);
     int32_t width = 0, height = 0;
-    if (!Interface::LoadPicture(&strip_, name_.c_str(), &width, &height, 0)) return 0;
+    if (!Interface::LoadStrip(&strip_, name_.c_str(), &width, &height)) return 0;
     animation_.shownFrame = -1;
     animation_.currentFrame = 0;
     SetSize(width / animation_.frames, height);
@@ -107,10 +107,9 @@ int AnimatedPicture::Reload() {
     strip_.reset();
     animation_.shownFrame = -1;
     int32_t width = Width(), height = Height();
-    const int loaded =
-        name_.empty()
-            ? Interface::LoadPicture(&strip_, nullptr, &width, &height, Interface::kPictureBlank)
-            : Interface::LoadPicture(&strip_, name_.c_str(), nullptr, nullptr, 0);
+    const int loaded = name_.empty()
+                           ? Interface::LoadStrip(&strip_, nullptr, &width, &height)
+                           : Interface::LoadStrip(&strip_, name_.c_str(), nullptr, nullptr);
     if (loaded) Render();
     return loaded;
 }

@@ -43,7 +43,7 @@ protected:
     Animation animation_;
 
 private:
-    std::unique_ptr<gfx::Surface> strip_;
+    std::shared_ptr<const gfx::Surface> strip_;  // shared with the picture cache
     std::string name_;
     bool armed_ = false;
 };

@@ -40,7 +40,7 @@ int PictureButton::SetUp(int x, int y, const char* pictureName, int32_t accelera
     name_ = std::string(pictureName ? pictureName : "").substr(0, kMaxName);
     SetAccelerator(accelerator);
     int32_t width = 0, height = 0;
-    if (Interface::LoadPicture(&strip_, name_.c_str(), &width, &height, 0)) {
+    if (Interface::LoadStrip(&strip_, name_.c_str(), &width, &height)) {
         SetSize(width, height / 4);
     } else {
         SetSize(8 * static_cast<int>(name_.size()) + 8, 24);
@@ -77,7 +77,7 @@ int PictureButton::Reload() {
     if (!CreatePicture()) return 0;
     strip_.reset();
     int result = 1;
-    if (!name_.empty()) result = Interface::LoadPicture(&strip_, name_.c_str(), nullptr, nullptr, 0);
+    if (!name_.empty()) result = Interface::LoadStrip(&strip_, name_.c_str(), nullptr, nullptr);
     Render();
     return result;
 }

@@ -35,7 +35,7 @@ protected:
     bool IsPressCharacter(int32_t value) const;
     bool IsPointerOver() const { return IsPointerIn(); }
 
-    std::unique_ptr<gfx::Surface> strip_;
+    std::shared_ptr<const gfx::Surface> strip_;  // shared with the picture cache
     std::string name_;
     int32_t pressedBy_ = 0;  // 0 idle, -1 the left button, else the character that pressed it
 

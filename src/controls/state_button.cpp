@@ -19,7 +19,7 @@ int StateButton::SetUp(int x, int y, const char* pictureName, int32_t columns, i
     state_ = 0;
     name_ = std::string(pictureName ? pictureName : "").substr(0, kMaxName);
     int32_t width = 0, height = 0;
-    if (Interface::LoadPicture(&strip_, name_.c_str(), &width, &height, 0)) {
+    if (Interface::LoadStrip(&strip_, name_.c_str(), &width, &height)) {
         SetSize(width / columns_, height / 4);
     } else {
         SetSize(8 * static_cast<int>(name_.size()) + 24, 24);
@@ -52,7 +52,7 @@ int StateButton::Reload() {
     if (!CreatePicture()) return 0;
     strip_.reset();
     int result = 1;
-    if (!name_.empty()) result = Interface::LoadPicture(&strip_, name_.c_str(), nullptr, nullptr, 0);
+    if (!name_.empty()) result = Interface::LoadStrip(&strip_, name_.c_str(), nullptr, nullptr);
     Render();
     return result;
 }

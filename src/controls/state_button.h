@@ -41,7 +41,7 @@ private:
     // Tells the other members of the group to fall back to state 0.
     void ResetGroup(int32_t value);
 
-    std::unique_ptr<gfx::Surface> strip_;
+    std::shared_ptr<const gfx::Surface> strip_;  // shared with the picture cache
     std::string name_;
     int32_t group_ = kNoGroup;
 };

@@ -134,6 +134,11 @@ void BlurSurface(gfx::Surface& surface);
 // surface of *width x *height (kPictureBlank). Whatever the holder held is released.
 int LoadPicture(std::unique_ptr<gfx::Surface>* holder, const char* name, int32_t* width,
                 int32_t* height, int flags);
+// A picture file's pixels as LoadPicture reads them, but shared with the picture cache and
+// with every other holder of that file instead of copied: for strips that are only read
+// from, which a screen holds dozens of. Without a name, a blank *width x *height surface.
+int LoadStrip(std::shared_ptr<const gfx::Surface>* holder, const char* name, int32_t* width,
+              int32_t* height);
 int SetBackground(const char* name, bool force);
 gfx::Surface* Background();
 int MeasureText(const char* text, const gfx::Font* font, gfx::Size* out);

@@ -2,7 +2,6 @@
 
 #include "platform/platform.h"
 
-#include <cstring>
 #include <map>
 #include <memory>
 #include <utility>
@@ -17,7 +16,7 @@ constexpr std::size_t kMostCachedBytes = std::size_t{64} << 20;
 
 struct Entry {
     platform::FileStamp stamp;
-    std::unique_ptr<gfx::Surface> picture;
+    std::shared_ptr<const gfx::Surface> picture;
 };
 
 struct Cache {
@@ -34,37 +33,29 @@ std::size_t BytesOf(const gfx::Surface& picture) {
     return static_cast<std::size_t>(picture.Stride()) * picture.height;
 }
 
-bool CopyPicture(const gfx::Surface& from, gfx::Surface& to) {
-    if (!to.Create(from.layout, from.width, from.height)) return false;
-    std::memcpy(to.bits, from.bits, BytesOf(from));
-    to.keyColor = from.keyColor;
-    to.Touch();
-    return true;
-}
-
 }  // namespace
 
-bool FindCachedPicture(const std::string& fileName, gfx::PixelLayout layout, gfx::Surface& out) {
+std::shared_ptr<const gfx::Surface> FindCachedPicture(const std::string& fileName,
+                                                      gfx::PixelLayout layout) {
     Cache& cache = TheCache();
     const auto found = cache.entries.find({fileName, layout});
-    if (found == cache.entries.end()) return false;
+    if (found == cache.entries.end()) return nullptr;
     platform::FileStamp stamp;
     if (platform::StampOf(fileName, stamp) && stamp == found->second.stamp) {
-        return CopyPicture(*found->second.picture, out);
+        return found->second.picture;
     }
     cache.bytes -= BytesOf(*found->second.picture);
     cache.entries.erase(found);
-    return false;
+    return nullptr;
 }
 
-void CachePicture(const std::string& fileName, const gfx::Surface& picture) {
+void CachePicture(const std::string& fileName, std::shared_ptr<const gfx::Surface> picture) {
     Cache& cache = TheCache();
     Entry entry;
-    const std::size_t bytes = BytesOf(picture);
+    const std::size_t bytes = BytesOf(*picture);
     if (bytes > kMostCachedBytes || !platform::StampOf(fileName, entry.stamp)) return;
-    entry.picture = std::make_unique<gfx::Surface>();
-    if (!CopyPicture(picture, *entry.picture)) return;
-    const auto key = std::make_pair(fileName, picture.layout);
+    const auto key = std::make_pair(fileName, picture->layout);
+    entry.picture = std::move(picture);
     if (const auto old = cache.entries.find(key); old != cache.entries.end()) {
         cache.bytes -= BytesOf(*old->second.picture);
         cache.entries.erase(old);

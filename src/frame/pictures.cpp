@@ -42,22 +42,58 @@ bool ReadBmp(const std::string& fileName, gfx::Surface& out, int32_t* width, int
     return true;
 }
 
-// The picture of a BMP (or, with `png`, a PNG) file: a copy of the one read before while the
-// file is unchanged, else read now and kept for the next time.
-bool ReadPicture(const std::string& fileName, bool png, gfx::Surface& out, int32_t* width,
-                 int32_t* height, bool& readable) {
+// The picture of a BMP (or, with `png`, a PNG) file, shared with the cache: the one read
+// before while the file is unchanged, else read now and kept for the next time.
+std::shared_ptr<const gfx::Surface> ReadPicture(const std::string& fileName, bool png,
+                                                int32_t* width, int32_t* height,
+                                                bool& readable) {
     readable = true;
-    if (detail::FindCachedPicture(fileName, Layout(), out)) return true;
-    const bool read = png ? detail::ReadPng(fileName, Layout(), out)
-                          : ReadBmp(fileName, out, width, height, readable);
-    if (read) detail::CachePicture(fileName, out);
-    return read;
+    if (auto cached = detail::FindCachedPicture(fileName, Layout())) return cached;
+    auto picture = std::make_shared<gfx::Surface>();
+    const bool read = png ? detail::ReadPng(fileName, Layout(), *picture)
+                          : ReadBmp(fileName, *picture, width, height, readable);
+    if (!read) return nullptr;
+    detail::CachePicture(fileName, picture);
+    return picture;
 }
 
 void LogMissingPicture(const char* name) {
     char line[320];
     std::snprintf(line, sizeof line, "Cannot load picture \"%s\"", name);
     Log(line, false);
+}
+
+// The picture file `name` names (".bmp" when it has no extension, then the PNG of that name),
+// shared; null, with a log line when neither could be read. `bmp` tells which was read.
+std::shared_ptr<const gfx::Surface> FindPicture(const char* name, int32_t* width,
+                                                int32_t* height, bool& bmp) {
+    std::string copy = name;
+    if (copy.find('.') == std::string::npos) copy += ".bmp";
+    char fileName[kMaxPath];
+    if (!MakePath(copy.c_str(), fileName, kPathData)) return nullptr;
+    bool readable = false;
+    std::shared_ptr<const gfx::Surface> picture;
+    if (!EndsWith(copy, ".png")) picture = ReadPicture(fileName, false, width, height, readable);
+    bmp = picture != nullptr;
+    if (!bmp) {
+        if (readable && !EndsWith(copy, ".png")) return nullptr;  // a bitmap too large: no log line
+        const std::string pngName = EndsWith(copy, ".png") ? fileName : WithPngExtension(fileName);
+        picture = ReadPicture(pngName, true, width, height, readable);
+        if (!picture) {
+            LogMissingPicture(name);
+            return nullptr;
+        }
+    }
+    if (width) *width = picture->width;
+    if (height) *height = picture->height;
+    return picture;
+}
+
+std::unique_ptr<gfx::Surface> BlankPicture(int32_t* width, int32_t* height) {
+    if (!width || !height) return nullptr;
+    auto surface = std::make_unique<gfx::Surface>();
+    if (!surface->Create(Layout(), *width, *height)) return nullptr;
+    return surface;
 }
 
 }  // namespace
@@ -67,37 +103,38 @@ int LoadPicture(std::unique_ptr<gfx::Surface>* holder, const char* name, int32_t
     if (!holder) return 0;
     holder->reset();
     if (flags & kPictureBlank) {
-        if (!width || !height) return 0;
-        auto surface = std::make_unique<gfx::Surface>();
-        if (!surface->Create(Layout(), *width, *height)) return 0;
+        std::unique_ptr<gfx::Surface> surface = BlankPicture(width, height);
+        if (!surface) return 0;
         if (flags & kPictureTransparent) surface->keyColor = static_cast<int32_t>(gfx::kKeyColor);
         *holder = std::move(surface);
         return 1;
     }
     if (!name) return 0;
-    std::string copy = name;
-    if (copy.find('.') == std::string::npos) copy += ".bmp";
-    char fileName[kMaxPath];
-    if (!MakePath(copy.c_str(), fileName, kPathData)) return 0;
+    bool bmp = false;
+    const std::shared_ptr<const gfx::Surface> picture = FindPicture(name, width, height, bmp);
+    if (!picture) return 0;
+    // A copy: the holder may draw on it, and the cached one is shared.
     auto surface = std::make_unique<gfx::Surface>();
-    bool readable = false;
-    const bool bmp = !EndsWith(copy, ".png") &&
-                     ReadPicture(fileName, false, *surface, width, height, readable);
-    if (!bmp) {
-        if (readable && !EndsWith(copy, ".png")) return 0;  // a bitmap too large: no log line
-        const std::string pngName = EndsWith(copy, ".png") ? fileName : WithPngExtension(fileName);
-        if (!ReadPicture(pngName, true, *surface, width, height, readable)) {
-            LogMissingPicture(name);
-            return 0;
-        }
-    }
-    if (width) *width = surface->width;
-    if (height) *height = surface->height;
+    if (!surface->Create(picture->layout, picture->width, picture->height)) return 0;
+    gfx::CopyOpaque(*surface, 0, 0, picture->width, picture->height, *picture, 0, 0);
     // Only bitmaps take the key colour: a PNG's transparency is composited when it is read.
     surface->keyColor = bmp && (flags & kPictureTransparent) ? static_cast<int32_t>(gfx::kKeyColor)
                                                              : -1;
     *holder = std::move(surface);
     return 1;
+}
+
+int LoadStrip(std::shared_ptr<const gfx::Surface>* holder, const char* name, int32_t* width,
+              int32_t* height) {
+    if (!holder) return 0;
+    holder->reset();
+    if (!name) {
+        *holder = BlankPicture(width, height);
+        return *holder != nullptr;
+    }
+    bool bmp = false;
+    *holder = FindPicture(name, width, height, bmp);
+    return *holder != nullptr;
 }
 
 int SetBackground(const char* name, bool force) {

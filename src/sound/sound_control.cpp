@@ -13,7 +13,7 @@ int SoundControl::SetUp(int x, int y, const char* pictureName, uint32_t flags) {
     SetPosition(x, y);
     SetFlags(flags);
     name_ = pictureName ? pictureName : "";
-    Interface::LoadPicture(&strip_, name_.c_str(), nullptr, nullptr, 0);
+    Interface::LoadStrip(&strip_, name_.c_str(), nullptr, nullptr);
     SetSize(kWidth, kHeight);
     Render();
     return 1;
@@ -36,7 +36,7 @@ void SoundControl::Render() {
 
 int SoundControl::Reload() {
     if (!CreatePicture()) return 0;
-    const int result = Interface::LoadPicture(&strip_, name_.c_str(), nullptr, nullptr, 0);
+    const int result = Interface::LoadStrip(&strip_, name_.c_str(), nullptr, nullptr);
     Render();
     return result;
 }

@@ -34,7 +34,7 @@ public:
 private:
     void Press(int x);
 
-    std::unique_ptr<gfx::Surface> strip_;
+    std::shared_ptr<const gfx::Surface> strip_;  // shared with the picture cache
     std::string name_;
     int32_t hintId_;
     bool pointerOver_ = false;

@@ -159,6 +159,39 @@ TEST_F(PictureTest, APictureReadAgainIsTheFileAsItIsNow) {
     EXPECT_EQ(Load("c"), 0xFF0000);  // gone: the PNG beside it is read
 }
 
+// Strips are only read from, so every holder of one file shares the cached picture; a face
+// loaded from the same file is its holder's own.
+TEST_F(PictureTest, StripsOfOneFileAreSharedUntilTheFileChanges) {
+    Bmp("s.bmp", 0xFF0000);
+    std::shared_ptr<const gfx::Surface> first, second, blank;
+    int32_t width = 0, height = 0;
+    ASSERT_EQ(Interface::LoadStrip(&first, "s", &width, &height), 1);
+    EXPECT_EQ(width, 2);
+    ASSERT_EQ(Interface::LoadStrip(&second, "s.bmp", nullptr, nullptr), 1);
+    EXPECT_EQ(first.get(), second.get());
+    EXPECT_EQ(first->keyColor, -1);
+    EXPECT_EQ(Load("s.bmp", Interface::kPictureTransparent), 0x0000FF);
+    picture->WritePixel(0, 0, 0);
+    EXPECT_EQ(gfx::PixelToColor(first->layout, first->ReadPixel(0, 0)), 0x0000FFu);
+    EXPECT_EQ(first->keyColor, -1);
+
+    const auto stamp = std::filesystem::last_write_time(Game("s.bmp"));
+    Bmp("s.bmp", 0x00FF00);
+    std::filesystem::last_write_time(Game("s.bmp"), stamp + std::chrono::seconds(1));
+    ASSERT_EQ(Interface::LoadStrip(&second, "s", nullptr, nullptr), 1);
+    EXPECT_NE(first.get(), second.get());
+    EXPECT_EQ(gfx::PixelToColor(second->layout, second->ReadPixel(0, 0)), 0x00FF00u);
+    EXPECT_EQ(gfx::PixelToColor(first->layout, first->ReadPixel(0, 0)), 0x0000FFu);
+
+    EXPECT_EQ(Interface::LoadStrip(&second, "none", nullptr, nullptr), 0);
+    EXPECT_EQ(second, nullptr);
+    EXPECT_TRUE(Logged("none"));
+    width = 30, height = 20;
+    ASSERT_EQ(Interface::LoadStrip(&blank, nullptr, &width, &height), 1);
+    EXPECT_EQ(blank->width, 30);
+    EXPECT_EQ(Interface::LoadStrip(&blank, nullptr, nullptr, &height), 0);
+}
+
 TEST_F(PictureTest, TruncatedOrCorruptFilesFailCleanlyWithALogLine) {
     Png("t.png", Rgb(1, 2, 3));
     const std::string whole = dir.Read("game/t.png");
