@@ -1,6 +1,6 @@
 // Whole frames of the busiest screens (tick, update, render, present into memory) on the
 // headless backend with the real artwork, each beside one memcpy of the back buffer; and
-// start-up to the first presented frame.
+// start-up to the first presented frame; and building whole screens.
 #include "app/app.h"
 #include "frame/control.h"
 #include "frame/interface.h"
@@ -143,6 +143,15 @@ void IntroFrame(benchmark::State& state) {
     });
 }
 
+// A whole screen built, as each change of screen builds it: the buzzer set-up holds the most
+// pictures, the question browser the soft texts, the score table the longest lists.
+void ScreenBuild(benchmark::State& state) {
+    Game game;
+    if (!game.Started()) return state.SkipWithError("the game did not start");
+    const auto target = static_cast<int32_t>(state.range(0));
+    for (auto _ : state) Interface::SetState(target, false);
+}
+
 void StartUpToFirstFrame(benchmark::State& state) {
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
@@ -161,6 +170,13 @@ BENCHMARK(BackBufferMemcpy)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ClockGameFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ScoreTableFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(IntroFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+// Argument: the state word (2 main menu, 513 buzzer set-up, 1024 browser, 768 score tables).
+BENCHMARK(ScreenBuild)
+    ->Arg(StateMainMenu)
+    ->Arg(StateMultiSetUp)
+    ->Arg(StateBrowser)
+    ->Arg(StateScores)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(StartUpToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
