@@ -1,137 +1,62 @@
 #include "sound_settings.h"
 
-#include "frame/startup_properties.h"
-#include "platform/platform.h"
+#include "frame/profile_keys.h"
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
-#include <vector>
+#include <optional>
 
 namespace sound {
 namespace {
 
 constexpr std::string_view kVolumeKey = "Sound volume=";
 constexpr std::string_view kMutedKey = "Sound muted=";
-constexpr std::size_t kMaxProfileBytes = 1 << 20;
 
-// Lines with their endings, so a rewrite leaves the others byte for byte.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        const std::size_t length = end == std::string_view::npos ? text.size() : end + 1;
-        lines.push_back(text.substr(0, length));
-        text.remove_prefix(length);
-    }
-    return lines;
-}
-
-// The frame reads the profile the same way: a section starts at a line whose text from its
-// second character begins with the title.
-bool IsSectionHeader(std::string_view line, std::string_view title) {
-    return line.size() > title.size() && line[0] == '[' && line.substr(1, title.size()) == title;
-}
-
-std::string_view Trimmed(std::string_view value) {
-    while (!value.empty() &&
-           (value.back() == '\n' || value.back() == '\r' || value.back() == ' ')) {
-        value.remove_suffix(1);
-    }
-    return value;
-}
-
-bool ParseNumber(std::string_view text, int& out) {
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, out);
-    return result.ec == std::errc() && result.ptr == end;
-}
-
-void ReadLine(std::string_view line, SoundSettings& settings) {
+// A whole number, spaces after it allowed; none for anything else.
+std::optional<int> ParseNumber(const std::optional<std::string>& value) {
+    if (!value) return std::nullopt;
+    std::string_view text = *value;
+    while (text.ends_with(' ')) text.remove_suffix(1);
     int number = 0;
-    if (line.starts_with(kVolumeKey) &&
-        ParseNumber(Trimmed(line.substr(kVolumeKey.size())), number)) {
-        settings.volume = std::clamp(number, 0, 100);
-    } else if (line.starts_with(kMutedKey) &&
-               ParseNumber(Trimmed(line.substr(kMutedKey.size())), number)) {
-        settings.muted = number != 0;
-    }
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, number);
+    if (result.ec != std::errc() || result.ptr != end) return std::nullopt;
+    return number;
 }
 
-std::string ProfileName() {
-    const StartupProperties defaults;
-    return platform::UserFolder() + "\\" + defaults.profileName + ".ini";
+SoundSettings FromValues(const std::optional<std::string>& volume,
+                         const std::optional<std::string>& muted) {
+    SoundSettings settings;
+    if (const auto number = ParseNumber(volume)) settings.volume = std::clamp(*number, 0, 100);
+    if (const auto number = ParseNumber(muted)) settings.muted = *number != 0;
+    return settings;
 }
 
-std::string_view Title() {
-    static const StartupProperties defaults;
-    return defaults.title;
-}
-
-// The whole profile; false when it is too big to be one (it is then left alone). A missing
-// profile reads as empty.
-bool ReadProfileText(std::string& text) {
-    text.clear();
-    std::FILE* file = platform::OpenFile(ProfileName(), "rb");
-    if (!file) return true;
-    text.resize(kMaxProfileBytes + 1);
-    text.resize(std::fread(text.data(), 1, text.size(), file));
-    std::fclose(file);
-    return text.size() <= kMaxProfileBytes;
-}
+std::string VolumeText(const SoundSettings& settings) { return std::to_string(settings.volume); }
+std::string MutedText(const SoundSettings& settings) { return settings.muted ? "1" : "0"; }
 
 }  // namespace
 
 SoundSettings ParseSoundSettings(std::string_view profile, std::string_view title) {
-    SoundSettings settings;
-    bool inSection = false;
-    for (std::string_view line : SplitLines(profile)) {
-        if (!inSection) {
-            inSection = IsSectionHeader(line, title);
-            continue;
-        }
-        if (line.starts_with('[')) break;
-        ReadLine(line, settings);
-    }
-    return settings;
+    return FromValues(profile::FindValue(profile, title, kVolumeKey),
+                      profile::FindValue(profile, title, kMutedKey));
 }
 
+// The muted line first: each line goes in right under the section's title, so the volume
+// line ends up above it.
 std::string WithSoundSettings(std::string_view profile, std::string_view title,
                               const SoundSettings& settings) {
-    const std::vector<std::string_view> lines = SplitLines(profile);
-    const std::string eol = !lines.empty() && lines[0].ends_with("\r\n") ? "\r\n" : "\n";
-    const std::string ours = std::string(kVolumeKey) + std::to_string(settings.volume) + eol +
-                             std::string(kMutedKey) + (settings.muted ? "1" : "0") + eol;
-    std::string out;
-    bool inSection = false, written = false;
-    for (std::string_view line : lines) {
-        if (inSection && line.starts_with('[')) inSection = false;
-        if (inSection && (line.starts_with(kVolumeKey) || line.starts_with(kMutedKey))) continue;
-        out += line;
-        if (!written && IsSectionHeader(line, title)) {
-            if (!line.ends_with('\n')) out += eol;
-            out += ours;
-            inSection = written = true;
-        }
-    }
-    if (!written) {
-        if (!out.empty() && !out.ends_with('\n')) out += eol;
-        out += "[" + std::string(title) + "]" + eol + ours;
-    }
-    return out;
+    const std::string muted = profile::WithValue(profile, title, kMutedKey, MutedText(settings));
+    return profile::WithValue(muted, title, kVolumeKey, VolumeText(settings));
 }
 
 SoundSettings ReadSoundSettings() {
-    std::string text;
-    if (!ReadProfileText(text)) return {};
-    return ParseSoundSettings(text, Title());
+    return FromValues(profile::ReadValue(kVolumeKey), profile::ReadValue(kMutedKey));
 }
 
 bool WriteSoundSettings(const SoundSettings& settings) {
-    std::string text;
-    if (!ReadProfileText(text)) return false;
-    const std::string updated = WithSoundSettings(text, Title(), settings);
-    return platform::WriteFileAtomically(ProfileName(), updated.data(), updated.size());
+    return profile::WriteValue(kMutedKey, MutedText(settings)) &&
+           profile::WriteValue(kVolumeKey, VolumeText(settings));
 }
 
 }  // namespace sound
