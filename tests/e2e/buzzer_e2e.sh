@@ -7,7 +7,6 @@
 set -u
 game=$1 qbank=$2 xclose=$3 out=$4
 status=0
-depth=24
 display=:152
 fail() { echo "FAIL: $*"; status=1; }
 . "$(dirname "$0")/x11_helpers.sh"
@@ -15,19 +14,8 @@ fail() { echo "FAIL: $*"; status=1; }
 dir="$out/buzzer"
 make_long_answer_game "$dir" "$game" "$qbank"
 
-start_xvfb "$depth" "$dir/xvfb.log"
-(cd "$dir/game" && BRELLIK_HOME="$dir/home" DISPLAY=$display SDL_VIDEODRIVER=x11 ./brellik \
-    >"$dir/game.log" 2>&1) &
-pid=$!
-window=$(wait_for_window Brellik)
-[ -n "$window" ] || fail "no game window"
-
-x() { DISPLAY=$display xdotool "$@"; }
-# The 800 x 600 play area fills the 1024 x 768 screen, scaled by 1.28.
-at() { screen_point "$1" "$2" 1024 768; }
-# Clicks a point of the play area.
-click() { x mousemove $(at "$1" "$2"); sleep 0.2; x mousedown 1; sleep 0.1; x mouseup 1; sleep "${3:-1}"; }
-shot() { DISPLAY=$display import -window root "$dir/$1.png" 2>/dev/null; }
+shots=$dir
+start_game "$dir"
 
 # Whether a point of the play area shows a colour: green (the set-up's Next button) or cream
 # (the game's question block).
@@ -44,24 +32,6 @@ pixel_is() {  # x y green|cream
     esac
 }
 
-# The slot (1..3) whose answer block shows the long line.
-right_answer() {
-    local picture="$dir/$1.png" best=0 best_mean=2 slot=1 mean corner
-    shot "$1"
-    for block in "48 255" "65 354" "82 453"; do
-        set -- $block
-        # 250 x 26 of the play area shows as 320 x 33.
-        corner=$(at $(( $1 + 120 )) $(( $2 + 4 )) | tr ' ' +)
-        mean=$(convert "$picture" -crop "320x33+$corner" \
-               -colorspace Gray -format '%[fx:mean]' info:)
-        if awk -v m="$mean" -v b="$best_mean" 'BEGIN { exit !(m < b) }'; then
-            best=$slot
-            best_mean=$mean
-        fi
-        slot=$((slot + 1))
-    done
-    echo $best
-}
 
 # Waits for the answers of the next question and prints the right slot.
 next_right_answer() {  # screenshot name

@@ -21,17 +21,8 @@ sys.stdout.buffer.write(name.ljust(28, b"\0") + struct.pack("<iiiB3x", int(sys.a
 mkdir -p "$dir/home/System"
 { record Ada 30; record Bob 38; record Cyril 50; head -c 88 /dev/zero; } >"$dir/home/System/users2.dat"
 
-start_xvfb 24 "$dir/xvfb.log" "$size"
-(cd "$dir/game" && BRELLIK_HOME="$dir/home" DISPLAY=$display SDL_VIDEODRIVER=x11 ./brellik \
-    >"$dir/game.log" 2>&1) &
-pid=$!
-window=$(wait_for_window Brellik)
-[ -n "$window" ] || fail "no game window"
-
-x() { DISPLAY=$display xdotool "$@"; }
-at() { screen_point "$1" "$2" "${size%x*}" "${size#*x}"; }
-click() { x mousemove $(at "$1" "$2"); sleep 0.2; x mousedown 1; sleep 0.1; x mouseup 1; sleep "${3:-1}"; }
-shot() { DISPLAY=$display import -window root "$dir/$1.png" 2>/dev/null; }
+shots=$dir screen_size=$size
+start_game "$dir"
 
 # The red, green and blue (0..255) of a play-area point of a screenshot.
 rgb_at() {  # picture x y
@@ -56,23 +47,6 @@ box_has_colour() {  # picture x y width height r g b
             END { exit !found }'
 }
 
-right_answer() {
-    local picture="$dir/$1.png" best=0 best_mean=2 slot=1 mean corner w
-    shot "$1"
-    read -r w _ <<<"$(at 250 0)"; read -r x0 _ <<<"$(at 0 0)"; w=$(( w - x0 ))
-    for block in "48 255" "65 354" "82 453"; do
-        set -- $block
-        corner=$(at $(( $1 + 120 )) $(( $2 + 4 )) | tr ' ' +)
-        mean=$(convert "$picture" -crop "${w}x$(( w * 26 / 250 ))+$corner" \
-               -colorspace Gray -format '%[fx:mean]' info:)
-        if awk -v m="$mean" -v b="$best_mean" 'BEGIN { exit !(m < b) }'; then
-            best=$slot
-            best_mean=$mean
-        fi
-        slot=$((slot + 1))
-    done
-    echo $best
-}
 
 # One question: waits for its answers, then `key` claims and answers right.
 play_question() {  # number key

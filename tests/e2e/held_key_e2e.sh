@@ -8,7 +8,6 @@
 set -u
 game=$1 qbank=$2 xclose=$3 out=$4
 status=0
-depth=24
 display=:153
 fail() { echo "FAIL: $*"; status=1; }
 . "$(dirname "$0")/x11_helpers.sh"
@@ -24,35 +23,9 @@ def record(name, key):
 open(sys.argv[1], 'wb').write(record('Ada', 30) + record('Bob', 38) + bytes(132))
 PY
 
-start_xvfb "$depth" "$dir/xvfb.log"
-(cd "$dir/game" && BRELLIK_HOME="$dir/home" DISPLAY=$display SDL_VIDEODRIVER=x11 ./brellik \
-    >"$dir/game.log" 2>&1) &
-pid=$!
-window=$(wait_for_window Brellik)
-[ -n "$window" ] || fail "no game window"
+shots=$dir
+start_game "$dir"
 
-x() { DISPLAY=$display xdotool "$@"; }
-at() { screen_point "$1" "$2" 1024 768; }
-click() { x mousemove $(at "$1" "$2"); sleep 0.2; x mousedown 1; sleep 0.1; x mouseup 1; sleep "${3:-1}"; }
-shot() { DISPLAY=$display import -window root "$dir/$1.png" 2>/dev/null; }
-
-# The slot (1..3) whose answer block shows the long line.
-right_answer() {
-    local picture="$dir/$1.png" best=0 best_mean=2 slot=1 mean corner
-    shot "$1"
-    for block in "48 255" "65 354" "82 453"; do
-        set -- $block
-        corner=$(at $(( $1 + 120 )) $(( $2 + 4 )) | tr ' ' +)
-        mean=$(convert "$picture" -crop "320x33+$corner" \
-               -colorspace Gray -format '%[fx:mean]' info:)
-        if awk -v m="$mean" -v b="$best_mean" 'BEGIN { exit !(m < b) }'; then
-            best=$slot
-            best_mean=$mean
-        fi
-        slot=$((slot + 1))
-    done
-    echo $best
-}
 
 # Whether a point of the play area shows the set-up's green Next button.
 is_green() {

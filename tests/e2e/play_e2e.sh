@@ -6,46 +6,14 @@
 set -u
 game=$1 qbank=$2 xclose=$3 out=$4
 status=0
-depth=24
 display=:151
 fail() { echo "FAIL: $*"; status=1; }
 . "$(dirname "$0")/x11_helpers.sh"
 
 make_long_answer_game "$out/play" "$game" "$qbank"
 
-start_xvfb "$depth" "$out/play/xvfb.log"
-(cd "$out/play/game" && BRELLIK_HOME="$out/play/home" DISPLAY=$display SDL_VIDEODRIVER=x11 ./brellik \
-    >"$out/play/game.log" 2>&1) &
-pid=$!
-window=$(wait_for_window Brellik)
-[ -n "$window" ] || fail "no game window"
-
-x() { DISPLAY=$display xdotool "$@"; }
-# Clicks a point of the 800 x 600 play area, which fills the 1024 x 768 screen.
-click() {
-    x mousemove $(screen_point "$1" "$2" 1024 768); sleep 0.2
-    x mousedown 1; sleep 0.1; x mouseup 1; sleep "${3:-1}"
-}
-shot() { DISPLAY=$display import -window root "$out/play/$1.png" 2>/dev/null; }
-
-# The slot (1..3) whose answer block shows the long line.
-right_answer() {
-    local picture="$out/play/$1.png" best=0 best_mean=2 slot=1 mean corner
-    shot "$1"
-    for block in "48 255" "65 354" "82 453"; do
-        set -- $block
-        # The play area is shown 1.28 times larger: 250 x 26 becomes 320 x 33.
-        corner=$(screen_point $(( $1 + 120 )) $(( $2 + 4 )) 1024 768 | tr ' ' +)
-        mean=$(convert "$picture" -crop "320x33+$corner" \
-               -colorspace Gray -format '%[fx:mean]' info:)
-        if awk -v m="$mean" -v b="$best_mean" 'BEGIN { exit !(m < b) }'; then
-            best=$slot
-            best_mean=$mean
-        fi
-        slot=$((slot + 1))
-    done
-    echo $best
-}
+shots=$out/play
+start_game "$out/play"
 
 check_table() {  # file, expected name -> fails unless row 0 has the name and positive points
     python3 - "$out/play/home/System/$1" "$2" <<'PY' || fail "$1 does not hold the name $2"

@@ -10,12 +10,7 @@ depth=24
 fail() { echo "FAIL ($size): $*"; status=1; }
 . "$(dirname "$0")/x11_helpers.sh"
 
-x() { DISPLAY=$display xdotool "$@"; }
-click() {  # play-area x, y
-    x mousemove $(screen_point "$1" "$2" "$width" "$height"); sleep 0.2
-    x mousedown 1; sleep 0.1; x mouseup 1; sleep 1
-}
-shot() { DISPLAY=$display import -window root "$out/scale/$1.png" 2>/dev/null; }
+shots=$out/scale
 window_width() { DISPLAY=$display xwininfo -id "$window" | awk '/Width:/ {print $2}'; }
 # Runs the command until it succeeds, for up to 10 s (the machine may be busy).
 eventually() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
@@ -27,6 +22,7 @@ rm -rf "$out/scale" && mkdir -p "$out/scale"
 gamedir=$(dirname "$game")
 for size in 1920x1080 1280x1024; do
     width=${size%x*} height=${size#*x}
+    screen_size=$size
     display=":$((160 + ${width:0:2}))"
     home="$out/scale/home-$size"
     start_xvfb "$depth" "$out/scale/xvfb-$size.log" "$size"

@@ -62,3 +62,47 @@ close_game() {  # xclose
     [ "$code" = 0 ] || fail "the game ended with status $code"
     stop_xvfb
 }
+
+# Starts Xvfb (24-bit, at $screen_size) and the game of <dir>/game with the user folder
+# <dir>/home, and waits for its window: sets $pid and $window.
+start_game() {  # dir
+    start_xvfb 24 "$1/xvfb.log" "${screen_size:-1024x768}"
+    (cd "$1/game" && BRELLIK_HOME="$1/home" DISPLAY=$display SDL_VIDEODRIVER=x11 ./brellik \
+        >"$1/game.log" 2>&1) &
+    pid=$!
+    window=$(wait_for_window Brellik)
+    [ -n "$window" ] || fail "no game window"
+}
+
+# Driving the play area: points are given in the 800 x 600 play area, shown scaled on a
+# $screen_size screen (1024x768 unless set); screenshots go to $shots.
+x() { DISPLAY=$display xdotool "$@"; }
+at() {
+    local size=${screen_size:-1024x768}
+    screen_point "$1" "$2" "${size%x*}" "${size#*x}"
+}
+click() {  # x y [seconds to wait after]
+    x mousemove $(at "$1" "$2"); sleep 0.2
+    x mousedown 1; sleep 0.1; x mouseup 1; sleep "${3:-1}"
+}
+shot() { DISPLAY=$display import -window root "$shots/$1.png" 2>/dev/null; }
+
+# Takes screenshot <name> and prints the slot (1..3) whose answer block shows the long line
+# of make_long_answer_game's questions: the darkest 250 x 26 band of text.
+right_answer() {  # name
+    local picture="$shots/$1.png" best=0 best_mean=2 slot=1 mean corner w x0
+    shot "$1"
+    read -r w _ <<<"$(at 250 0)"; read -r x0 _ <<<"$(at 0 0)"; w=$(( w - x0 ))
+    for block in "48 255" "65 354" "82 453"; do
+        set -- $block
+        corner=$(at $(( $1 + 120 )) $(( $2 + 4 )) | tr ' ' +)
+        mean=$(convert "$picture" -crop "${w}x$(( w * 26 / 250 ))+$corner" \
+               -colorspace Gray -format '%[fx:mean]' info:)
+        if awk -v m="$mean" -v b="$best_mean" 'BEGIN { exit !(m < b) }'; then
+            best=$slot
+            best_mean=$mean
+        fi
+        slot=$((slot + 1))
+    done
+    echo $best
+}
