@@ -27,15 +27,6 @@ protected:
             Frame();
         }
     }
-    void StartGameWith(int32_t key0, int32_t key1) {
-        dir.Write("home/System/users2.dat", Record("Ada", key0, true) + Record("Bob", key1, true) +
-                                                std::string(132, '\0'));
-        OpenSetUp();
-        ClickControl(mp::kNextButton);
-        ASSERT_EQ(Interface::GetState(), StateMultiGame);
-        RunFor(100);
-        ClickControl(mp::kStartButton);
-    }
 };
 
 TEST_F(FairnessTest, AHeldKeyNeitherClaimsNorGoesOnOnlyAFreshPressDoes) {
@@ -160,7 +151,7 @@ TEST_F(FairnessTest, TheTopicPanelWaitsTillTheKeyIsChosen) {
 
 TEST_F(FairnessTest, OnASharedPadOnlyTheClaimersOwnFaceButtonsThatAreNoBuzzerAnswer) {
     const int pad = headless::PlugPad();
-    StartGameWith(platform::MakePadKey(pad, kButtonA), platform::MakePadKey(pad, kButtonB));
+    StartTwoPlayerGame(platform::MakePadKey(pad, kButtonA), platform::MakePadKey(pad, kButtonB));
     WaitForClaims();
     headless::PressPadButton(pad, kButtonA);
     Frame();
@@ -179,7 +170,7 @@ TEST_F(FairnessTest, OnASharedPadOnlyTheClaimersOwnFaceButtonsThatAreNoBuzzerAns
 
 TEST_F(FairnessTest, PadAnswersAreRefusedWhileTheExitDialogHoldsTheGame) {
     const int pad = headless::PlugPad();
-    StartGameWith(platform::MakePadKey(pad, 9), kKeyL);  // LB
+    StartTwoPlayerGame(platform::MakePadKey(pad, 9), kKeyL);  // LB
     WaitForClaims();
     headless::PressPadButton(pad, 9);
     Frame();

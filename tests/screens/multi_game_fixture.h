@@ -64,10 +64,11 @@ protected:
     KeyboardPicker* Keyboard() const {
         return dynamic_cast<KeyboardPicker*>(Interface::FindControl(multi::kKeyboard));
     }
-    // Two players ready in rows 0 and 1 (keys A and L), from the file, then Next and Start.
-    void StartTwoPlayerGame() {
+    // Two players ready in rows 0 and 1 (keys A and L unless given), from the file, then Next
+    // and Start.
+    void StartTwoPlayerGame(int32_t key0 = kKeyA, int32_t key1 = kKeyL) {
         dir.Write("home/System/users2.dat",
-                  Record("Ada", kKeyA, true) + Record("Bob", kKeyL, true) + std::string(132, '\0'));
+                  Record("Ada", key0, true) + Record("Bob", key1, true) + std::string(132, '\0'));
         OpenSetUp();
         ClickControl(multi::kNextButton);
         ASSERT_EQ(Interface::GetState(), StateMultiGame);

@@ -31,17 +31,6 @@ protected:
         headless::PressPadButton(slot, button);
         Frame();
     }
-    // Rows 0 and 1 ready with the keys given, from the file, then Next and Start.
-    void StartGameWith(int32_t key0, int32_t key1) {
-        dir.Write("home/System/users2.dat", Record("Ada", key0, true) + Record("Bob", key1, true) +
-                                                std::string(132, '\0'));
-        OpenSetUp();
-        ClickControl(mp::kNextButton);
-        ASSERT_EQ(Interface::GetState(), StateMultiGame);
-        RunFor(100);
-        ClickControl(mp::kStartButton);
-        WaitForClaims();
-    }
 };
 
 TEST_F(PadBuzzerTest, APadButtonPressedWhileTheKeyboardIsOpenBecomesTheRowsKey) {
@@ -94,7 +83,9 @@ TEST_F(PadBuzzerTest, APadButtonPressedWhileTheKeyboardIsOpenBecomesTheRowsKey) 
 
 TEST_F(PadBuzzerTest, TwoPlayersOnTwoPadsClaimAndAnswerWithTheirOwnPads) {
     const int pad0 = headless::PlugPad(), pad1 = headless::PlugPad();
-    StartGameWith(platform::MakePadKey(pad0, kButtonStart), platform::MakePadKey(pad1, kButtonLB));
+    StartTwoPlayerGame(platform::MakePadKey(pad0, kButtonStart),
+                       platform::MakePadKey(pad1, kButtonLB));
+    WaitForClaims();
     RunFor(2000);
     PressPad(pad0, kButtonLB);  // another player's button on the wrong pad claims nothing
     EXPECT_EQ(mp::answeringPlayer, -1);
@@ -115,7 +106,9 @@ TEST_F(PadBuzzerTest, TwoPlayersOnTwoPadsClaimAndAnswerWithTheirOwnPads) {
 
 TEST_F(PadBuzzerTest, AWrongPadAnswerReopensTheClaimsForTheOtherPad) {
     const int pad0 = headless::PlugPad(), pad1 = headless::PlugPad();
-    StartGameWith(platform::MakePadKey(pad0, kButtonLB), platform::MakePadKey(pad1, kButtonLB));
+    StartTwoPlayerGame(platform::MakePadKey(pad0, kButtonLB),
+                       platform::MakePadKey(pad1, kButtonLB));
+    WaitForClaims();
     PressPad(pad0, kButtonLB);
     ASSERT_EQ(mp::answeringPlayer, 0);
     const int faces[] = {kButtonA, kButtonB, kButtonX};
@@ -133,7 +126,8 @@ TEST_F(PadBuzzerTest, AWrongPadAnswerReopensTheClaimsForTheOtherPad) {
 
 TEST_F(PadBuzzerTest, APadPulledOutDuringAGameIsDroppedAndTakenBackWhenPluggedInAgain) {
     const int pad0 = headless::PlugPad();
-    StartGameWith(platform::MakePadKey(pad0, kButtonA), kKeyL);
+    StartTwoPlayerGame(platform::MakePadKey(pad0, kButtonA), kKeyL);
+    WaitForClaims();
     headless::UnplugPad(pad0);
     RunFor(1000);
     PressPad(pad0, kButtonA);  // a pad that is gone presses nothing

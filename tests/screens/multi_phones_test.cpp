@@ -25,15 +25,6 @@ protected:
         Frame();
     }
     static int32_t Buzzer(int slot) { return platform::MakePhoneKey(slot, platform::kPhoneBuzzer); }
-    void StartGameWith(int32_t key0, int32_t key1) {
-        dir.Write("home/System/users2.dat", Record("Ada", key0, true) + Record("Bob", key1, true) +
-                                                std::string(132, '\0'));
-        OpenSetUp();
-        ClickControl(mp::kNextButton);
-        ASSERT_EQ(Interface::GetState(), StateMultiGame);
-        RunFor(100);
-        ClickControl(mp::kStartButton);
-    }
     void SwitchPhonesOnInProfile() {
         dir.Write("home/tarvex_p.ini", "[Brellik]\nRuntime path=" + (dir / "") +
                                            "\nPhones=1\nPhone address=127.0.0.1\nPhone port=0\n");
@@ -91,7 +82,7 @@ TEST_F(PhoneBuzzerTest, APhonesBuzzerPressedWhileTheKeyboardIsOpenBecomesTheRows
 }
 
 TEST_F(PhoneBuzzerTest, PhonesClaimAndAnswerOnlyForTheirOwnPlayer) {
-    StartGameWith(Buzzer(0), Buzzer(1));
+    StartTwoPlayerGame(Buzzer(0), Buzzer(1));
     EXPECT_EQ(mp::PhoneViewFor(0).phase, Phase::Question);
     PressPhone(1, platform::kPhoneBuzzer);  // too early: claims are not open
     EXPECT_EQ(mp::answeringPlayer, -1);
@@ -133,7 +124,7 @@ TEST_F(PhoneBuzzerTest, PhonesClaimAndAnswerOnlyForTheirOwnPlayer) {
 }
 
 TEST_F(PhoneBuzzerTest, AQuestionNobodyClaimsEndsWithTimeUpOnEveryPhoneTillTheNextIsReadOut) {
-    StartGameWith(Buzzer(0), Buzzer(1));
+    StartTwoPlayerGame(Buzzer(0), Buzzer(1));
     WaitForClaims();
     RunFor(12500);  // the whole claim clock
     EXPECT_FALSE(mp::claimOpen);
