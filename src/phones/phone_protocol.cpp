@@ -30,6 +30,15 @@ std::string Colour(uint32_t rgb) {
     return text;
 }
 
+const char* NoteName(WaitNote note) {
+    switch (note) {
+        case WaitNote::None: return "";
+        case WaitNote::Full: return "full";
+        case WaitNote::Running: return "running";
+    }
+    return "";
+}
+
 json Message(const char* type) { return json{{"v", kProtocolVersion}, {"type", type}}; }
 
 // Invalid UTF-8 from the game's side is replaced rather than thrown over.
@@ -95,6 +104,7 @@ const char* PhaseName(Phase phase) {
         case Phase::LockedOut: return "lockedout";
         case Phase::Right: return "right";
         case Phase::Wrong: return "wrong";
+        case Phase::Heard: return "heard";
         case Phase::TimeUp: return "timeup";
         case Phase::Result: return "result";
     }
@@ -121,6 +131,16 @@ std::string EncodeState(const PhoneView& view) {
     message["player"] = view.player;
     message["colour"] = Colour(view.colour);
     message["answers"] = view.answers;
+    message["note"] = NoteName(view.note);
+    if (view.phase == Phase::Answer) message["seconds"] = view.seconds;
+    if (view.phase == Phase::Other || view.phase == Phase::Heard) {
+        message["claimer"] = {{"name", view.claimer.name}, {"colour", Colour(view.claimer.colour)}};
+    }
+    if (view.phase == Phase::Heard) message["verdict"] = view.right ? "right" : "wrong";
+    if (view.phase == Phase::Right || view.phase == Phase::Wrong || view.phase == Phase::Heard) {
+        message["points"] = view.points;
+    }
+    if (view.phase == Phase::Result) message["place"] = view.place;
     json scores = json::array();
     for (const PhoneScore& score : view.scores) {
         scores.push_back({{"name", score.name}, {"points", score.points},

@@ -15,10 +15,18 @@ enum class Phase {
     Answer,      // this phone's player claimed and answers
     Other,       // someone else answers
     LockedOut,   // this phone's player failed this question and may not claim it again
-    Right,       // the last answer was right
-    Wrong,       // the last answer was wrong or missed
+    Right,       // this phone's player answered right
+    Wrong,       // this phone's player answered wrong or let the answer clock run out
+    Heard,       // someone else's answer was judged (see `claimer` and `verdict`)
     TimeUp,      // the claim clock ran out: nobody won the question
     Result,      // the game is over
+};
+
+// Why a phone whose buzzer belongs to no player waits.
+enum class WaitNote {
+    None,     // a row can still take it on the set-up screen
+    Full,     // every row of the set-up screen is taken
+    Running,  // a game runs: the next one can take it
 };
 
 const char* PhaseName(Phase phase);
@@ -34,7 +42,13 @@ struct PhoneView {
     std::string player;   // UTF-8; empty when no player holds this phone's buzzer
     uint32_t colour = 0;  // the player's colour, 0xRRGGBB
     Phase phase = Phase::Waiting;
+    WaitNote note = WaitNote::None;    // only in Waiting without a player
     std::vector<std::string> answers;  // UTF-8, only while the phone may answer
+    int32_t seconds = 0;               // Answer: whole seconds left on the answer clock
+    PhoneScore claimer;                // Other and Heard: who answers or answered
+    bool right = false;                // Heard: the claimer's answer was right
+    int32_t points = 0;                // Right, Wrong and Heard: what the answer won or lost
+    int32_t place = 0;                 // Result: this phone's player's place (shared), 0 none
     std::vector<PhoneScore> scores;
     bool operator==(const PhoneView&) const = default;
 };
