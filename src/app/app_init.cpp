@@ -108,6 +108,9 @@ int AppInit() {
     platform::EnsureUserFolder();
     scores::ForgetUnsavedResult();
     if (!Interface::SetCallbacks(OnStateChanged, OnControlEvent, OnTick, OnInput)) return 0;
+    // The phones' server thread posts into the platform's queue: it stops before the frame
+    // lets go of the platform on a fatal error too.
+    Interface::SetFatalCallback(multi::StopPhones);
     introLayout = new (std::nothrow) quiz::IntroLayout();
     if (!introLayout) return 0;
     introLayout->Read(quiz::kIntroLayoutFileName);

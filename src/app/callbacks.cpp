@@ -7,6 +7,7 @@
 #include "main_menu.h"
 #include "multi/multi_player.h"
 #include "multi/phone_buzzers.h"
+#include "platform/phone_keys.h"
 #include "question_browser.h"
 #include "scores/score_screen.h"
 #include "screens/common_screen.h"
@@ -73,6 +74,7 @@ int32_t OnControlEvent(Control* control, int32_t event, int32_t value) {
 }
 
 void OnTick() {
+    multi::UpdatePhones();
     switch (ScreenIdOf(Interface::GetState())) {
         case kScreenSingle: SingleTick(); break;
         case kScreenMulti: MpTick(); break;
@@ -81,6 +83,11 @@ void OnTick() {
 }
 
 int32_t OnInput(int32_t code, int32_t value, int32_t* handled) {
+    // Phones stay joined between games; their buttons mean something on the buzzer screens only.
+    if (code == Interface::kInputKeyDown && platform::IsPhoneKey(value) &&
+        ScreenIdOf(Interface::GetState()) != kScreenMulti) {
+        return 0;
+    }
     if (code == Interface::kInputRestored) platform::SetMainWindowTopMost(true);
     if (code == Interface::kInputDeactivated) platform::SetMainWindowTopMost(false);
     const int32_t state = Interface::GetState();

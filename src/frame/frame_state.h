@@ -107,6 +107,7 @@ struct FrameState {
     ControlEventCallback onControlEvent = nullptr;
     TickCallback onTick = nullptr;
     InputCallback onInput = nullptr;
+    FatalCallback onFatal = nullptr;
 };
 
 FrameState& State();

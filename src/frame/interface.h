@@ -65,6 +65,10 @@ int PreInit(void* instance, const char* commandLine, StartupProperties* properti
 int SetCallbacks(StateChangedCallback stateChanged, ControlEventCallback controlEvent,
                  TickCallback tick, InputCallback input);
 void Shutdown();
+// What runs beside the frame (a server thread, sound) must stop before the frame lets go of the
+// platform: Fatal calls this first, then logs, tells and exits.
+using FatalCallback = void (*)();
+void SetFatalCallback(FatalCallback callback);
 [[noreturn]] void Fatal(const char* message, int32_t code);
 int Log(const char* text, bool withTimeStamp);
 // Builds a file name: mode 1 the runtime path + name, mode 2 the name alone, else the data

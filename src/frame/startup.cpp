@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 uint8_t controlsFrozen = 0;
 
@@ -94,10 +95,15 @@ void LoadResourcePictures() {
 
 // A log that cannot be made where the profile says goes to the user folder, so that a bad
 // runtime path still leaves a log behind.
+// The log is the player's own: it names their network's addresses.
 std::FILE* OpenLog() {
-    if (std::FILE* log = OpenFile("Debug.log", "wtc", kPathRuntime)) return log;
-    const std::string inUserFolder = platform::UserFolder() + "/Debug.log";
-    return OpenFile(inUserFolder.c_str(), "wtc", kPathAsGiven);
+    std::FILE* log = OpenFile("Debug.log", "wtc", kPathRuntime);
+    if (!log) {
+        const std::string inUserFolder = platform::UserFolder() + "/Debug.log";
+        log = OpenFile(inUserFolder.c_str(), "wtc", kPathAsGiven);
+    }
+    if (log) platform::KeepPrivate(log);
+    return log;
 }
 
 // A data path that names no game folder would start a game of placeholder pictures, silent
@@ -215,7 +221,11 @@ void Shutdown() {
     s.level = 0;
 }
 
+void SetFatalCallback(FatalCallback callback) { State().onFatal = callback; }
+
 void Fatal(const char* message, int32_t code) {
+    // Once: a fatal error met while letting go must not come back here.
+    if (const FatalCallback stop = std::exchange(State().onFatal, nullptr)) stop();
     Log(message, false);
     char exitLine[32];
     std::snprintf(exitLine, sizeof exitLine, "Exit code: %x", static_cast<uint32_t>(code));

@@ -24,6 +24,7 @@ int32_t playerCount = 2;
 int32_t answeringPlayer = -1;
 int32_t failedPlayer = -1;
 int32_t chosenAnswer = -1;
+Verdict lastVerdict;
 bool claimOpen = false;
 bool claimTimedOut = false;
 bool answerOpen = false;
@@ -70,6 +71,7 @@ void MpResetState() {
     answeringPlayer = -1;
     failedPlayer = -1;
     chosenAnswer = -1;
+    lastVerdict = Verdict{};
     claimOpen = false;
     claimTimedOut = false;
     answerOpen = false;

@@ -98,6 +98,7 @@ bool IsPlayer(int index) { return index >= 0 && index < kRows; }
 void MpApplyScore(int32_t delta) {
     if (!IsPlayer(answeringPlayer) || !multiQuiz) return;
     Player& player = players[answeringPlayer];
+    const int32_t before = player.score;
     if (delta <= 0) {
         ++multiQuiz->wrongByPlayer[answeringPlayer];
         ++multiQuiz->wrongTotal;
@@ -114,6 +115,7 @@ void MpApplyScore(int32_t delta) {
             player.score += points;
         }
     }
+    lastVerdict = {answeringPlayer, delta > 0, player.score - before};
     SetNameColour(answeringPlayer, kWhite);
     if (delta <= 0) MarkLockedOut(answeringPlayer);
     else RefreshPanel();
@@ -330,6 +332,7 @@ void MpResetNameColours() {
 
 void MpNextQuestion() {
     chosenAnswer = -1;
+    lastVerdict = Verdict{};
     SetFrameOf(kTimerPicture, kIdleClockFrame);
     for (int k = 0; k < 3; ++k) HideControl(kFirstMarker + k);
     ClearLines();
@@ -390,7 +393,6 @@ void GameOnControlEvent(int32_t id, int32_t event) {
 
 void MpTick() {
     using namespace multi;
-    UpdatePhones();
     if (controlsFrozen || Interface::GetState() != StateMultiGame) return;
     const uint32_t now = platform::GetTickCount();
     BuzzerCheckTick(now);
@@ -401,7 +403,10 @@ void MpTick() {
 void MpInput(int32_t code, int32_t value, int32_t*) {
     using namespace multi;
     const int32_t state = Interface::GetState();
-    if (state == StateMultiUsedUp || state == StateMultiResults) return ResultsInput(code, value);
+    if (state == StateMultiUsedUp || state == StateMultiResults) {
+        if (code == Interface::kInputKeyDown && IsRowlessPhoneKey(value)) return;
+        return ResultsInput(code, value);
+    }
     if (state == StateMultiSetUp && code == Interface::kInputKeyDown &&
         (platform::IsPadKey(value) || platform::IsPhoneBuzzer(value))) {
         return SetUpPadPressed(value);
@@ -416,6 +421,7 @@ void MpInput(int32_t code, int32_t value, int32_t*) {
         return;
     }
     if (code != Interface::kInputKeyDown) return;
+    if (IsRowlessPhoneKey(value)) return;
     // A held key's auto-repeat neither goes on nor claims: only a fresh press does.
     if (Interface::KeyDownIsRepeat()) return;
     if (BuzzerCheckPress(value)) return;

@@ -18,6 +18,8 @@
 #include "screens/topic_panel.h"
 #include "setup_guide.h"
 
+#include <cstring>
+
 namespace multi {
 
 using namespace screens;
@@ -174,9 +176,26 @@ void CancelKeyChoice() {
     ClearGuide();
 }
 
+// Another switched-on row with this name, or -1: two players of one name cannot be told apart
+// on the panel or in the results.
+int RowNamed(int row, const char* name) {
+    if (name[0] == '\0') return -1;
+    for (int other = 0; other < kRows; ++other) {
+        if (other != row && players[other].active && std::strcmp(FieldText(other), name) == 0) {
+            return other;
+        }
+    }
+    return -1;
+}
+
 void NameEvent(int row, int32_t event) {
     const char* text = FieldText(row);
     if (event == EditField::kEventEnter) {
+        if (const int other = RowNamed(row, text); other >= 0) {
+            SayNameTaken(other);
+            return;
+        }
+        ClearGuide();
         CopyName(players[row], text);
         if (text[0] == '\0') ForgetKey(row);
         Interface::SetFocus(static_cast<Control*>(nullptr));
@@ -217,6 +236,19 @@ void CopyNamesFromFields() {
     for (int row = 0; row < kRows; ++row) CopyName(players[row], FieldText(row));
 }
 
+// Two switched-on rows of one name: the panel and the results could not tell them apart.
+bool DuplicateNames() {
+    for (int row = 0; row < kRows; ++row) {
+        for (int other = 0; other < row; ++other) {
+            if (players[row].active && players[other].active &&
+                std::strcmp(players[row].name, players[other].name) == 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 bool MpConfirmPlayers() {
     int count = 0;
     for (int row = 0; row < kRows; ++row) {
@@ -233,7 +265,7 @@ bool MpConfirmPlayers() {
         }
     }
     MpSavePlayers();
-    if (count < 2) return false;
+    if (count < 2 || DuplicateNames()) return false;
     Player aside[kRows];
     std::copy(std::begin(players), std::end(players), std::begin(aside));
     int next = 0;
@@ -249,10 +281,20 @@ bool MpConfirmPlayers() {
     return true;
 }
 
+// A phone that is not connected is said first: Next pressed while the warning shows starts the
+// game all the same (the phone may come back during it).
+bool WarnedAboutPhones() {
+    const std::string warning = PhoneRowsWarning();
+    if (warning.empty() || Saying(warning)) return false;
+    SayWarning(warning);
+    return true;
+}
+
 // A switched-on row without a name keeps its place: confirming refuses it, and the row must
 // stay on for its name to be typed.
 void Next() {
     CopyNamesFromFields();
+    if (NextRefusal().empty() && WarnedAboutPhones()) return;
     if (MpConfirmPlayers()) Interface::SetState(StateMultiGame, false);
     else SayWhyNotNext();
 }
@@ -311,10 +353,32 @@ void TakeRowForPhone(int32_t key) {
         if (!players[row].active || !field || field->Text()[0] != '\0' || HasKey(players[row])) {
             continue;
         }
-        field->SetText(name.c_str());
+        field->SetText(UniqueRowName(row, name).c_str());
         CopyName(players[row], field->Text());
         OpenKeyboard(row);
         return;
+    }
+}
+
+std::string UniqueRowName(int row, const std::string& name) {
+    if (RowNamed(row, name.c_str()) < 0) return name;
+    for (int number = 2; number <= kRows + 1; ++number) {
+        const std::string suffix = " " + std::to_string(number);
+        std::string numbered = name.substr(0, kNameBytes - 1 - suffix.size());
+        while (!numbered.empty() && numbered.back() == ' ') numbered.pop_back();
+        numbered += suffix;
+        if (RowNamed(row, numbered.c_str()) < 0) return numbered;
+    }
+    return name;
+}
+
+void RenamePhoneRow(int32_t buzzerKey, const std::string& name) {
+    for (int row = 0; row < kRows; ++row) {
+        EditField* field = NameField(row);
+        if (players[row].key != buzzerKey || !field) continue;
+        field->SetText(UniqueRowName(row, name).c_str());
+        CopyName(players[row], field->Text());
+        MpSavePlayers();
     }
 }
 

@@ -5,6 +5,7 @@
 #include "quiz/question.h"
 
 #include <cstdint>
+#include <string>
 
 namespace multi {
 
@@ -95,6 +96,14 @@ extern int32_t questionsShown;
 extern int32_t questionLimit;
 extern bool stopArmed;
 extern int32_t keyboardPlayer;
+// The last answer judged in this question, for the phones: who gave it, whether it was right
+// and the points it won or lost; player -1 when none was judged yet.
+struct Verdict {
+    int32_t player = -1;
+    bool right = false;
+    int32_t points = 0;
+};
+extern Verdict lastVerdict;
 extern quiz::Question currentQuestion;
 
 // Copies `text` into a player's name, cut to the field's 27 bytes.
@@ -118,6 +127,10 @@ void MpHideRow(int row, bool leaving);
 void SetUpOnControlEvent(int32_t id, int32_t event);
 // A key pressed on the set-up screen: Esc closes the keyboard, a taken key is named.
 void SetUpKeyDown(int32_t key);
+// A phone was renamed: the row whose buzzer it is takes the new name (Windows-1250).
+void RenamePhoneRow(int32_t buzzerKey, const std::string& name);
+// `name` as row `row` may have it: with " 2", " 3"… when another row already has it.
+std::string UniqueRowName(int row, const std::string& name);
 void GameOnControlEvent(int32_t id, int32_t event);
 void MpNextQuestion();
 void MpResetNameColours();

@@ -5,6 +5,8 @@
 #include "multi_player.h"
 #include "multi_state.h"
 #include "phone_roster.h"
+#include "phones/join_address.h"
+#include "phones/log_throttle.h"
 #include "phones/phone_server.h"
 #include "play_presentation.h"
 #include "platform/phone_keys.h"
@@ -12,6 +14,7 @@
 #include "screens/screen_tools.h"
 #include "screens/state_words.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -30,6 +33,12 @@ std::unique_ptr<phones::PhoneServer> server;
 std::array<phones::PhoneView, platform::kPhoneSlots> sent;
 std::array<bool, platform::kPhoneSlots> sentOnce{};
 std::vector<std::string> rosterSaved;  // the phone ids System\phones.txt holds
+std::vector<int> rowSlotsSent;         // the slots the server was told rows' keys use
+// Each slot's phone name as last seen on the set-up screen: a change is a rename on the phone.
+std::array<std::string, platform::kPhoneSlots> namesSeen;
+uint32_t droppedShown = 0;  // one bit a game player whose phone is not connected
+std::string startFailure;   // why phones could not be switched on, Windows-1250; empty: they could
+phones::LogThrottle logThrottle;
 
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
@@ -64,21 +73,66 @@ bool IsMultiState(int32_t state) {
     return state == StateMultiSetUp || state == StateMultiGame || state == StateMultiUsedUp;
 }
 
+void Log(const std::string& line) {
+    for (const std::string& passed : logThrottle.Pass(line, platform::GetTickCount())) {
+        Interface::Log(passed.c_str(), false);
+    }
+}
+
+void LogServerLines() {
+    for (const std::string& line : server->TakeLog()) Log(line);
+    for (const std::string& line : logThrottle.Flush(platform::GetTickCount())) {
+        Interface::Log(line.c_str(), false);
+    }
+}
+
+std::string StartFailure(const PhoneSettings& settings, uint16_t port) {
+    if (!settings.address.empty() &&
+        !phones::IsOwnAddress(settings.address, platform::NetworkInterfaces())) {
+        return platform::Utf8ToCp1250("Telefony nejdou zapnout: adresa " + settings.address +
+                                      " z nastavení (Phone address=) nepatří tomuto počítači");
+    }
+    return platform::Utf8ToCp1250("Telefony nejdou zapnout: porty od " + std::to_string(port) +
+                                  " jsou obsazené (viz Debug.log)");
+}
+
+// The slots of every row's phone buzzer, on the set-up screen; in a game, those of the rows
+// as they were confirmed (the rows that sit out are not in memory then).
+std::vector<int> RowSlots() {
+    std::vector<int> slots;
+    for (const Player& player : players) {
+        if (platform::IsPhoneBuzzer(player.key)) slots.push_back(platform::PhoneSlotOf(player.key));
+    }
+    std::sort(slots.begin(), slots.end());
+    slots.erase(std::unique(slots.begin(), slots.end()), slots.end());
+    return slots;
+}
+
 void StartPhones() {
     phones::ServerConfig config;
     const PhoneSettings settings = ReadPhoneSettings();
     if (settings.port >= 0) config.port = static_cast<uint16_t>(settings.port);
     if (!settings.address.empty()) config.bindAddress = settings.address;
     config.knownPhones = rosterSaved = LoadPhoneRoster();
+    config.rowSlots = rowSlotsSent = RowSlots();
     server = std::make_unique<phones::PhoneServer>();
     sentOnce.fill(false);
+    namesSeen.fill({});
     if (!server->Start(config)) {
-        for (const std::string& line : server->TakeLog()) Interface::Log(line.c_str(), false);
+        startFailure = StartFailure(settings, config.port);
+        LogServerLines();
         server.reset();
         return;
     }
-    for (const std::string& url : server->JoinUrls()) {
-        Interface::Log(("Phones: join at " + url).c_str(), false);
+    startFailure.clear();
+    const std::vector<platform::NetworkInterface> interfaces = platform::NetworkInterfaces();
+    if (phones::OnNoNetwork(server->BindAddress(), interfaces)) {
+        Interface::Log("Phones: this computer is on no network; phones cannot join", false);
+    }
+    for (const std::string& address : phones::JoinAddressesFor(server->BindAddress(), interfaces)) {
+        Interface::Log(("Phones: join at " + phones::JoinUrlForLog(address, server->Port()) +
+                        " (the room's code is shown on the screen)").c_str(),
+                       false);
     }
 }
 
@@ -105,24 +159,118 @@ int PlayerOfPhone(int slot) {
     return -1;
 }
 
+bool GameOver() {
+    const int32_t state = Interface::GetState();
+    return state == StateMultiUsedUp || state == StateMultiResults ||
+           (state == StateMultiGame && !screens::IsHidden(kGameOver));
+}
+
 phones::Phase GamePhase(int player) {
     using phones::Phase;
-    const int32_t state = Interface::GetState();
-    if (state == StateMultiUsedUp || state == StateMultiResults ||
-        (state == StateMultiGame && controlsFrozen)) {
-        return Phase::Result;
-    }
-    if (state != StateMultiGame || player < 0 || !screens::IsHidden(kStartButton)) {
+    if (GameOver()) return Phase::Result;
+    if (Interface::GetState() != StateMultiGame || player < 0 ||
+        !screens::IsHidden(kStartButton)) {
         return Phase::Waiting;
     }
     if (answerOpen) return player == answeringPlayer ? Phase::Answer : Phase::Other;
     if (claimOpen) return player == failedPlayer ? Phase::LockedOut : Phase::Claims;
     if (claimTimedOut) return Phase::TimeUp;
-    if (chosenAnswer >= 0 && multiQuiz) {
-        return chosenAnswer == multiQuiz->correctSlot[multiQuiz->current] ? Phase::Right
-                                                                          : Phase::Wrong;
+    if (lastVerdict.player >= 0) {
+        if (player != lastVerdict.player) return Phase::Heard;
+        return lastVerdict.right ? Phase::Right : Phase::Wrong;
     }
     return Phase::Question;
+}
+
+// Why a phone that holds no row waits: a game runs, or no row of the set-up can take it.
+phones::WaitNote NoteForRowless() {
+    if (Interface::GetState() == StateMultiGame) return phones::WaitNote::Running;
+    if (Interface::GetState() != StateMultiSetUp) return phones::WaitNote::None;
+    for (const Player& player : players) {
+        if (!player.active || player.name[0] == '\0' || player.key < 0) {
+            return phones::WaitNote::None;
+        }
+    }
+    return phones::WaitNote::Full;
+}
+
+phones::PhoneScore ScoreOf(int player) {
+    return {platform::Cp1250ToUtf8(players[player].name), players[player].score,
+            PhoneColour(player)};
+}
+
+// Shared places: one more than the players with more points.
+int32_t PlaceOf(int player) {
+    int32_t place = 1;
+    for (int i = 0; i < kRows; ++i) {
+        if (players[i].active && players[i].score > players[player].score) ++place;
+    }
+    return place;
+}
+
+// What the phase needs beside itself: who answers, the verdict, the seconds, the place.
+void FillPhaseDetails(phones::PhoneView& view, int player) {
+    using phones::Phase;
+    switch (view.phase) {
+        case Phase::Answer:
+            for (const char* answer : currentQuestion.answers) {
+                view.answers.push_back(platform::Cp1250ToUtf8(answer));
+            }
+            view.seconds = std::clamp(5 - answerElapsed, 1, 5);
+            break;
+        case Phase::Other:
+            if (answeringPlayer >= 0 && answeringPlayer < kRows) view.claimer = ScoreOf(answeringPlayer);
+            break;
+        case Phase::Heard:
+            view.claimer = ScoreOf(lastVerdict.player);
+            view.right = lastVerdict.right;
+            view.points = lastVerdict.points;
+            break;
+        case Phase::Right:
+        case Phase::Wrong: view.points = lastVerdict.points; break;
+        case Phase::Result: view.place = player >= 0 ? PlaceOf(player) : 0; break;
+        case Phase::Waiting:
+            if (player < 0) view.note = NoteForRowless();
+            break;
+        default: break;
+    }
+}
+
+// The phone's name changed while the host looked at the set-up: the phone was renamed.
+void FollowRenames() {
+    if (Interface::GetState() != StateMultiSetUp) return;
+    for (int slot = 0; slot < platform::kPhoneSlots; ++slot) {
+        const std::string name = server->PhoneName(slot);
+        if (name.empty() || name == namesSeen[slot]) continue;
+        if (!namesSeen[slot].empty()) {
+            RenamePhoneRow(platform::MakePhoneKey(slot, platform::kPhoneBuzzer), name);
+        }
+        namesSeen[slot] = name;
+    }
+}
+
+void TellRowSlots() {
+    if (Interface::GetState() != StateMultiSetUp) return;
+    std::vector<int> slots = RowSlots();
+    if (slots == rowSlotsSent) return;
+    server->SetRowSlots(slots);
+    rowSlotsSent = std::move(slots);
+}
+
+uint32_t DroppedPlayers() {
+    uint32_t dropped = 0;
+    for (int i = 0; i < kRows; ++i) {
+        if (PhoneDropped(i)) dropped |= 1u << i;
+    }
+    return dropped;
+}
+
+void MarkDroppedPhones() {
+    if (Interface::GetState() != StateMultiGame) return;
+    const uint32_t dropped = DroppedPlayers();
+    if (dropped == droppedShown) return;
+    droppedShown = dropped;
+    RefreshPanel();
 }
 
 }  // namespace
@@ -166,16 +314,34 @@ PhoneSettings ParsePhoneSettings(std::string_view profile, std::string_view titl
     return settings;
 }
 
+// The room lives from the first buzzer screen until phones are switched off or the game
+// closes: through the results, the tables and the next set-up, phones keep their connection.
 void PhonesFollowState(int32_t state) {
-    if (!IsMultiState(state)) return StopPhones();
-    if (!server && PhonesSwitchedOn()) StartPhones();
+    droppedShown = 0;
+    if (!server && IsMultiState(state) && PhonesSwitchedOn()) StartPhones();
 }
 
 void StopPhones() {
     if (!server) return;
     server->Stop();
-    for (const std::string& line : server->TakeLog()) Interface::Log(line.c_str(), false);
+    LogServerLines();
+    Interface::Log("Phones: the server stopped", false);
     server.reset();
+}
+
+const std::string& PhonesStartFailure() { return startFailure; }
+
+bool PhoneDropped(int player) {
+    if (player < 0 || player >= kRows || !platform::IsPhoneBuzzer(players[player].key)) {
+        return false;
+    }
+    return !server || !server->StatusOf(platform::PhoneSlotOf(players[player].key)).connected;
+}
+
+bool IsRowlessPhoneKey(int32_t key) {
+    if (!platform::IsPhoneKey(key)) return false;
+    const int slot = platform::PhoneSlotOf(key);
+    return PlayerOfPhone(slot) < 0;
 }
 
 phones::PhoneView PhoneViewFor(int slot) {
@@ -186,16 +352,10 @@ phones::PhoneView PhoneViewFor(int slot) {
         view.colour = PhoneColour(player);
     }
     view.phase = GamePhase(player);
-    if (view.phase == phones::Phase::Answer) {
-        for (const char* answer : currentQuestion.answers) {
-            view.answers.push_back(platform::Cp1250ToUtf8(answer));
-        }
-    }
+    FillPhaseDetails(view, player);
     if (Interface::GetState() != StateMultiSetUp) {
         for (int i = 0; i < kRows; ++i) {
-            if (!players[i].active) continue;
-            view.scores.push_back(
-                {platform::Cp1250ToUtf8(players[i].name), players[i].score, PhoneColour(i)});
+            if (players[i].active) view.scores.push_back(ScoreOf(i));
         }
     }
     return view;
@@ -203,8 +363,11 @@ phones::PhoneView PhoneViewFor(int slot) {
 
 void UpdatePhones() {
     if (!server) return;
-    for (const std::string& line : server->TakeLog()) Interface::Log(line.c_str(), false);
+    LogServerLines();
     SaveRosterIfChanged();
+    FollowRenames();
+    TellRowSlots();
+    MarkDroppedPhones();
     for (int slot = 0; slot < platform::kPhoneSlots; ++slot) {
         phones::PhoneView view = PhoneViewFor(slot);
         if (sentOnce[slot] && view == sent[slot]) continue;

@@ -32,12 +32,21 @@ struct PhoneSettings {
 };
 PhoneSettings ParsePhoneSettings(std::string_view profile, std::string_view title);
 
-// Starts the server on the buzzer game's screens while phones are on, stops it elsewhere.
+// Starts the server when a buzzer screen opens while phones are on; it then runs until phones
+// are switched off or the game closes, so phones keep one room between games.
 void PhonesFollowState(int32_t state);
 void StopPhones();
+// Why the last start failed, in the players' language; empty when it did not.
+const std::string& PhonesStartFailure();
 // Sends each phone the view the game now gives it, when that changed; writes the server's
-// log lines to the game's log. Every tick on the buzzer game's screens.
+// log lines to the game's log (a few a minute at most); follows renames on phones and the
+// slots rows use. Every tick, on every screen.
 void UpdatePhones();
+
+// The player's buzzer is a phone that is not connected now.
+bool PhoneDropped(int player);
+// A phone's button whose phone holds no player's buzzer: it moves nothing in a game.
+bool IsRowlessPhoneKey(int32_t key);
 
 // What the phone in `slot` is shown now.
 phones::PhoneView PhoneViewFor(int slot);

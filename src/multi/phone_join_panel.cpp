@@ -3,6 +3,7 @@
 #include "frame/interface.h"
 #include "phone_buzzers.h"
 #include "phones/join_address.h"
+#include "setup_guide.h"
 #include "platform/phone_keys.h"
 #include "platform/platform.h"
 #include "screens/screen_tools.h"
@@ -52,8 +53,10 @@ bool Clicked(int32_t code, int32_t* handled) {
 
 void AddPhoneJoinControls() {
     screens::AddToScreen(new PhoneSwitch());
-    // Hidden until the host asks for it: it covers part of the rows' keyboard.
-    if (auto* panel = screens::AddToScreen(new PhoneJoinPanel())) panel->SetFlags(Control::kHidden);
+    // With phones on, the code is what the host needs first; otherwise it waits for the switch.
+    if (auto* panel = screens::AddToScreen(new PhoneJoinPanel()); panel && !PhonesSwitchedOn()) {
+        panel->SetFlags(Control::kHidden);
+    }
 }
 
 PhoneSwitch::PhoneSwitch() : Control(kPhoneSwitch) {
@@ -61,20 +64,29 @@ PhoneSwitch::PhoneSwitch() : Control(kPhoneSwitch) {
     SetSize(kSwitchWidth, kSwitchHeight);
 }
 
+// The switch says what a click does: switch phones on, show the code, or hide it.
 void PhoneSwitch::Render() {
     gfx::Surface* face = Picture();
     if (!face) return;
     gfx::Canvas canvas(*face);
     canvas.SetBackgroundMode(gfx::BackgroundMode::Transparent);
-    DrawButton(canvas, {0, 0, Width(), Height()},
-               shownOn_ ? "Telefony: zapnuto" : "Telefony: vypnuto", shownOn_ ? kOn : kButton);
+    const gfx::Rect whole{0, 0, Width(), Height()};
+    switch (shown_) {
+        case Look::Off: DrawButton(canvas, whole, "Zapnout telefony"); break;
+        case Look::CodeHidden: DrawButton(canvas, whole, "Ukázat kód pro telefony", kOn); break;
+        case Look::CodeShown: DrawButton(canvas, whole, "Skrýt kód pro telefony"); break;
+    }
     DrawFrame(canvas);
 }
 
 void PhoneSwitch::Update() {
-    const bool on = RunningPhoneServer() != nullptr;
-    if (on == shownOn_) return;
-    shownOn_ = on;
+    const PhoneJoinPanel* panel = Panel();
+    Look look = Look::Off;
+    if (RunningPhoneServer()) {
+        look = panel && !(panel->GetFlags() & kHidden) ? Look::CodeShown : Look::CodeHidden;
+    }
+    if (look == shown_) return;
+    shown_ = look;
     Render();
 }
 
@@ -85,6 +97,7 @@ void PhoneSwitch::HandleInput(int32_t code, int32_t, int32_t* handled) {
     if (!RunningPhoneServer()) {
         SetPhonesOn(true);
         if (panel && RunningPhoneServer()) panel->ClearFlags(kHidden);
+        if (!RunningPhoneServer()) SayWarning(PhonesStartFailure());
     } else if (panel) {
         if (panel->GetFlags() & kHidden) panel->ClearFlags(kHidden);
         else panel->SetFlags(kHidden);
@@ -101,10 +114,12 @@ PhoneJoinPanel::Shown PhoneJoinPanel::Gather() const {
     Shown shown;
     const phones::PhoneServer* server = RunningPhoneServer();
     if (!server) return shown;
+    const std::vector<platform::NetworkInterface> interfaces = platform::NetworkInterfaces();
     const std::vector<std::string> addresses =
-        phones::JoinAddressesFor(server->BindAddress(), platform::NetworkInterfaces());
+        phones::JoinAddressesFor(server->BindAddress(), interfaces);
     const std::string& address = addresses[std::min(chosen_, addresses.size() - 1)];
     shown.url = phones::JoinUrl(address, server->Port(), server->Token());
+    shown.noNetwork = phones::OnNoNetwork(server->BindAddress(), interfaces);
     for (int slot = 0; slot < platform::kPhoneSlots; ++slot) {
         const phones::PhoneServer::PhoneStatus status = server->StatusOf(slot);
         if (!status.connected) continue;
@@ -150,6 +165,18 @@ void PhoneJoinPanel::DrawQr(gfx::Canvas& canvas) const {
     }
 }
 
+// A code of 127.0.0.1 would send every phone to itself.
+void PhoneJoinPanel::DrawNoNetwork(gfx::Canvas& canvas) const {
+    canvas.SelectFont(FontBold20);
+    canvas.SetTextColor(0x2020C0);
+    canvas.TextOut(12, kQrTop + 80, Cp("Počítač není připojen k žádné síti."));
+    canvas.SetTextColor(kInk);
+    canvas.SelectFont(FontSmall14);
+    canvas.TextOut(12, kQrTop + 120, Cp("Telefony se k hře nemohou připojit."));
+    canvas.TextOut(12, kQrTop + 140, Cp("Připojte počítač k Wi-Fi nebo kabelem k síti,"));
+    canvas.TextOut(12, kQrTop + 160, Cp("ve které jsou telefony."));
+}
+
 void PhoneJoinPanel::Render() {
     gfx::Surface* face = Picture();
     if (!face) return;
@@ -159,7 +186,8 @@ void PhoneJoinPanel::Render() {
     canvas.SelectFont(FontBold20);
     canvas.SetTextColor(kInk);
     canvas.TextOut(12, 8, Cp("Hrajte z telefonů: naskenujte kód"));
-    DrawQr(canvas);
+    if (shown_.noNetwork) DrawNoNetwork(canvas);
+    else DrawQr(canvas);
     canvas.SelectFont(FontSmall14);
     const int addressTop = kQrTop + kQrSide + 32;
     const std::size_t query = url_.find("/?");
@@ -180,7 +208,7 @@ void PhoneJoinPanel::Render() {
         canvas.TextOut(200, listTop, Cp("a další: ") + std::to_string(count - kListed));
     }
     if (addresses_.size() > 1) DrawButton(canvas, kOtherAddress, "Jiná adresa");
-    DrawButton(canvas, kHide, "Skrýt");
+    DrawButton(canvas, kHide, "Skrýt kód");
     DrawButton(canvas, kSwitchOff, "Vypnout telefony");
     DrawFrame(canvas);
 }

@@ -28,7 +28,8 @@ public:
     void HandleInput(int32_t code, int32_t value, int32_t* handled) override;
 
 private:
-    bool shownOn_ = false;
+    enum class Look { Off, CodeHidden, CodeShown };
+    Look shown_ = Look::Off;
 };
 
 class PhoneJoinPanel : public Control {
@@ -51,11 +52,13 @@ public:
 private:
     struct Shown {
         std::string url;
+        bool noNetwork = false;           // only loopback: phones cannot reach the game
         std::vector<std::string> phones;  // "name  23 ms", Windows-1250
         bool operator==(const Shown&) const = default;
     };
     Shown Gather() const;
     void DrawQr(class gfx::Canvas& canvas) const;
+    void DrawNoNetwork(class gfx::Canvas& canvas) const;
 
     std::vector<std::string> addresses_;
     std::size_t chosen_ = 0;

@@ -4,6 +4,7 @@
 #include "frame/interface.h"
 #include "gfx/font.h"
 #include "multi_player.h"
+#include "phone_buzzers.h"
 #include "platform/platform.h"
 #include "player_colours.h"
 #include "screens/screen_tools.h"
@@ -33,6 +34,8 @@ constexpr uint32_t kLeaderColour = 0x00FFFF;
 constexpr uint32_t kLockedOutColour = 0x0000FF;
 constexpr char kLeaderMark[] = "\xBB";     // »
 constexpr char kLockedOutMark[] = "\xD7";  // ×
+constexpr char kDroppedMark[] = "!";        // the player's phone is not connected
+constexpr uint32_t kDroppedColour = 0x0080FF;
 constexpr char kEllipsis[] = "\x85";       // …
 
 uint32_t lockedOut = 0;  // one bit a player who failed on this question
@@ -90,7 +93,9 @@ void LayOutRow(int player) {
     score->SetTextColor(ColourOfPlayer(player));
     score->SetText(points);
     score->Refresh();
-    if (lockedOut & 1u << player) {
+    if (PhoneDropped(player)) {
+        SetLabel(kFirstRowMark + player, kDroppedMark, kDroppedColour);
+    } else if (lockedOut & 1u << player) {
         SetLabel(kFirstRowMark + player, kLockedOutMark, kLockedOutColour);
     } else if (IsLeader(player)) {
         SetLabel(kFirstRowMark + player, kLeaderMark, kLeaderColour);

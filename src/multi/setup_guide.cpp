@@ -5,7 +5,11 @@
 #include "game_length.h"
 #include "multi_state.h"
 #include "platform/platform.h"
+#include "phone_buzzers.h"
+#include "platform/phone_keys.h"
 #include "player_keys.h"
+
+#include <cstring>
 
 namespace multi {
 
@@ -39,6 +43,11 @@ void SayIfKeyTaken(int row, int32_t key) {
     }
 }
 
+void SayNameTaken(int otherRow) {
+    Say(Cp1250("Toto jméno už má řádek " + std::to_string(otherRow + 1) + ": napište jiné"),
+        kRed);
+}
+
 std::string NextRefusal() {
     int ready = 0;
     for (int row = 0; row < kRows; ++row) {
@@ -50,11 +59,39 @@ std::string NextRefusal() {
         if (!HasKey(players[row])) {
             return players[row].name + Cp1250(" nemá klávesu: klikněte na kolečko");
         }
+        for (int other = 0; other < row; ++other) {
+            if (players[other].active && std::strcmp(players[other].name, players[row].name) == 0) {
+                return Cp1250("Řádky " + std::to_string(other + 1) + " a " +
+                              std::to_string(row + 1) + " mají stejné jméno: změňte jedno");
+            }
+        }
         ++ready;
     }
     if (ready < 2) return Cp1250("Zapněte aspoň dva hráče");
     return "";
 }
+
+std::string PhoneRowsWarning() {
+    for (int row = 0; row < kRows; ++row) {
+        if (!players[row].active || !platform::IsPhoneBuzzer(players[row].key)) continue;
+        if (!RunningPhoneServer()) {
+            return Cp1250("Telefony jsou vypnuté, ") + players[row].name +
+                   Cp1250(" nemůže bzučet. Hrát znovu: začít i tak");
+        }
+        if (PhoneDropped(row)) {
+            return Cp1250("Telefon řádku " + std::to_string(row + 1) + " (") + players[row].name +
+                   Cp1250(") není připojen. Hrát znovu: začít i tak");
+        }
+    }
+    return "";
+}
+
+bool Saying(const std::string& cp1250) {
+    const auto* line = dynamic_cast<ChoiceLine*>(Interface::FindControl(kGameLengthChoice));
+    return line && line->Message() == cp1250;
+}
+
+void SayWarning(const std::string& cp1250) { Say(cp1250, kYellow); }
 
 void SayWhyNotNext() { Say(NextRefusal(), kRed); }
 

@@ -11,8 +11,16 @@ namespace multi {
 void SayChoosing(int row);
 // `key` was pressed for `row` while the keyboard is open: says so when another row holds it.
 void SayIfKeyTaken(int row, int32_t key);
+// Another row has the name that was typed.
+void SayNameTaken(int otherRow);
 // Why the rows as they stand cannot start a game; empty when they can.
 std::string NextRefusal();
+// What the host should know before a game whose rows have phones: a phone that is not
+// connected, or phones switched off; empty when every phone row can play.
+std::string PhoneRowsWarning();
+void SayWarning(const std::string& cp1250);
+// The guide shows this text now.
+bool Saying(const std::string& cp1250);
 // Shows the reason Next was refused.
 void SayWhyNotNext();
 void ClearGuide();

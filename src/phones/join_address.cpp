@@ -16,14 +16,43 @@ std::vector<std::string> JoinAddresses(const std::vector<platform::NetworkInterf
     return addresses;
 }
 
+namespace {
+
+bool Everywhere(const std::string& bindAddress) {
+    return bindAddress.empty() || bindAddress == "0.0.0.0" || bindAddress == "::";
+}
+
+std::string HostPart(const std::string& address, uint16_t port) {
+    const bool v6 = address.find(':') != std::string::npos;
+    return "http://" + (v6 ? "[" + address + "]" : address) + ":" + std::to_string(port) + "/";
+}
+
+}  // namespace
+
 std::vector<std::string> JoinAddressesFor(const std::string& bindAddress,
                                           const std::vector<platform::NetworkInterface>& interfaces) {
-    if (bindAddress.empty() || bindAddress == "0.0.0.0") return JoinAddresses(interfaces);
+    if (Everywhere(bindAddress)) return JoinAddresses(interfaces);
     return {bindAddress};
 }
 
+bool OnNoNetwork(const std::string& bindAddress,
+                 const std::vector<platform::NetworkInterface>& interfaces) {
+    return Everywhere(bindAddress) && JoinAddresses(interfaces).front().starts_with("127.");
+}
+
+bool IsOwnAddress(const std::string& address,
+                  const std::vector<platform::NetworkInterface>& interfaces) {
+    if (Everywhere(address) || address.starts_with("127.") || address == "::1") return true;
+    return std::any_of(interfaces.begin(), interfaces.end(),
+                       [&](const platform::NetworkInterface& entry) { return entry.address == address; });
+}
+
 std::string JoinUrl(const std::string& address, uint16_t port, const std::string& token) {
-    return "http://" + address + ":" + std::to_string(port) + "/?t=" + token;
+    return HostPart(address, port) + "?t=" + token;
+}
+
+std::string JoinUrlForLog(const std::string& address, uint16_t port) {
+    return HostPart(address, port);
 }
 
 }  // namespace phones

@@ -1,22 +1,12 @@
 #include "phone_room.h"
 
+#include "phone_names.h"
 #include "phone_protocol.h"
 #include "platform/platform.h"
 
 #include <algorithm>
 
 namespace phones {
-
-namespace {
-constexpr std::size_t kGameNameBytes = 27;
-}
-
-std::string GameName(std::string_view utf8) {
-    std::string name = platform::Utf8ToCp1250(utf8);
-    std::erase_if(name, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
-    if (name.size() > kGameNameBytes) name.resize(kGameNameBytes);
-    return name;
-}
 
 PhoneRoom::PhoneRoom(PressSink press, RoomLimits limits)
     : press_(std::move(press)), limits_(limits) {}
@@ -57,6 +47,7 @@ int PhoneRoom::SlotFor(const std::string& phoneId) const {
     // A new phone takes the lowest never-taken slot, else the slot whose phone left longest ago.
     int oldest = -1;
     for (int i = 0; i < platform::kPhoneSlots; ++i) {
+        if (rowSlots_[i]) continue;
         if (slots_[i].phoneId.empty()) return i;
         if (slots_[i].connection != 0) continue;
         if (oldest < 0 || static_cast<int32_t>(slots_[i].lastSeen - slots_[oldest].lastSeen) < 0) {
@@ -88,7 +79,7 @@ Outcome PhoneRoom::Join(ConnectionId id, Connection& connection, const std::stri
         if (old != connections_.end()) old->second.slot = -1;
     }
     s.phoneId = phoneId;
-    s.name = GameName(name);
+    s.name = GameName(name, slot + 1);
     s.connection = id;
     s.lastSeen = now;
     connection.slot = slot;
@@ -186,6 +177,13 @@ void PhoneRoom::Remember(int slot, const std::string& phoneId) {
     if (slot < 0 || slot >= platform::kPhoneSlots || !IsPhoneId(phoneId)) return;
     if (!slots_[slot].phoneId.empty() || SlotOf(phoneId) >= 0) return;
     slots_[slot].phoneId = phoneId;
+}
+
+void PhoneRoom::SetRowSlots(const std::vector<int>& slots) {
+    rowSlots_.fill(false);
+    for (const int slot : slots) {
+        if (slot >= 0 && slot < platform::kPhoneSlots) rowSlots_[slot] = true;
+    }
 }
 
 const std::string& PhoneRoom::PhoneIdOf(int slot) const {

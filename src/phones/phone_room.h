@@ -45,6 +45,8 @@ public:
     // Keeps `slot` for the phone `phoneId` (a phone seen in an earlier game), unless the slot
     // is taken or the id is not a phone id; a phone that returns with that id gets the slot.
     void Remember(int slot, const std::string& phoneId);
+    // Slots rows' keys use: a new phone never takes one of them.
+    void SetRowSlots(const std::vector<int>& slots);
 
     void Open(ConnectionId connection, uint32_t now);
     Outcome Handle(ConnectionId connection, std::string_view message, bool binary, uint32_t now);
@@ -88,11 +90,8 @@ private:
     PressSink press_;
     RoomLimits limits_;
     std::array<Slot, platform::kPhoneSlots> slots_;
+    std::array<bool, platform::kPhoneSlots> rowSlots_{};
     std::map<ConnectionId, Connection> connections_;
 };
-
-// A name as the game keeps it: Windows-1250 (unmappable characters dropped, control
-// characters too), cut to the player field's 27 bytes.
-std::string GameName(std::string_view utf8);
 
 }  // namespace phones

@@ -544,6 +544,7 @@ bool PhoneServer::Start(const ServerConfig& config) {
     for (std::size_t slot = 0; slot < config.knownPhones.size(); ++slot) {
         impl_->room_.Remember(static_cast<int>(slot), config.knownPhones[slot]);
     }
+    impl_->room_.SetRowSlots(config.rowSlots);
     impl_->SnapshotRoom();
     if (impl_->Start()) return true;
     lastLog_ = impl_->TakeLog();
@@ -583,6 +584,13 @@ std::vector<std::string> PhoneServer::JoinUrls() const {
 
 void PhoneServer::Publish(int slot, const PhoneView& view) {
     if (impl_) impl_->Publish(slot, view);
+}
+
+void PhoneServer::SetRowSlots(std::vector<int> slots) {
+    if (!impl_) return;
+    asio::post(impl_->io_, [impl = impl_.get(), slots = std::move(slots)] {
+        impl->room_.SetRowSlots(slots);
+    });
 }
 
 std::vector<std::string> PhoneServer::TakeLog() {

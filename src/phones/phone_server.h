@@ -29,6 +29,7 @@ struct ServerConfig {
     int ratePerSecond = 10;               // messages a connection may send, on average
     int rateBurst = 20;                   //   and at once
     std::vector<std::string> knownPhones; // by slot: phone ids seen before, kept their slots
+    std::vector<int> rowSlots;            // slots rows' keys use: never given to another phone
 };
 
 // The files the server may send, by request path; nothing else of the web folder is reachable.
@@ -61,6 +62,8 @@ public:
 
     // Safe from the game's thread: the view goes to the slot's phone now and on its next join.
     void Publish(int slot, const PhoneView& view);
+    // Safe from the game's thread: the slots rows' keys use now.
+    void SetRowSlots(std::vector<int> slots);
     // The lines the server wants in the game's log since the last call.
     std::vector<std::string> TakeLog();
     // Phones joined now, and a slot's phone name (Windows-1250), as last seen by the server.

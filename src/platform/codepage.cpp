@@ -93,6 +93,10 @@ bool UnicodeToCp1250(char32_t cp, uint8_t& out) {
     return false;
 }
 
+char32_t NextUtf8CodePoint(std::string_view text, std::size_t& pos) {
+    return NextCodePoint(text, pos);
+}
+
 std::string Utf8ToCp1250(std::string_view utf8, bool* ok) {
     std::string out;
     bool allMapped = true;

@@ -241,4 +241,8 @@ void RemoveStaleTemporaries(std::string_view windowsFolder) {
     ::closedir(dir);
 }
 
+void KeepPrivate(std::FILE* file) {
+    if (file) ::fchmod(::fileno(file), S_IRUSR | S_IWUSR);
+}
+
 }  // namespace platform

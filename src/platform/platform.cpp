@@ -82,9 +82,11 @@ void SetCursorFile(int cursorId, const std::string& bmpPath, int hotX, int hotY)
 }
 void SetIconFile(const std::string& bmpPath) { CurrentBackend().SetIconFile(bmpPath); }
 
+// The backend is asked every time, not only when the queue is empty: presses that wait
+// together must all be in the queue to be ordered by when they were made.
 bool PeekMessage(Message& out) {
     auto& queue = MessageQueue();
-    if (queue.empty()) CurrentBackend().PollEvents();
+    CurrentBackend().PollEvents();
     if (queue.empty()) return false;
     out = queue.front();
     queue.pop_front();

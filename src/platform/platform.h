@@ -116,7 +116,7 @@ enum : uint32_t {
     // A game-pad button was pressed: wParam is its pad key (pad_keys.h), lParam 0.
     kWmPadButtonDown = 0x8002,
     // A phone's button was pressed: wParam is its phone key (phone_keys.h), lParam the tick
-    // count when the press reached the game.
+    // count when the press was made (its arrival less half the phone's round trip).
     kWmPhoneButtonDown = 0x8003,
 };
 
@@ -124,6 +124,9 @@ struct Message {
     uint32_t id = kWmNull;
     uint32_t wParam = 0;
     uint32_t lParam = 0;
+    // Presses (keys, pad and phone buttons): the tick count when the press was made, by which
+    // presses that wait in the queue together are ordered.
+    uint32_t time = 0;
 };
 
 // Key data (lParam) of key and character messages.
@@ -172,6 +175,8 @@ std::string TranslatePath(std::string_view windowsName);
 // fopen with a Windows name and mode. A mode with 't' (or without 'b') reads CR LF as LF;
 // 'c' (commit) is accepted and ignored. Returns nullptr on failure.
 std::FILE* OpenFile(std::string_view windowsName, const char* mode);
+// Makes an open file readable and writable by its owner only.
+void KeepPrivate(std::FILE* file);
 // Whether anything (a file, a folder) exists under the name, readable or not.
 bool FileExists(std::string_view windowsName);
 // What tells one version of a file from another: its size, modification time and inode.
@@ -264,6 +269,9 @@ char32_t Cp1250ToUnicode(uint8_t byte);
 // Unmappable characters are dropped, or reported through `ok` when it is given.
 std::string Utf8ToCp1250(std::string_view utf8, bool* ok = nullptr);
 std::string Cp1250ToUtf8(std::string_view text);
+// The code point at `pos` of UTF-8 text, moving `pos` past it; malformed input gives U+FFFD
+// and one byte.
+char32_t NextUtf8CodePoint(std::string_view text, std::size_t& pos);
 // One code point to its Windows-1250 byte; false when it has none.
 bool UnicodeToCp1250(char32_t cp, uint8_t& out);
 

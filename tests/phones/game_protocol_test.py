@@ -1,6 +1,7 @@
 """Phones playing the real buzzer game (phone_game_host), with a real WebSocket client, on
 127.0.0.1 only: buzzing before and during the claim phase, answering for yourself and (refused)
-for another player, and a phone that comes back. Every wait is bounded.
+for another player, a phone that comes back, a phone without a row, and one room that lives
+through the results, the table and the next set-up. Every wait is bounded.
 
 Usage: game_protocol_test.py <phone_game_host> <game folder> <scratch home>
 """
@@ -34,7 +35,7 @@ async def receive(ws, kind, timeout=WAIT):
             return message
 
 
-async def play(port, token, host_lines):
+async def play(port, token, host_lines, host):
     url = f"ws://{HOST}:{port}/ws?t={token}"
     origin = f"http://{HOST}:{port}"
 
@@ -72,15 +73,42 @@ async def play(port, token, host_lines):
         await receive_state(ada, ["lockedout"])
         await receive_state(bob, ["claims"])
     else:
-        await receive_state(bob, ["right"])
+        heard = await receive_state(bob, ["heard"])
+        assert heard["claimer"]["name"] == "Ada" and heard["verdict"] == "right", heard
 
     # Ada's phone drops and comes back: the same slot and player.
     await ada.close()
     ada, again = await join("phone-ada-00001", "Ada")
     assert again["slot"] == 0
     assert (await receive(ada, "state"))["player"] == "Ada"
-    for ws in (ada, bob):
+    # A third phone holds no row: it is told a game runs, and its buzzer claims nothing.
+    guest, _ = await join("phone-guest-0003", "Host")
+    waiting = await receive(guest, "state")
+    assert waiting["player"] == "" and waiting["note"] == "running", waiting
+    await guest.send(json.dumps({"v": 1, "type": "buzz"}))
+
+    # The game ends: every phone gets its place, and the room stays through the results,
+    # the table and the next set-up, with the same token.
+    send(host, "esc")
+    result = await receive_state(ada, ["result"])
+    assert result["place"] in (1, 2), result
+    await receive_state(bob, ["result"])
+    send(host, "state 300")
+    await receive_state(ada, ["waiting"])
+    send(host, "state 201")
+    await asyncio.sleep(1.0)
+    for ws in (ada, bob, guest):
+        await asyncio.wait_for(ws.ping(), WAIT)  # still connected
+    again, welcome = await join("phone-bob-00002", "Bob")
+    assert welcome["slot"] == 1
+    assert (await receive(again, "state"))["player"] == "Bob"
+    for ws in (ada, bob, guest, again):
         await ws.close()
+
+
+def send(process, line):
+    process.stdin.write(line + "\n")
+    process.stdin.flush()
 
 
 async def watch(process, lines):
@@ -95,7 +123,8 @@ async def watch(process, lines):
 async def main():
     program, game, home = sys.argv[1:4]
     shutil.rmtree(home, ignore_errors=True)
-    process = subprocess.Popen([program, "--game", game, "--home", home, "--seconds", "90"],
+    process = subprocess.Popen([program, "--game", game, "--home", home, "--seconds", "90",
+                                "--stay"],
                                stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
     failed = 0
     try:
@@ -103,7 +132,7 @@ async def main():
         assert words and words[0] == "ready", words
         lines = []
         watcher = asyncio.ensure_future(watch(process, lines))
-        await asyncio.wait_for(play(int(words[1]), words[2], lines), 60)
+        await asyncio.wait_for(play(int(words[1]), words[2], lines, process), 60)
         print("ok phones_play_the_buzzer_game")
     except Exception as error:  # noqa: BLE001 - every failure is reported
         failed = 1

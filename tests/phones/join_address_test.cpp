@@ -34,6 +34,22 @@ TEST(JoinAddressTest, AServerBoundToOneAddressIsJoinedThere) {
     EXPECT_EQ(phones::JoinAddressesFor("0.0.0.0", interfaces),
               std::vector<std::string>{"203.0.113.5"});
     EXPECT_EQ(phones::JoinUrl("203.0.113.5", 47800, "ab12"), "http://203.0.113.5:47800/?t=ab12");
+    EXPECT_EQ(phones::JoinUrl("2001:db8::5", 47800, "ab12"), "http://[2001:db8::5]:47800/?t=ab12");
+    EXPECT_EQ(phones::JoinUrlForLog("2001:db8::5", 47800), "http://[2001:db8::5]:47800/");
+}
+
+TEST(JoinAddressTest, NoNetworkAndAddressesOfOtherComputersAreTold) {
+    const std::vector<NetworkInterface> wifi = {{"lo", "127.0.0.1", true, true},
+                                                {"wlan0", "203.0.113.5", true, false}};
+    const std::vector<NetworkInterface> cableOut = {{"lo", "127.0.0.1", true, true},
+                                                    {"eth0", "198.51.100.7", false, false}};
+    EXPECT_FALSE(phones::OnNoNetwork("0.0.0.0", wifi));
+    EXPECT_TRUE(phones::OnNoNetwork("0.0.0.0", cableOut));
+    EXPECT_TRUE(phones::OnNoNetwork("", cableOut));
+    EXPECT_FALSE(phones::OnNoNetwork("127.0.0.1", cableOut));  // loopback on purpose
+    EXPECT_TRUE(phones::IsOwnAddress("203.0.113.5", wifi));
+    EXPECT_TRUE(phones::IsOwnAddress("127.0.0.2", wifi));
+    EXPECT_FALSE(phones::IsOwnAddress("198.51.100.9", wifi));  // a stale Phone address=
 }
 
 TEST(QrCodeTest, EncodesAJoinAddressAndRefusesWhatCannotBeEncoded) {

@@ -10,7 +10,10 @@
 // of each phone reached the game ("presses <slot> <count>"), the frames and the longest gap
 // between two ("frames <count> <late> <longest ms>": late ones came over a frame after they
 // were due), and every 10 s its resident memory ("rss <kB>").
-// It stops after --seconds (default 120), on "quit" or at the end of standard input.
+// It stops after --seconds (default 120), on "quit" or at the end of standard input, and when
+// the game reaches the score table unless --stay is given. Lines on standard input: "esc"
+// presses Esc (the game ends on its results), "state <hex>" opens a screen (300 the table,
+// 201 the set-up).
 #include "app/app.h"
 #include "frame/interface.h"
 #include "multi/multi_player.h"
@@ -31,17 +34,40 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
 std::atomic<bool> inputEnded{false};
+std::mutex commandsMutex;
+std::vector<std::string> commands;
 
 void WatchInput() {
     std::string line;
-    while (std::getline(std::cin, line) && line != "quit") {}
+    while (std::getline(std::cin, line) && line != "quit") {
+        std::lock_guard lock(commandsMutex);
+        commands.push_back(line);
+    }
     inputEnded = true;
+}
+
+// The host's commands, on the game's thread.
+void ObeyCommands() {
+    std::vector<std::string> lines;
+    {
+        std::lock_guard lock(commandsMutex);
+        lines.swap(commands);
+    }
+    for (const std::string& line : lines) {
+        if (line == "esc") headless::PressKey(1, 27);
+        if (line.rfind("state ", 0) == 0) {
+            Interface::SetState(static_cast<int32_t>(std::strtol(line.c_str() + 6, nullptr, 16)),
+                                false);
+        }
+    }
 }
 
 std::string Record(const char* name, int32_t key) {
@@ -79,10 +105,11 @@ void Frame(uint32_t ms) {
 int main(int argc, char** argv) {
     std::string gameFolder = ".", home;
     int seconds = 120;
-    bool fast = false;
+    bool fast = false, stay = false;
     int playerCount = 2;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--fast")) fast = true;
+        if (!std::strcmp(argv[i], "--stay")) stay = true;
         if (i + 1 >= argc) continue;
         if (!std::strcmp(argv[i], "--game")) gameFolder = argv[i + 1];
         if (!std::strcmp(argv[i], "--home")) home = argv[i + 1];
@@ -113,7 +140,9 @@ int main(int argc, char** argv) {
     if (!Interface::PreInit(nullptr, "", &properties) || !AppInit()) return 1;
     Interface::SetState(StateMultiSetUp, false);
     Frame(27);
+    // The phones have not joined yet: the first Next warns of that, the second plays.
     multi::SetUpOnControlEvent(multi::kNextButton, 1);
+    if (Interface::GetState() == StateMultiSetUp) multi::SetUpOnControlEvent(multi::kNextButton, 1);
     Frame(27);
     phones::PhoneServer* server = multi::RunningPhoneServer();
     if (!server || Interface::GetState() != StateMultiGame) {
@@ -137,7 +166,9 @@ int main(int argc, char** argv) {
     long frames = 0, late = 0;
     Clock::duration longest{};
     auto lastRss = Clock::now();
-    while (!inputEnded && Clock::now() < deadline && Interface::GetState() != StateScores) {
+    while (!inputEnded && Clock::now() < deadline &&
+           (stay || Interface::GetState() != StateScores)) {
+        ObeyCommands();
         const bool wasAnswering = multi::answerOpen;
         // The frame's own pump, with each phone's presses counted on their way to the game.
         platform::Message message;

@@ -99,7 +99,7 @@ public:
     // Messages other threads posted, moved to the queue in the order they came.
     void PollEvents() override {
         std::lock_guard lock(crossThreadMutex_);
-        for (const Message& message : crossThread_) platform::PostMessage(message);
+        for (const Message& message : crossThread_) platform::PostCrossThread(message);
         crossThread_.clear();
     }
     void PostFromAnyThread(const Message& message) override {
@@ -205,7 +205,7 @@ void SetTime(std::time_t seconds) { Current().SetTime(seconds); }
 
 void KeyDown(uint32_t scanCode, uint8_t ch, bool alt) {
     Current();
-    platform::PostKeyDown(scanCode, ch, alt, false);
+    platform::PostKeyDown(scanCode, ch, alt, false, platform::GetTickCount());
 }
 void KeyUp(uint32_t scanCode, uint8_t ch, bool alt) {
     Current();
@@ -274,7 +274,8 @@ void PressPadButton(int slot, int button) {
     if (!Current().pads_.InUse(slot)) return;
     const int32_t key = platform::MakePadKey(slot, button);
     if (key == 0) return;
-    platform::PostMessage({platform::kWmPadButtonDown, static_cast<uint32_t>(key), 0});
+    platform::PostPress(
+        {platform::kWmPadButtonDown, static_cast<uint32_t>(key), 0, platform::GetTickCount()});
 }
 
 const std::vector<BoxRecord>& Boxes() { return Current().boxes_; }

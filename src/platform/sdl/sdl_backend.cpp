@@ -234,9 +234,9 @@ public:
 private:
     void Translate(const SDL_Event& event) {
         if (event.type == crossThreadEvent_) {
-            PostMessage({static_cast<uint32_t>(event.user.code),
-                         static_cast<uint32_t>(reinterpret_cast<uintptr_t>(event.user.data1)),
-                         static_cast<uint32_t>(reinterpret_cast<uintptr_t>(event.user.data2))});
+            PostCrossThread({static_cast<uint32_t>(event.user.code),
+                             static_cast<uint32_t>(reinterpret_cast<uintptr_t>(event.user.data1)),
+                             static_cast<uint32_t>(reinterpret_cast<uintptr_t>(event.user.data2))});
             return;
         }
         switch (event.type) {
@@ -300,7 +300,7 @@ private:
         const bool alt = IsSystemAlt(key.keysym.mod);
         const uint8_t ch = ControlCharacterOf(key.keysym.scancode);
         typed_[key.keysym.scancode] = ch;
-        PostKeyDown(scan, ch, alt, key.repeat != 0);
+        PostKeyDown(scan, ch, alt, key.repeat != 0, TickOfSdlEvent(key.timestamp));
         // The character the key types, if any, arrives as text right after this event.
         pendingKey_ = ch == 0 ? key.keysym.scancode : SDL_SCANCODE_UNKNOWN;
         pendingAlt_ = alt;

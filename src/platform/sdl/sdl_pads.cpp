@@ -1,5 +1,6 @@
 #include "sdl_pads.h"
 
+#include "../message_queue.h"
 #include "../platform.h"
 
 #include <algorithm>
@@ -49,10 +50,10 @@ bool PadSet::Handle(const SDL_Event& event) {
         case SDL_JOYDEVICEREMOVED: Remove(event.jdevice.which); return true;
         case SDL_CONTROLLERDEVICEREMOVED: Remove(event.cdevice.which); return true;
         case SDL_CONTROLLERBUTTONDOWN:
-            Press(event.cbutton.which, event.cbutton.button, true);
+            Press(event.cbutton.which, event.cbutton.button, true, event.cbutton.timestamp);
             return true;
         case SDL_JOYBUTTONDOWN:
-            Press(event.jbutton.which, event.jbutton.button, false);
+            Press(event.jbutton.which, event.jbutton.button, false, event.jbutton.timestamp);
             return true;
         case SDL_CONTROLLERBUTTONUP:
         case SDL_CONTROLLERAXISMOTION:
@@ -107,6 +108,12 @@ void PadSet::KeepSlots() const {
     WriteFileAtomically(UserFolder() + kSlotsFile, text.data(), text.size());
 }
 
+// SDL stamps events with its own milliseconds since start; presses are compared on the game's
+// tick count.
+uint32_t TickOfSdlEvent(uint32_t sdlTimestamp) {
+    return GetTickCount() - (SDL_GetTicks() - sdlTimestamp);
+}
+
 void PadSet::Remove(SDL_JoystickID id) {
     const auto found =
         std::find_if(pads_.begin(), pads_.end(), [id](const Pad& pad) { return pad.id == id; });
@@ -118,12 +125,14 @@ void PadSet::Remove(SDL_JoystickID id) {
 }
 
 // A controller's buttons also arrive as raw joystick buttons; only its named ones count.
-void PadSet::Press(SDL_JoystickID id, int button, bool fromController) {
+void PadSet::Press(SDL_JoystickID id, int button, bool fromController, uint32_t sdlTimestamp) {
     const Pad* pad = Find(id);
     if (!pad || (pad->controller != nullptr) != fromController) return;
     const int32_t key =
         MakePadKey(pad->slot, fromController ? button : kJoystickButtonBase + button);
-    if (key != 0) PostMessage({kWmPadButtonDown, static_cast<uint32_t>(key), 0});
+    if (key != 0) {
+        PostPress({kWmPadButtonDown, static_cast<uint32_t>(key), 0, TickOfSdlEvent(sdlTimestamp)});
+    }
 }
 
 const PadSet::Pad* PadSet::Find(SDL_JoystickID id) const {

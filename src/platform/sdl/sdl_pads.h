@@ -12,6 +12,9 @@
 
 namespace platform {
 
+// The game's tick count at an SDL event's timestamp.
+uint32_t TickOfSdlEvent(uint32_t sdlTimestamp);
+
 class PadSet {
 public:
     PadSet() = default;
@@ -39,7 +42,7 @@ private:
 
     void Add(int deviceIndex);
     void Remove(SDL_JoystickID id);
-    void Press(SDL_JoystickID id, int button, bool fromController);
+    void Press(SDL_JoystickID id, int button, bool fromController, uint32_t sdlTimestamp);
     const Pad* Find(SDL_JoystickID id) const;
     // The slots pads had when the game last ran, kept in the user folder.
     void RecallSlots();
