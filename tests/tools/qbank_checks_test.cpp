@@ -1,6 +1,8 @@
 #include "qbank/checks.h"
 #include "qbank/encoding.h"
 #include "qbank/numeric.h"
+#include "qbank/stems.h"
+#include "platform/platform.h"
 #include "gfx/font.h"
 
 #include "qbank_support.h"
@@ -243,6 +245,68 @@ TEST(QbankGiveaways, ShortAnswersSmallNumbersAndPartsOfWordsAreNotWarnedAbout) {
     EXPECT_EQ(numbers[1].substr(0, 9), "q.txt:22:");
     const std::string reviewed = "# qbank: ověřeno\n" + coincidence.substr(coincidence.find("Jaké"));
     EXPECT_TRUE(WarningsOf(reviewed).empty());
+}
+
+std::string Stem(const std::string& utf8) {
+    return platform::Cp1250ToUtf8(qbank::WordStem(qbank::EncodeLine(utf8).text));
+}
+
+TEST(QbankStems, CaseEndingsAreCutAndShortWordsKeptWhole) {
+    for (const char* form : {"palachův", "palacha", "palachovi", "palachova"})
+        EXPECT_EQ(Stem(form), "palach") << form;
+    for (const char* form : {"rakousko", "rakouskou", "rakouské"}) EXPECT_EQ(Stem(form), "rakousk");
+    EXPECT_EQ(Stem("uherské"), Stem("uherskou"));
+    EXPECT_EQ(Stem("vltavou"), Stem("vltavy"));
+    EXPECT_EQ(Stem("čapek"), Stem("čapka"));  // the mobile e
+    EXPECT_EQ(Stem("vile"), Stem("vilu"));
+    EXPECT_EQ(Stem("smrkových"), "smrk");
+    EXPECT_EQ(Stem("lesích"), "les");
+    EXPECT_NE(Stem("praha"), Stem("brno"));
+    EXPECT_EQ(Stem("ano"), "ano");      // no stem shorter than three letters
+    EXPECT_EQ(Stem("1348"), "1348");
+    const std::vector<std::string> stems =
+        qbank::ContentStems(qbank::EncodeLine("u Týna nad Vltavou a Labem").text);
+    ASSERT_EQ(stems.size(), 3u);  // "u", "nad" and "a" say nothing
+    EXPECT_EQ(platform::Cp1250ToUtf8(stems[1]), "vltav");
+}
+
+TEST(QbankGiveaways, ARightAnswerInItsOwnQuestion) {
+    const auto warnings = WarningsOf(
+        "Jak se nazývají protesty k výročí smrti Jana Palacha?\nPalachův týden\nPražská zima\n"
+        "svatováclavský týden\n\n"
+        "Kdo napsal Babičku, Božena Němcová?\nBožena Němcová\nKarolína Světlá\nJan Neruda\n\n"
+        "Která je vyšší, Sněžka, nebo Praděd?\nSněžka\nPraděd\nLysá hora\n\n"
+        "Který hrad dal postavit Karel IV.?\nhrad Karlštejn\nhrad Kost\nhrad Bouzov\n");
+    ASSERT_EQ(warnings.size(), 2u);  // not when a wrong answer shares the word too
+    EXPECT_EQ(warnings[0],
+              "q.txt:2: warning: the correct answer \"Palachův týden\" is the only answer that "
+              "shares a word (\"palachův\") with its question (line 1)");
+    EXPECT_EQ(warnings[1],
+              "q.txt:7: warning: the correct answer \"Božena Němcová\" stands in its question "
+              "(line 6)");
+}
+
+TEST(QbankGiveaways, AnotherQuestionTellsTheAnswerInAnotherForm) {
+    const auto warnings = WarningsOf(
+        "Ve které vile se jednalo o rozdělení státu?\nve vile Tugendhat\nve vile Löw-Beer\n"
+        "ve vile Stiassni\n\n"
+        "Kdo navrhl brněnskou vilu Tugendhat?\nMies van der Rohe\nLe Corbusier\nAdolf Loos\n\n"
+        "Který stát leží v Sahelu?\nMali\nPeru\nChile\n\n"
+        "Jak malý je kolibřík?\nasi 6 cm\nasi 20 cm\nasi 40 cm\n");
+    ASSERT_EQ(warnings.size(), 1u);  // one short word must match in form: "Mali" is not "malý"
+    EXPECT_EQ(warnings[0],
+              "q.txt:2: warning: the correct answer \"ve vile Tugendhat\" stands in the question "
+              "at q.txt:6");
+}
+
+TEST(QbankGiveaways, AMarkThatSilencesNothingIsReported) {
+    const std::string pair = "Kdo napsal Babičku?\nBožena Němcová\nKarolína Světlá\nJan Neruda\n\n"
+                             "Kde žila Božena Němcová?\nv Ratibořicích\nv Praze\nv Brně\n\n";
+    EXPECT_TRUE(WarningsOf("# qbank: ověřeno\n" + pair).empty());
+    const auto warnings = WarningsOf(pair + "# qbank: ověřeno\nKolik je 2 + 2?\n4\n5\n7\n");
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(warnings[1].substr(0, 10), "q.txt:11: ");
+    EXPECT_NE(warnings[1].find("marks a question that gives nothing away"), std::string::npos);
 }
 
 TEST(QbankChecks, TextsThatDoNotFitTheirBlocksOnScreen) {

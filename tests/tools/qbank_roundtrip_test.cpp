@@ -175,7 +175,8 @@ TEST_F(QbankRoundTrip, NothingIsWrittenOverWhenThereAreProblems) {
 TEST_F(QbankRoundTrip, CheckAndStatsReport) {
     scratch_.Write("a.txt", "Kolik?\n8 m\n6 m\n10 m\n\nKdy?\n1969\n1965\n1974\n\n"
                             "Kdo?\n9\n3\n5\n\nCo?\nA\nB\nC\n");
-    scratch_.Write("b.txt", qbank_testing::NumberedSource(2, 3) + "Q\nA\n");
+    scratch_.Write("b.txt", qbank_testing::NumberedSource(2, 3) +
+                                "Kolikrát?\ntřikrát\ndvakrát\npětkrát\n\nQ\nA\n");
     CompileOptions options;
     options.sources = {scratch_ / "a.txt"};
     EXPECT_EQ(qbank::Check(options, out_, err_), 0);  // warnings stop nothing
@@ -185,13 +186,18 @@ TEST_F(QbankRoundTrip, CheckAndStatsReport) {
     std::ostringstream stats;
     EXPECT_EQ(qbank::Stats({scratch_ / "a.txt", scratch_ / "b.txt"}, stats, err_), 1);
     EXPECT_EQ(stats.str(), scratch_ / "a.txt" + ": 4 questions\n" + scratch_ / "b.txt" +
-                               ": 2 questions\ntotal: 6 questions\n"
-                               "topics: 2\n  a: 4\n  b: 2\n"
+                               ": 3 questions\ntotal: 7 questions\n"
+                               "topics: 2\n  a: 4\n  b: 3\n"
                                "numeric questions: 5\n"
                                "  right value smallest: 2 (40.0 %)\n"
                                "  right value middle: 2 (40.0 %)\n"
                                "  right value largest: 1 (20.0 %)\n"
-                               "  evenly spaced: 3\n");
+                               "  evenly spaced: 3\n"
+                               "number-word questions: 1\n"
+                               "  right value smallest: 0 (0.0 %)\n"
+                               "  right value middle: 1 (100.0 %)\n"
+                               "  right value largest: 0 (0.0 %)\n"
+                               "  evenly spaced: 0\n");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 namespace qbank {
 
@@ -47,25 +48,41 @@ std::string Share(int count, int total) {
     return std::to_string(count) + " (" + percent + ")";
 }
 
-// Where the right value stands among the numeric questions' three values.
-void PrintPositionShares(const std::vector<SourceFile>& files, std::ostream& out) {
-    std::array<int, 3> byPosition{};
-    int numeric = 0;
+struct Positions {
+    int questions = 0;
     int evenlySpaced = 0;
+    std::array<int, 3> byPosition{};  // right value smallest, middle, largest
+};
+
+using ValuesOf = std::optional<std::array<double, 3>> (*)(const std::array<std::string, kFields>&);
+
+Positions CountPositions(const std::vector<SourceFile>& files, ValuesOf valuesOf) {
+    Positions counted;
     for (const SourceFile& file : files) {
         for (const SourceQuestion& question : file.questions) {
-            const auto values = NumericValues(question.fields);
+            const auto values = valuesOf(question.fields);
             if (!values) continue;
-            ++numeric;
-            if (EvenlySpaced(*values)) ++evenlySpaced;
-            if (const auto position = RightValuePosition(*values)) ++byPosition[*position];
+            ++counted.questions;
+            if (EvenlySpaced(*values)) ++counted.evenlySpaced;
+            if (const auto position = RightValuePosition(*values)) ++counted.byPosition[*position];
         }
     }
-    out << "numeric questions: " << numeric << '\n'
-        << "  right value smallest: " << Share(byPosition[0], numeric) << '\n'
-        << "  right value middle: " << Share(byPosition[1], numeric) << '\n'
-        << "  right value largest: " << Share(byPosition[2], numeric) << '\n'
-        << "  evenly spaced: " << evenlySpaced << '\n';
+    return counted;
+}
+
+void PrintPositions(const std::string& kind, const Positions& counted, std::ostream& out) {
+    out << kind << ": " << counted.questions << '\n'
+        << "  right value smallest: " << Share(counted.byPosition[0], counted.questions) << '\n'
+        << "  right value middle: " << Share(counted.byPosition[1], counted.questions) << '\n'
+        << "  right value largest: " << Share(counted.byPosition[2], counted.questions) << '\n'
+        << "  evenly spaced: " << counted.evenlySpaced << '\n';
+}
+
+// Where the right value stands among the three, for answers in digits and in number words
+// apart: players learn each pattern on its own.
+void PrintPositionShares(const std::vector<SourceFile>& files, std::ostream& out) {
+    PrintPositions("numeric questions", CountPositions(files, NumericValues), out);
+    PrintPositions("number-word questions", CountPositions(files, NumberWordValues), out);
 }
 // Each topic with its questions, in the order the files first name them.
 void PrintTopics(const std::vector<SourceFile>& files, std::ostream& out) {

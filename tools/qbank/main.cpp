@@ -30,9 +30,11 @@ const char* const kUsage =
     "  --no-fit      skip the check that every text shows whole on screen\n"
     "\n"
     "check also warns about answers that give themselves away: numbers evenly spaced, climbing\n"
-    "by tens or counting evenly in words, and a correct answer that stands in another\n"
-    "question's text (a comment line \"# qbank: ověřeno\" before a question marks such a\n"
-    "match as a coincidence).\n";
+    "by tens or counting evenly in words; a correct answer that stands in its own question or\n"
+    "in another question's text, or is the only answer sharing a word with its question, the\n"
+    "words compared by their Czech stems (Palachův ~ Palacha). A comment line\n"
+    "\"# qbank: ověřeno\" before a question marks its matches as coincidences; a mark on a\n"
+    "question that gives nothing away is warned about.\n";
 
 struct Arguments {
     std::string command;

@@ -78,7 +78,8 @@ constexpr std::pair<const char*, int> kCardinals[] = {
     {"čtrnáct", 14},  {"patnáct", 15},  {"šestnáct", 16},  {"sedmnáct", 17}, {"osmnáct", 18},
     {"devatenáct", 19}, {"dvacet", 20}, {"třicet", 30},    {"čtyřicet", 40}, {"padesát", 50},
     {"šedesát", 60},  {"sedmdesát", 70}, {"osmdesát", 80}, {"devadesát", 90}, {"sto", 100},
-    {"tisíc", 1000},  {"první", 1},     {"třetí", 3}};
+    {"tisíc", 1000},  {"první", 1},     {"třetí", 3},      {"pěti", 5},      {"šesti", 6},
+    {"sedmi", 7},     {"osmi", 8},      {"devíti", 9},     {"deseti", 10}};
 constexpr std::pair<const char*, int> kOrdinalStems[] = {
     {"druh", 2}, {"čtvrt", 4}, {"pát", 5},   {"šest", 6},
     {"sedm", 7}, {"osm", 8},   {"devát", 9}, {"desát", 10}};

@@ -20,7 +20,7 @@ std::string_view Trim(std::string_view line) {
 struct Block {
     std::vector<int> lines;
     std::vector<std::string> texts;
-    bool reviewed = false;
+    int reviewedLine = 0;
 };
 
 std::string BlockSizeMessage(std::size_t size) {
@@ -41,7 +41,7 @@ void CloseBlock(Block& block, SourceFile& file) {
             question.lines[i] = block.lines[i];
             question.fields[i] = std::move(block.texts[i]);
         }
-        question.reviewed = block.reviewed;
+        question.reviewedLine = block.reviewedLine;
         file.questions.push_back(std::move(question));
     } else {
         file.problems.push_back(
@@ -102,7 +102,7 @@ SourceFile ParseSource(const std::string& path, std::string_view content) {
         if (text.empty()) {
             CloseBlock(block, file);
         } else if (text == kReviewedMark) {
-            block.reviewed = true;
+            block.reviewedLine = number;
         } else if (text.front() != '#') {
             block.lines.push_back(number);
             block.texts.emplace_back(text);

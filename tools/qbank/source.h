@@ -17,16 +17,16 @@ namespace qbank {
 
 constexpr int kFields = 4;
 constexpr char kEscape = '\\';
-// A comment line that says a question's answer standing in another question's text was looked
-// at and is a coincidence ("Francie" beside "Nejdelší řekou Francie je"). It marks the question
-// whose lines it stands among, or else the next question.
+// A comment line that says the give-aways found for a question were looked at and are
+// coincidences ("Francie" beside "Nejdelší řekou Francie je"). It marks the question whose
+// lines it stands among, or else the next question.
 constexpr std::string_view kReviewedMark = "# qbank: ověřeno";
 
 struct SourceQuestion {
     std::string file;
     std::array<int, kFields> lines{};         // the source line of each field
     std::array<std::string, kFields> fields;  // UTF-8, as the source gives them
-    bool reviewed = false;                    // marked with kReviewedMark
+    int reviewedLine = 0;                     // the line of its kReviewedMark; 0 when unmarked
 };
 
 struct SourceFile {
