@@ -28,7 +28,7 @@ async def main():
     limit = float(sys.argv[5]) if len(sys.argv) > 5 else 1200
     shutil.rmtree(home, ignore_errors=True)
     host = subprocess.Popen([program, "--game", game, "--home", home, "--fast",
-                             "--seconds", str(int(limit) + 30)],
+                             "--ids", "bench-phone-", "--seconds", str(int(limit) + 30)],
                             stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
     words = host.stdout.readline().split()
     assert words and words[0] == "ready", words

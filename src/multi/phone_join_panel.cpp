@@ -6,6 +6,7 @@
 #include "setup_guide.h"
 #include "platform/phone_keys.h"
 #include "platform/platform.h"
+#include "screens/common_screen.h"
 #include "screens/screen_tools.h"
 #include "screens/shared_fonts.h"
 
@@ -15,18 +16,16 @@ namespace multi {
 
 namespace {
 
-constexpr int kSwitchX = 600, kSwitchY = 8, kSwitchWidth = 190, kSwitchHeight = 30;
-constexpr int kPanelX = 385, kPanelY = 44;
+constexpr int kSwitchX = 606, kSwitchY = 8, kSwitchWidth = 190, kSwitchHeight = 30;
 // Colours as the canvas takes them: 0x00BBGGRR.
 constexpr uint32_t kInk = 0x3A2010, kCard = 0xFFFFFF, kGrey = 0x60605A, kButton = 0x6E3A1E;
 constexpr uint32_t kOn = 0x327D2E;
-constexpr int kListColumns = 3, kListRows = 4;
-constexpr int kButtonTop = PhoneJoinPanel::kHeight - 44, kButtonHeight = 34;
-// The panel's buttons, left to right: another address (only with several), hide, switch off.
-constexpr gfx::Rect kOtherAddress{10, kButtonTop, 140, kButtonTop + kButtonHeight};
-constexpr gfx::Rect kHide{150, kButtonTop, 240, kButtonTop + kButtonHeight};
-constexpr gfx::Rect kSwitchOff{250, kButtonTop, PhoneJoinPanel::kWidth - 10,
-                               kButtonTop + kButtonHeight};
+constexpr int kMargin = 8;
+constexpr int kLineHeight = 16;
+constexpr int kListedPhones = 4;
+const gfx::Rect kSwitchOff = PhoneJoinPanel::ButtonRect(0);
+const gfx::Rect kHide = PhoneJoinPanel::ButtonRect(1);
+const gfx::Rect kOtherAddress = PhoneJoinPanel::ButtonRect(2);
 
 std::string Cp(std::string_view utf8) { return platform::Utf8ToCp1250(utf8); }
 
@@ -106,8 +105,13 @@ void PhoneSwitch::HandleInput(int32_t code, int32_t, int32_t* handled) {
 }
 
 PhoneJoinPanel::PhoneJoinPanel() : Control(kPhoneJoinPanel) {
-    SetPosition(kPanelX, kPanelY);
+    SetPosition(kX, kY);
     SetSize(kWidth, kHeight);
+}
+
+gfx::Rect PhoneJoinPanel::ButtonRect(int fromBottom) {
+    const int bottom = kHeight - kMargin - fromBottom * (kButtonHeight + 6);
+    return {kMargin, bottom - kButtonHeight, kWidth - kMargin, bottom};
 }
 
 PhoneJoinPanel::Shown PhoneJoinPanel::Gather() const {
@@ -123,8 +127,8 @@ PhoneJoinPanel::Shown PhoneJoinPanel::Gather() const {
     for (int slot = 0; slot < platform::kPhoneSlots; ++slot) {
         const phones::PhoneServer::PhoneStatus status = server->StatusOf(slot);
         if (!status.connected) continue;
-        std::string line = std::to_string(slot + 1) + ". " + server->PhoneName(slot);
-        if (status.roundTripMs >= 0) line += "  " + std::to_string(status.roundTripMs) + " ms";
+        std::string line = server->PhoneName(slot).substr(0, 14);
+        if (status.roundTripMs >= 0) line += " " + std::to_string(status.roundTripMs) + " ms";
         shown.phones.push_back(std::move(line));
     }
     return shown;
@@ -136,7 +140,18 @@ void PhoneJoinPanel::NextAddress() {
     Update();
 }
 
+// The panel lies over the advert: the advert goes while the panel shows, so that the panel's
+// buttons get the clicks there.
+void PhoneJoinPanel::KeepAdvertUnder() {
+    const bool shown = !(GetFlags() & kHidden);
+    if (shown == advertHidden_) return;
+    advertHidden_ = shown;
+    if (shown) screens::HideControl(screens::kAdvertButton);
+    else screens::ShowControl(screens::kAdvertButton);
+}
+
 void PhoneJoinPanel::Update() {
+    KeepAdvertUnder();
     if (GetFlags() & kHidden) return;
     const phones::PhoneServer* server = RunningPhoneServer();
     addresses_ = server ? phones::JoinAddressesFor(server->BindAddress(), platform::NetworkInterfaces())
@@ -151,7 +166,7 @@ void PhoneJoinPanel::Update() {
     Render();
 }
 
-// The white card around the code is its quiet zone: four modules or more on every side.
+// The white card around the code is its quiet zone.
 void PhoneJoinPanel::DrawQr(gfx::Canvas& canvas) const {
     if (!qr_) return;
     const int scale = std::max(1, kQrSide / qr_->size);
@@ -169,12 +184,28 @@ void PhoneJoinPanel::DrawQr(gfx::Canvas& canvas) const {
 void PhoneJoinPanel::DrawNoNetwork(gfx::Canvas& canvas) const {
     canvas.SelectFont(FontBold20);
     canvas.SetTextColor(0x2020C0);
-    canvas.TextOut(12, kQrTop + 80, Cp("Počítač není připojen k žádné síti."));
+    int y = kQrTop + 10;
+    for (const char* line : {"Počítač", "není v žádné", "síti."}) {
+        canvas.TextOut(kMargin, y, Cp(line));
+        y += 24;
+    }
     canvas.SetTextColor(kInk);
     canvas.SelectFont(FontSmall14);
-    canvas.TextOut(12, kQrTop + 120, Cp("Telefony se k hře nemohou připojit."));
-    canvas.TextOut(12, kQrTop + 140, Cp("Připojte počítač k Wi-Fi nebo kabelem k síti,"));
-    canvas.TextOut(12, kQrTop + 160, Cp("ve které jsou telefony."));
+    for (const char* line : {"Telefony se ke hře", "nemohou připojit.", "Připojte počítač", "k Wi-Fi nebo kabelem",
+                             "k síti telefonů."}) {
+        canvas.TextOut(kMargin, y + 8, Cp(line));
+        y += kLineHeight;
+    }
+}
+
+// The address in lines as wide as the panel, for a phone whose camera cannot read the code.
+std::vector<std::string> PhoneJoinPanel::AddressLines(gfx::Canvas& canvas) const {
+    std::vector<std::string> lines(1);
+    for (const char c : url_) {
+        if (canvas.TextExtent(lines.back() + c).width > kWidth - 2 * kMargin) lines.emplace_back();
+        lines.back() += c;
+    }
+    return lines;
 }
 
 void PhoneJoinPanel::Render() {
@@ -185,27 +216,27 @@ void PhoneJoinPanel::Render() {
     canvas.FillRect({0, 0, kWidth, kHeight}, kCard);
     canvas.SelectFont(FontBold20);
     canvas.SetTextColor(kInk);
-    canvas.TextOut(12, 8, Cp("Hrajte z telefonů: naskenujte kód"));
+    canvas.TextOut(kMargin, 6, Cp("Naskenujte kód"));
     if (shown_.noNetwork) DrawNoNetwork(canvas);
     else DrawQr(canvas);
     canvas.SelectFont(FontSmall14);
-    const int addressTop = kQrTop + kQrSide + 32;
-    const std::size_t query = url_.find("/?");
-    canvas.TextOut(12, addressTop, url_.substr(0, query));
     canvas.SetTextColor(kGrey);
-    if (query != std::string::npos) canvas.TextOut(12, addressTop + 16, url_.substr(query));
-    canvas.SetTextColor(kInk);
-    const int listTop = addressTop + 38;
-    const std::size_t count = shown_.phones.size();
-    canvas.TextOut(12, listTop, count == 0 ? Cp("Zatím se nepřipojil žádný telefon.")
-                                           : Cp("Připojené telefony:"));
-    constexpr std::size_t kListed = kListColumns * kListRows;
-    for (std::size_t i = 0; i < std::min(count, kListed); ++i) {
-        const int column = static_cast<int>(i / kListRows), row = static_cast<int>(i % kListRows);
-        canvas.TextOut(12 + column * 132, listTop + 18 + row * 17, shown_.phones[i]);
+    int y = kQrTop + kQrSide + 4;
+    for (const std::string& line : AddressLines(canvas)) {
+        canvas.TextOut(kMargin, y, line);
+        y += kLineHeight - 2;
     }
-    if (count > kListed) {
-        canvas.TextOut(200, listTop, Cp("a další: ") + std::to_string(count - kListed));
+    canvas.SetTextColor(kInk);
+    y += 8;
+    const std::size_t count = shown_.phones.size();
+    canvas.TextOut(kMargin, y, count == 0 ? Cp("Žádný telefon zatím.")
+                                          : Cp("Připojeno: ") + std::to_string(count));
+    for (std::size_t i = 0; i < std::min<std::size_t>(count, kListedPhones); ++i) {
+        y += kLineHeight;
+        canvas.TextOut(kMargin, y, shown_.phones[i]);
+    }
+    if (count > kListedPhones) {
+        canvas.TextOut(kMargin, y + kLineHeight, Cp("a další: ") + std::to_string(count - kListedPhones));
     }
     if (addresses_.size() > 1) DrawButton(canvas, kOtherAddress, "Jiná adresa");
     DrawButton(canvas, kHide, "Skrýt kód");

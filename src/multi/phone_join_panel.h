@@ -32,13 +32,21 @@ private:
     Look shown_ = Look::Off;
 };
 
+// A column right of the rows, below the set-up's instructions and over the advert only: the
+// rows, their keys and Hrát stay usable while phones join.
 class PhoneJoinPanel : public Control {
 public:
-    static constexpr int kWidth = 410;
-    static constexpr int kHeight = 552;
-    static constexpr int kQrTop = 50;
-    // About 530 pixels on a 1920 x 1080 screen, 4 mm a module: scans from two metres.
-    static constexpr int kQrSide = 300;
+    static constexpr int kX = 644;
+    static constexpr int kY = 116;
+    static constexpr int kWidth = 152;
+    static constexpr int kHeight = 402;
+    static constexpr int kQrTop = 34;
+    // Four pixels a module for a join address (33 modules): about 240 pixels on a 1920 x 1080
+    // screen, which phones read from the sofa.
+    static constexpr int kQrSide = kWidth - 16;
+    // The buttons, top to bottom: another address (only with several), hide, switch off.
+    static constexpr int kButtonHeight = 26;
+    static gfx::Rect ButtonRect(int fromBottom);  // 0 the lowest
 
     PhoneJoinPanel();
     void Render() override;
@@ -59,6 +67,9 @@ private:
     Shown Gather() const;
     void DrawQr(class gfx::Canvas& canvas) const;
     void DrawNoNetwork(class gfx::Canvas& canvas) const;
+    std::vector<std::string> AddressLines(class gfx::Canvas& canvas) const;
+    void KeepAdvertUnder();
+    bool advertHidden_ = false;
 
     std::vector<std::string> addresses_;
     std::size_t chosen_ = 0;

@@ -72,7 +72,9 @@ Outcome PhoneRoom::Join(ConnectionId id, Connection& connection, const std::stri
         return outcome;
     }
     Slot& s = slots_[slot];
-    if (s.phoneId != phoneId) s = Slot{};  // a slot given to a new phone starts clean
+    // A slot given to a new phone starts clean, but with what the game shows that slot now: the
+    // game sends a view again only when it changes.
+    if (s.phoneId != phoneId) s = Slot{.view = s.view};
     if (s.connection != 0 && s.connection != id) {
         outcome.replaced = s.connection;
         const auto old = connections_.find(s.connection);

@@ -44,8 +44,8 @@ async def play(port, token, host_lines, host):
         await ws.send(json.dumps({"v": 1, "type": "join", "id": phone_id, "name": name}))
         return ws, await receive(ws, "welcome")
 
-    ada, welcome = await join("phone-ada-00001", "Ada")
-    bob, _ = await join("phone-bob-00002", "Bob")
+    ada, welcome = await join("game-phone-0000", "Ada")
+    bob, _ = await join("game-phone-0001", "Bob")
     assert welcome["slot"] == 0
     assert (await receive(ada, "state"))["phase"] == "waiting"
     state = await receive_state(ada, ["question"])
@@ -78,7 +78,7 @@ async def play(port, token, host_lines, host):
 
     # Ada's phone drops and comes back: the same slot and player.
     await ada.close()
-    ada, again = await join("phone-ada-00001", "Ada")
+    ada, again = await join("game-phone-0000", "Ada")
     assert again["slot"] == 0
     assert (await receive(ada, "state"))["player"] == "Ada"
     # A third phone holds no row: it is told a game runs, and its buzzer claims nothing.
@@ -99,7 +99,7 @@ async def play(port, token, host_lines, host):
     await asyncio.sleep(1.0)
     for ws in (ada, bob, guest):
         await asyncio.wait_for(ws.ping(), WAIT)  # still connected
-    again, welcome = await join("phone-bob-00002", "Bob")
+    again, welcome = await join("game-phone-0001", "Bob")
     assert welcome["slot"] == 1
     assert (await receive(again, "state"))["player"] == "Bob"
     for ws in (ada, bob, guest, again):
@@ -124,7 +124,7 @@ async def main():
     program, game, home = sys.argv[1:4]
     shutil.rmtree(home, ignore_errors=True)
     process = subprocess.Popen([program, "--game", game, "--home", home, "--seconds", "90",
-                                "--stay"],
+                                "--ids", "game-phone-", "--stay"],
                                stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
     failed = 0
     try:

@@ -6,7 +6,9 @@
 // and prints "claimed <player> <steady clock ns>" the moment a claim is recognised.
 // With --fast, time outside the claim clock jumps ahead so that claims come quickly, and a
 // question that waits for a key after showing its right answer gets one.
-// --players N (2..5) gives phones 1..N a player each. At the end it prints how many presses
+// --players N (2..5) gives phones 1..N a player each; those phones are known to the game by the
+// ids <prefix>0000, <prefix>0001… (--ids PREFIX, default "host-phone-"), as if they had joined
+// before: a phone slot that a row's key uses goes to no other phone. At the end it prints how many presses
 // of each phone reached the game ("presses <slot> <count>"), the frames and the longest gap
 // between two ("frames <count> <late> <longest ms>": late ones came over a frame after they
 // were due), and every 10 s its resident memory ("rss <kB>").
@@ -103,7 +105,7 @@ void Frame(uint32_t ms) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string gameFolder = ".", home;
+    std::string gameFolder = ".", home, idPrefix = "host-phone-";
     int seconds = 120;
     bool fast = false, stay = false;
     int playerCount = 2;
@@ -113,6 +115,7 @@ int main(int argc, char** argv) {
         if (i + 1 >= argc) continue;
         if (!std::strcmp(argv[i], "--game")) gameFolder = argv[i + 1];
         if (!std::strcmp(argv[i], "--home")) home = argv[i + 1];
+        if (!std::strcmp(argv[i], "--ids")) idPrefix = argv[i + 1];
         if (!std::strcmp(argv[i], "--seconds")) seconds = std::atoi(argv[i + 1]);
         if (!std::strcmp(argv[i], "--players")) playerCount = std::clamp(std::atoi(argv[i + 1]), 2, 5);
     }
@@ -132,6 +135,13 @@ int main(int argc, char** argv) {
                                 : std::string(44, '\0');
     }
     WriteFile(home + "/System/users2.dat", rows);
+    std::string roster;
+    for (int i = 0; i < playerCount; ++i) {
+        char id[16];
+        std::snprintf(id, sizeof id, "%04d", i);
+        roster += std::to_string(i + 1) + " " + idPrefix + id + "\n";
+    }
+    WriteFile(home + "/System/phones.txt", roster);
     std::filesystem::current_path(gameFolder);
 
     ResetGameState();

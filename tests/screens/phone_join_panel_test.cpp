@@ -63,6 +63,25 @@ TEST_F(PhoneJoinPanelTest, TheSwitchStartsPhonesAndTheCodeOnScreenDecodesToTheJo
     const std::string png = std::string(BRELLIK_SCREENSHOT_DIR) + "/phone_join_panel_800x600.png";
     EXPECT_EQ(DecodedCodes(png), url + "\n");
 
+    // The rows, their keys, switches and Hrát stay clear of the panel: phones join while the
+    // host sets the rows up.
+    const auto placed = [](const Control* c) {
+        return gfx::Rect{c->X(), c->Y(), c->X() + c->Width(), c->Y() + c->Height()};
+    };
+    const gfx::Rect panel = placed(Panel());
+    for (int row = 0; row < 5; ++row) {
+        for (const int32_t id : {mp::kFirstSelectSwitch + row, mp::kFirstNameField + row,
+                                 mp::kFirstKeyButton + row, mp::kFirstKeyPicture + row}) {
+            const Control* control = Interface::FindControl(id);
+            ASSERT_NE(control, nullptr);
+            const gfx::Rect bounds = placed(control);
+            EXPECT_TRUE(bounds.right <= panel.left || bounds.left >= panel.right ||
+                        bounds.bottom <= panel.top || bounds.top >= panel.bottom)
+                << "control " << id;
+        }
+    }
+    EXPECT_LE(placed(Interface::FindControl(mp::kNextButton)).right, panel.left);
+
     // Hidden with the switch, the code is gone from the screen; the server keeps running.
     ClickControl(mp::kPhoneSwitch);
     EXPECT_FALSE(Shown(mp::kPhoneJoinPanel));
@@ -77,7 +96,8 @@ TEST_F(PhoneJoinPanelTest, SwitchingOffStopsTheServerAndAFreshGameForgetsTheSwit
     ASSERT_NE(mp::RunningPhoneServer(), nullptr);
     const mp::PhoneJoinPanel* panel = Panel();
     // "Vypnout telefony", the panel's last button.
-    ClickAt(panel->X() + mp::PhoneJoinPanel::kWidth - 60, panel->Y() + mp::PhoneJoinPanel::kHeight - 25);
+    const gfx::Rect off = mp::PhoneJoinPanel::ButtonRect(0);
+    ClickAt(panel->X() + (off.left + off.right) / 2, panel->Y() + (off.top + off.bottom) / 2);
     EXPECT_EQ(mp::RunningPhoneServer(), nullptr);
     EXPECT_FALSE(Shown(mp::kPhoneJoinPanel));
     EXPECT_FALSE(mp::PhonesSwitchedOn());

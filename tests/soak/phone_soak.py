@@ -122,7 +122,7 @@ async def main():
     shutil.rmtree(home, ignore_errors=True)
     seconds = minutes * 60
     host = subprocess.Popen([program, "--game", game, "--home", home, "--players", "5",
-                             "--seconds", str(int(seconds) + 60)],
+                             "--ids", "soak-phone-", "--seconds", str(int(seconds) + 60)],
                             stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
     words = host.stdout.readline().split()
     assert words and words[0] == "ready", words
