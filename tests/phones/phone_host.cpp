@@ -1,8 +1,9 @@
 // The phone server on its own, for the protocol tests: it listens on 127.0.0.1 only, prints
 // "ready <port> <token>", then a line for every press that reaches the game's queue
 // ("press <slot> <button>") and every log line ("log <text>"). Lines on standard input
-// publish views ("view <slot> <phase> [answer...]") or stop it ("quit"); so does the end
-// of standard input. It stops by itself after --seconds (default 120).
+// publish views ("view <slot> <phase> [answer...]"), set the rows' slots ("rows [slot...]",
+// answered "rows set"), ask for a slot's status ("status <slot>", answered "status <slot>
+// <connected 0/1> <round trip ms>") or stop it ("quit"); so does the end of standard input. It stops by itself after --seconds (default 120).
 #include "phones/phone_protocol.h"
 #include "phones/phone_server.h"
 #include "platform/headless/headless.h"
@@ -49,6 +50,18 @@ bool Obey(const std::string& line, phones::PhoneServer& server) {
     words >> command;
     if (command == "quit") return false;
     int slot = -1;
+    if (command == "rows") {
+        std::vector<int> slots;
+        for (int row; words >> row;) slots.push_back(row);
+        server.SetRowSlots(slots);
+        std::printf("rows set\n");
+        return true;
+    }
+    if (command == "status" && words >> slot) {
+        const phones::PhoneServer::PhoneStatus status = server.StatusOf(slot);
+        std::printf("status %d %d %d\n", slot, status.connected ? 1 : 0, status.roundTripMs);
+        return true;
+    }
     if (command != "view" || !(words >> slot >> phase)) return true;
     phones::PhoneView view;
     view.phase = PhaseNamed(phase);
