@@ -1,5 +1,5 @@
-// The phone server on its own, for the protocol tests: it listens on 127.0.0.1 only, prints
-// "ready <port> <token>", then a line for every press that reaches the game's queue
+// The phone server on its own, for the protocol tests: it listens on 127.0.0.1 only (or
+// --address), prints "ready <port> <token>" and a "join <url>" line for each join address, then a line for every press that reaches the game's queue
 // ("press <slot> <button>") and every log line ("log <text>"). Lines on standard input
 // publish views ("view <slot> <phase> [answer...]"), set the rows' slots ("rows [slot...]",
 // answered "rows set"), ask for a slot's status ("status <slot>", answered "status <slot>
@@ -82,6 +82,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; i += 2) {
         if (!std::strcmp(argv[i], "--port")) config.port = static_cast<uint16_t>(std::atoi(argv[i + 1]));
         if (!std::strcmp(argv[i], "--web")) config.webFolder = argv[i + 1];
+        if (!std::strcmp(argv[i], "--address")) config.bindAddress = argv[i + 1];
         if (!std::strcmp(argv[i], "--seconds")) seconds = std::atoi(argv[i + 1]);
         if (!std::strcmp(argv[i], "--idle-ms")) config.idleTimeoutMs = std::atoi(argv[i + 1]);
         if (!std::strcmp(argv[i], "--request-ms")) config.requestTimeoutMs = std::atoi(argv[i + 1]);
@@ -94,6 +95,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("ready %u %s\n", server.Port(), server.Token().c_str());
+    for (const std::string& url : server.JoinUrls()) std::printf("join %s\n", url.c_str());
     std::thread(ReadInput).detach();
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     bool running = true;
