@@ -1,5 +1,5 @@
-"""Phones under load: 16 phones buzzing and answering in the real buzzer game from 127.0.0.1
-while 200 hostile connections (no token, a foreign origin, slowloris, garbage, floods, idle
+"""Phones under load: 16 phones buzzing and answering in the real buzzer game from 127.0.0.10
+on while 200 hostile connections (no token, a foreign origin, slowloris, garbage, floods, idle
 sockets, a byte a second, keep-alive page requests every 4.5 s, guests with the token
 reconnecting in a loop, ping-frame floods) come and go from 127.0.0.2 to 127.0.0.9, for the
 given minutes. Checks that every legitimate press reached the game, that
@@ -37,7 +37,9 @@ async def run_phone(phone, url, origin, stop_at):
     while time.monotonic() < stop_at:
         joined = False
         try:
-            async with websockets.connect(url, origin=origin, open_timeout=10) as ws:
+            # Each phone from its own address, as on a network.
+            async with websockets.connect(url, origin=origin, open_timeout=10,
+                                          local_addr=(f"127.0.0.{10 + phone.index}", 0)) as ws:
                 await ws.send(json.dumps({"v": 1, "type": "join", "id": f"soak-phone-{phone.index:04d}",
                                           "name": f"Telefon {phone.index + 1}"}))
                 last_ping = time.monotonic()
