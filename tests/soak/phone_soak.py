@@ -1,6 +1,8 @@
-"""Phones under load: 16 phones buzzing and answering in the real buzzer game while up to 200
-hostile connections (no token, a foreign origin, slowloris, garbage, floods) come and go, all
-on 127.0.0.1, for the given minutes. Checks that every legitimate press reached the game, that
+"""Phones under load: 16 phones buzzing and answering in the real buzzer game from 127.0.0.10
+on while 200 hostile connections (no token, a foreign origin, slowloris, garbage, floods, idle
+sockets, a byte a second, keep-alive page requests every 4.5 s, guests with the token
+reconnecting in a loop, ping-frame floods) come and go from 127.0.0.2 to 127.0.0.9, for the
+given minutes. Checks that every legitimate press reached the game, that
 the frame loop kept its pace and that memory stayed flat; prints the figures.
 
 Usage: phone_soak.py <phone_game_host> <game folder> <scratch home> <minutes>
@@ -35,7 +37,9 @@ async def run_phone(phone, url, origin, stop_at):
     while time.monotonic() < stop_at:
         joined = False
         try:
-            async with websockets.connect(url, origin=origin, open_timeout=10) as ws:
+            # Each phone from its own address, as on a network.
+            async with websockets.connect(url, origin=origin, open_timeout=10,
+                                          local_addr=(f"127.0.0.{10 + phone.index}", 0)) as ws:
                 await ws.send(json.dumps({"v": 1, "type": "join", "id": f"soak-phone-{phone.index:04d}",
                                           "name": f"Telefon {phone.index + 1}"}))
                 last_ping = time.monotonic()
@@ -75,8 +79,9 @@ async def run_phone(phone, url, origin, stop_at):
             await asyncio.sleep(0.5)
 
 
-async def raw(data, hold=0.0):
-    reader, writer = await asyncio.wait_for(asyncio.open_connection(HOST, PORT), 5)
+async def raw(data, address, hold=0.0):
+    reader, writer = await asyncio.wait_for(
+        asyncio.open_connection(HOST, PORT, local_addr=(address, 0)), 5)
     try:
         writer.write(data)
         await writer.drain()
@@ -87,27 +92,79 @@ async def raw(data, hold=0.0):
         writer.close()
 
 
+async def linger(address, kind, seconds):
+    """Holds a connection: silent, a byte a second of a request, or a page request every
+    4.5 s, until the server lets it go or the time is up."""
+    reader, writer = await asyncio.wait_for(
+        asyncio.open_connection(HOST, PORT, local_addr=(address, 0)), 5)
+    try:
+        if kind == "trickle":
+            writer.write(f"GET / HTTP/1.1\r\nHost: {HOST}:{PORT}\r\nX-A: ".encode())
+        stop_at = time.monotonic() + seconds
+        while time.monotonic() < stop_at:
+            if kind == "keepalive":
+                writer.write(f"GET / HTTP/1.1\r\nHost: {HOST}:{PORT}\r\n\r\n".encode())
+            elif kind == "trickle":
+                writer.write(b"a")
+            try:
+                if await asyncio.wait_for(reader.read(65536),
+                                          4.5 if kind == "keepalive" else 1.0) == b"":
+                    return
+            except asyncio.TimeoutError:
+                pass
+    finally:
+        writer.close()
+
+
+async def guest_loop(index, address):
+    """A guest who has the token, reconnecting in a loop and pressing at once each time."""
+    for _ in range(10):
+        try:
+            async with websockets.connect(URL, origin=ORIGIN, open_timeout=5,
+                                          local_addr=(address, 0)) as ws:
+                await ws.send(json.dumps({"v": 1, "type": "join",
+                                          "id": f"soak-guest-{index:04d}"}))
+                for _ in range(20):
+                    await ws.send('{"v":1,"type":"buzz"}')
+        except websockets.ConnectionClosed:
+            pass  # the room is full of phones: turned away
+
+
 async def hostile(index, stop_at, counts):
     rng = random.Random(1000 + index)
-    kinds = ["no_token", "foreign_origin", "slowloris", "garbage", "flood", "binary", "bad_path"]
+    address = f"127.0.0.{2 + index % 8}"
+    kinds = ["no_token", "foreign_origin", "slowloris", "garbage", "flood", "binary", "bad_path",
+             "idle", "trickle", "keepalive", "guest_loop", "ping_flood"]
     while time.monotonic() < stop_at:
         kind = rng.choice(kinds)
         try:
             if kind == "no_token":
                 await raw(f"GET /ws HTTP/1.1\r\nHost: {HOST}:{PORT}\r\nUpgrade: websocket\r\n"
                           "Connection: Upgrade\r\nSec-WebSocket-Version: 13\r\n"
-                          "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n\r\n".encode())
+                          "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n\r\n".encode(), address)
             elif kind == "foreign_origin":
-                async with websockets.connect(URL, origin="http://other.test", open_timeout=5):
+                async with websockets.connect(URL, origin="http://other.test", open_timeout=5,
+                                              local_addr=(address, 0)):
                     pass
             elif kind == "slowloris":
-                await raw(b"GET / HTTP/1.1\r\nHost: x\r\nX-A: ", hold=rng.random() * 3)
+                await raw(b"GET / HTTP/1.1\r\nHost: x\r\nX-A: ", address, hold=rng.random() * 3)
             elif kind == "garbage":
-                await raw(bytes(rng.getrandbits(8) for _ in range(rng.randint(1, 3000))))
+                await raw(bytes(rng.getrandbits(8) for _ in range(rng.randint(1, 3000))), address)
             elif kind == "bad_path":
-                await raw(b"GET /../../etc/passwd HTTP/1.1\r\nHost: x\r\n\r\n")
+                await raw(b"GET /../../etc/passwd HTTP/1.1\r\nHost: x\r\n\r\n", address)
+            elif kind in ("idle", "trickle", "keepalive"):
+                await linger(address, kind, min(rng.random() * 10, stop_at - time.monotonic()))
+            elif kind == "guest_loop":
+                await guest_loop(index, address)
+            elif kind == "ping_flood":
+                async with websockets.connect(URL, origin=ORIGIN, open_timeout=5,
+                                              local_addr=(address, 0)) as ws:
+                    for i in range(400):
+                        pong = await ws.ping()
+                        pong.add_done_callback(lambda f: f.cancelled() or f.exception())
             else:
-                async with websockets.connect(URL, origin=ORIGIN, open_timeout=5) as ws:
+                async with websockets.connect(URL, origin=ORIGIN, open_timeout=5,
+                                              local_addr=(address, 0)) as ws:
                     for i in range(300):
                         await ws.send(b"\x00\x01" if kind == "binary" else '{"v":1,"type":"ping","t":1}')
         except (OSError, websockets.WebSocketException, asyncio.TimeoutError, EOFError):
