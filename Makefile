@@ -7,6 +7,7 @@
 # make fuzz   runs each fuzz target for FUZZ_SECONDS (default 60; needs clang, skipped without)
 # make soak   plays the real game under Xvfb with random input (SOAK_MINUTES, default 10)
 # make bench-phones  from a phone's buzz to the game's claim, p50/p99 (PHONE_CLAIMS, default 1000)
+# make bench-crowd   16 and 60 phones opening the page at once, p50/p99 (PHONE_CROWD_ROUNDS, 5)
 # make soak-phones   16 phones and 200 hostile connections (PHONE_SOAK_MINUTES, default 10)
 
 BUILD ?= build
@@ -19,9 +20,10 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 PHONE_CLAIMS ?= 1000
 PHONE_SOAK_MINUTES ?= 10
+PHONE_CROWD_ROUNDS ?= 5
 
 .PHONY: all deps build play test test-plain test-whole test-asan test-fuzz test-package fuzz \
-        bench soak bench-phones soak-phones \
+        bench soak bench-phones bench-crowd soak-phones \
         install uninstall package clean
 
 all: build
@@ -78,11 +80,19 @@ bench: build
 	cmake --build $(BUILD) -j$(JOBS) --target benchmarks
 	$(BUILD)/bench/benchmarks
 
-# Every phone run talks to 127.0.0.1 only.
+# Every phone run talks to loopback only.
 bench-phones: build
 	cmake --build $(BUILD) -j$(JOBS) --target phone_game_host
 	/usr/bin/python3 bench/phone_claim_bench.py $(BUILD)/tests/phone_game_host $(BUILD)/game \
 	    $(BUILD)/phone-bench-home $(PHONE_CLAIMS)
+
+# Phones from 127.0.0.10 on, the stranger from 127.0.0.2: loopback only.
+bench-crowd: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS) --target phone_host
+	/usr/bin/python3 bench/phone_crowd_bench.py $(BUILD)/tests/phone_host $(BUILD)/game/web \
+	    $(PHONE_CROWD_ROUNDS)
+	/usr/bin/python3 bench/phone_crowd_bench.py $(BUILD)/tests/phone_host $(BUILD)/game/web \
+	    $(PHONE_CROWD_ROUNDS) --stranger
 
 soak-phones: build
 	cmake --build $(BUILD) -j$(JOBS) --target phone_game_host

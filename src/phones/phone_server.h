@@ -2,8 +2,9 @@
 // It serves the phone page (a fixed list of files from the game's web folder) and one
 // WebSocket per phone at /ws, which needs the room token of the join address. A phone's press
 // reaches the game only as a platform message (kWmPhoneButtonDown, posted from the server's
-// thread with its arrival tick); what the game tells phones goes through Publish, which hands
-// the view to the server's thread. No game state is touched from that thread.
+// thread with its arrival tick less half the phone's round trip); what the game tells phones
+// goes through Publish, which hands the view to the server's thread. No game state is touched
+// from that thread. GET /room?t= tells a page whether its token is still the room's.
 #pragma once
 
 #include "phone_view.h"
@@ -22,13 +23,20 @@ struct ServerConfig {
     std::string bindAddress = "0.0.0.0";  // every interface: phones must reach it
     uint16_t port = kDefaultPort;         // the first port tried; the next ones if taken
     std::string webFolder = "web";        // the phone page's files
-    int maxUnjoined = 8;                  // connections (page or WebSocket) that have not joined
+    // Connections (page or WebSocket) that have not joined, in all and from one address; when
+    // full, the oldest of the address holding the most gives way to the newcomer.
+    int maxWaiting = 256;
+    int maxWaitingPerAddress = 12;
     uint32_t requestTimeoutMs = 5000;     // to send a whole request, or to join after upgrading
-    uint32_t idleTimeoutMs = 30000;       // a WebSocket without a message is closed
+    uint32_t idleTimeoutMs = 30000;       // a WebSocket that sends nothing, not even a pong
+    uint32_t pingIntervalMs = 2000;       // the server's pings to joined phones, for round trips
     std::size_t maxRequestBytes = 4096;   // request line and headers
-    int ratePerSecond = 10;               // messages a connection may send, on average
-    int rateBurst = 20;                   //   and at once
+    int pressesPerSecond = 10;            // presses a phone may send on average (more dropped)
+    int pressBurst = 20;                  //   and at once
+    int messagesPerSecond = 50;           // messages of any kind (more close the connection)
+    int messageBurst = 100;               //   and at once
     std::vector<std::string> knownPhones; // by slot: phone ids seen before, kept their slots
+    std::vector<int> rowSlots;            // slots whose keys the game's rows use
 };
 
 // The files the server may send, by request path; nothing else of the web folder is reachable.
@@ -61,12 +69,16 @@ public:
 
     // Safe from the game's thread: the view goes to the slot's phone now and on its next join.
     void Publish(int slot, const PhoneView& view);
+    // Safe from the game's thread: the slots whose keys the game's rows use now. A new phone
+    // never gets one of them; other slots of phones that left may be given away.
+    void SetRowSlots(std::vector<int> slots);
     // The lines the server wants in the game's log since the last call.
     std::vector<std::string> TakeLog();
     // Phones joined now, and a slot's phone name (Windows-1250), as last seen by the server.
     int JoinedCount() const;
     std::string PhoneName(int slot) const;
-    // Each slot as last seen by the server: connected now, and its last round trip (-1 none).
+    // Each slot as last seen by the server: connected now, and its round trip in ms as the
+    // server measures it (else as the phone reported it; -1 none).
     struct PhoneStatus {
         bool connected = false;
         int32_t roundTripMs = -1;

@@ -9,11 +9,11 @@
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    phones::PhoneRoom room([](int32_t key) {
+    phones::PhoneRoom room([](int32_t key, uint32_t) {
         if (!platform::IsPhoneKey(key)) std::abort();  // only real phone keys reach the game
     });
     uint32_t now = 0;
-    for (phones::ConnectionId id = 1; id <= 3; ++id) room.Open(id, now);
+    for (phones::ConnectionId id = 1; id <= 3; ++id) room.Open(id, "192.0.2.1", now);
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     std::size_t start = 0;
     while (start < input.size()) {
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         if (outcome.replaced != 0) room.Close(outcome.replaced);
         if (outcome.close) {
             room.Close(id);
-            room.Open(id, now);
+            room.Open(id, "192.0.2.1", now);
         }
         if (control & 0x80) {
             phones::PhoneView view;

@@ -1,9 +1,11 @@
-// The phone server on its own, for the protocol tests: it listens on 127.0.0.1 only, prints
-// "ready <port> <token>", then a line for every press that reaches the game's queue
+// The phone server on its own, for the protocol tests: it listens on 127.0.0.1 only (or
+// --address), prints "ready <port> <token>" and a "join <url>" line for each join address, then a line for every press that reaches the game's queue
 // ("press <slot> <button>") and every log line ("log <text>"). Lines on standard input
 // publish views ("view <slot> <phase> [answer...]", or "json <slot> <object>" with the
-// fields of a state message) or stop it ("quit"); so does the end of standard input. It
-// stops by itself after --seconds (default 120).
+// fields of a state message), set the rows' slots ("rows [slot...]", answered "rows set"),
+// ask for a slot's status ("status <slot>", answered "status <slot> <connected 0/1> <round
+// trip ms>") or stop it ("quit"); so does the end of standard input. It stops by itself
+// after --seconds (default 120).
 #include "phones/phone_protocol.h"
 #include "phones/phone_server.h"
 #include "platform/headless/headless.h"
@@ -102,6 +104,18 @@ bool Obey(const std::string& line, phones::PhoneServer& server) {
         return true;
     }
     int slot = -1;
+    if (command == "rows") {
+        std::vector<int> slots;
+        for (int row; words >> row;) slots.push_back(row);
+        server.SetRowSlots(slots);
+        std::printf("rows set\n");
+        return true;
+    }
+    if (command == "status" && words >> slot) {
+        const phones::PhoneServer::PhoneStatus status = server.StatusOf(slot);
+        std::printf("status %d %d %d\n", slot, status.connected ? 1 : 0, status.roundTripMs);
+        return true;
+    }
     if (command != "view" || !(words >> slot >> phase)) return true;
     phones::PhoneView view;
     view.phase = PhaseNamed(phase);
@@ -122,6 +136,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; i += 2) {
         if (!std::strcmp(argv[i], "--port")) config.port = static_cast<uint16_t>(std::atoi(argv[i + 1]));
         if (!std::strcmp(argv[i], "--web")) config.webFolder = argv[i + 1];
+        if (!std::strcmp(argv[i], "--address")) config.bindAddress = argv[i + 1];
         if (!std::strcmp(argv[i], "--seconds")) seconds = std::atoi(argv[i + 1]);
         if (!std::strcmp(argv[i], "--idle-ms")) config.idleTimeoutMs = std::atoi(argv[i + 1]);
         if (!std::strcmp(argv[i], "--request-ms")) config.requestTimeoutMs = std::atoi(argv[i + 1]);
@@ -134,6 +149,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("ready %u %s\n", server.Port(), server.Token().c_str());
+    for (const std::string& url : server.JoinUrls()) std::printf("join %s\n", url.c_str());
     std::thread(ReadInput).detach();
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     bool running = true;

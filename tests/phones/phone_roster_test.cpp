@@ -14,7 +14,7 @@ std::string JoinMessage(const std::string& id) {
 }
 
 int SlotOfJoin(phones::PhoneRoom& room, phones::ConnectionId connection, const std::string& id) {
-    room.Open(connection, 0);
+    room.Open(connection, "192.0.2.1", 0);
     const phones::Outcome outcome = room.Handle(connection, JoinMessage(id), false, 0);
     for (int slot = 0; slot < platform::kPhoneSlots; ++slot) {
         if (outcome.joined && room.PhoneIdOf(slot) == id) return slot;
