@@ -152,6 +152,7 @@ function paint(name, colour) {
 
 let ownName = stored("brellikName");  // the phone's own name, as the game last confirmed it
 let lastState = null;
+let lastPhase = "";
 let countdownTimer = null;
 
 function standingOf(state) {
@@ -255,7 +256,6 @@ function show(state) {
 
 let socket = null;
 let stoppedWhy = "";      // "scan" or "tab": the page no longer reconnects
-let lastPhase = "";
 let rtt = -1;
 let retryMs = 500;
 let retryTimer = null;
@@ -361,7 +361,7 @@ function receive(text) {
   if (!message || typeof message !== "object") return;
   if (message.type === "state") show(normalised(message));
   if (message.type === "pong") pong(message);
-  if (message.type === "welcome") {
+  if (message.type === "welcome" && typeof message.name === "string") {
     ownName = message.name;
     showWho(lastState);
   }
