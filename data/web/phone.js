@@ -239,6 +239,8 @@ function show(state) {
   $("phase").className = phaseClass(state);
   $("detail").textContent = detailText(state);
   $("detail").className = phaseClass(state) === "claimer" ? "" : phaseClass(state);
+  // The countdown is on screen, not read out every second.
+  $("detail").setAttribute("aria-live", state.phase === "answer" ? "off" : "polite");
   $("place").textContent = placeText(state);
   $("place").hidden = state.phase !== "result" || !placeText(state);
   $("buzz").classList.toggle("quiet", state.phase !== "claims" && owned);
