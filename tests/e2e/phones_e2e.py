@@ -10,6 +10,7 @@ Usage: phones_e2e.py <brellik> <qbank> <xclose> <output folder>
 Every wait is bounded; nothing but 127.0.0.1 is ever contacted.
 """
 import os
+import re
 import struct
 import subprocess
 import sys
@@ -164,11 +165,12 @@ def play(ada, bob):
     ada.tap_buzzer()
     ada.wait_for("Odpovídáš ty")
     ada.shot("answer")
-    bob.wait_for("Odpovídá někdo jiný")
+    bob.wait_for("Odpovídá Ada")
     bob.shot("other")
     ada.tap_answer(right=True)
     ada.wait_for("Správně")
-    bob.wait_for("Správně")
+    bob.wait_for("Ada: správně, +")  # the others hear whose answer it was, not a verdict of theirs
+    bob.shot("heard")
     ada.shot("right")
     if not ada.text("standing").endswith("1. místo"):
         fail(f"Ada's standing after a right answer: {ada.text('standing')!r}")
@@ -199,8 +201,18 @@ def play(ada, bob):
     bob.shot("timeup")
     bob.seen.clear()
     bob.wait_for("Poslouchej", seconds=30)
-    if any("Odpovídá" in phase or "Správně" in phase for phase in bob.seen):
+    if any("Odpovídá" in phase or "právně" in phase for phase in bob.seen):
         fail(f"an unclaimed question was answered: {bob.seen}")
+
+
+def check_final_place(phone):
+    """The place stays, big, and an ended game is never shown as a lost connection."""
+    time.sleep(3)
+    place = phone.text("place")
+    if not re.fullmatch(r"[12]\. místo z 2", place) or phone.text("phase") != "Konec hry":
+        fail(f"{phone.name}: the final place reads {place!r} under {phone.text('phase')!r}")
+    if phone.driver.find_element(By.ID, "offline").is_displayed():
+        fail(f"{phone.name}: the ended game shows a lost connection")
 
 
 def check_roster():
@@ -282,6 +294,7 @@ def main():
         time.sleep(2)
         bob.wait_for("Konec hry", seconds=10)
         bob.shot("result")
+        check_final_place(bob)
         check_scores()
         check_roster()
     finally:

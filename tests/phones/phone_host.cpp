@@ -1,9 +1,11 @@
 // The phone server on its own, for the protocol tests: it listens on 127.0.0.1 only (or
 // --address), prints "ready <port> <token>" and a "join <url>" line for each join address, then a line for every press that reaches the game's queue
 // ("press <slot> <button>") and every log line ("log <text>"). Lines on standard input
-// publish views ("view <slot> <phase> [answer...]"), set the rows' slots ("rows [slot...]",
-// answered "rows set"), ask for a slot's status ("status <slot>", answered "status <slot>
-// <connected 0/1> <round trip ms>") or stop it ("quit"); so does the end of standard input. It stops by itself after --seconds (default 120).
+// publish views ("view <slot> <phase> [answer...]", or "json <slot> <object>" with the
+// fields of a state message), set the rows' slots ("rows [slot...]", answered "rows set"),
+// ask for a slot's status ("status <slot>", answered "status <slot> <connected 0/1> <round
+// trip ms>") or stop it ("quit"); so does the end of standard input. It stops by itself
+// after --seconds (default 120).
 #include "phones/phone_protocol.h"
 #include "phones/phone_server.h"
 #include "platform/headless/headless.h"
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <nlohmann/json.hpp>
 #include <mutex>
 #include <sstream>
 #include <string>
@@ -43,12 +46,63 @@ phones::Phase PhaseNamed(const std::string& name) {
     return phones::Phase::Waiting;
 }
 
+uint32_t ColourNamed(const nlohmann::json& text) {
+    if (!text.is_string() || text.get<std::string>().size() != 7) return 0;
+    return static_cast<uint32_t>(std::strtoul(text.get<std::string>().c_str() + 1, nullptr, 16));
+}
+
+phones::PhoneScore ScoreOf(const nlohmann::json& score) {
+    return {score.value("name", ""), score.value("points", 0), ColourNamed(score.value("colour", ""))};
+}
+
+phones::WaitNote NoteNamed(const std::string& name) {
+    if (name == "full") return phones::WaitNote::Full;
+    if (name == "running") return phones::WaitNote::Running;
+    return phones::WaitNote::None;
+}
+
+// A view with the fields of a state message, for the page's tests; a wrong type throws.
+phones::PhoneView ViewOf(const nlohmann::json& fields) {
+    phones::PhoneView view;
+    view.phase = PhaseNamed(fields.value("phase", "waiting"));
+    view.player = fields.value("player", "");
+    view.colour = ColourNamed(fields.value("colour", ""));
+    view.note = NoteNamed(fields.value("note", ""));
+    view.answers = fields.value("answers", std::vector<std::string>{});
+    view.seconds = fields.value("seconds", 0);
+    view.claimer = ScoreOf(fields.value("claimer", nlohmann::json::object()));
+    view.right = fields.value("verdict", "") == "right";
+    view.points = fields.value("points", 0);
+    view.place = fields.value("place", 0);
+    for (const auto& score : fields.value("scores", nlohmann::json::array())) {
+        view.scores.push_back(ScoreOf(score));
+    }
+    return view;
+}
+
+void PublishJson(std::istringstream& words, phones::PhoneServer& server) {
+    int slot = -1;
+    std::string text;
+    words >> slot;
+    std::getline(words, text);
+    try {
+        server.Publish(slot, ViewOf(nlohmann::json::parse(text)));
+        std::printf("published %d\n", slot);
+    } catch (const nlohmann::json::exception& error) {
+        std::printf("bad json %s\n", error.what());
+    }
+}
+
 // False for "quit".
 bool Obey(const std::string& line, phones::PhoneServer& server) {
     std::istringstream words(line);
     std::string command, phase;
     words >> command;
     if (command == "quit") return false;
+    if (command == "json") {
+        PublishJson(words, server);
+        return true;
+    }
     int slot = -1;
     if (command == "rows") {
         std::vector<int> slots;
