@@ -130,6 +130,10 @@ void AddPlayerPanel() {
     for (int i = 0; i < shown && i < playerCount; ++i) {
         if (!players[i].active) continue;
         if (auto* name = dynamic_cast<Label*>(Interface::FindControl(kFirstNameLabel + i))) {
+            // A shrunk name stays centred on its row's line.
+            const gfx::Font& font = PanelNameFont(i);
+            name->SetPosition(kPanelNameX, kPanelY[i] + (gfx::DefaultFont().Height() - font.Height()) / 2);
+            name->SetFont(&font);
             name->SetText(PanelName(i).c_str());
         }
         SetFrame(dynamic_cast<AnimatedPicture*>(Interface::FindControl(kFirstPanelKey + i)),

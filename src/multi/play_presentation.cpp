@@ -3,6 +3,7 @@
 #include "controls/label.h"
 #include "frame/interface.h"
 #include "gfx/font.h"
+#include "gfx/font_fit.h"
 #include "multi_player.h"
 #include "phone_buzzers.h"
 #include "platform/platform.h"
@@ -106,11 +107,18 @@ void LayOutRow(int player) {
 
 }  // namespace
 
-// Cut, with an ellipsis, to what fits before the points: a label never shrinks, so the name
-// must fit from the start.
+// A label never shrinks, so the name must fit from the start.
+const gfx::Font& PanelNameFont(int player) {
+    if (player < 0 || player >= kRows) return gfx::DefaultFont();
+    // The panel is narrow: a name may go smaller here than elsewhere before it is cut.
+    constexpr int kSmallestPanelName = 8;
+    return gfx::FontToFit(gfx::DefaultFont(), players[player].name, kScoreX - kNameGap - kNameX,
+                          kSmallestPanelName);
+}
+
 std::string PanelName(int player) {
     if (player < 0 || player >= kRows) return "";
-    return Fitted(gfx::DefaultFont(), players[player].name, kScoreX - kNameGap - kNameX);
+    return Fitted(PanelNameFont(player), players[player].name, kScoreX - kNameGap - kNameX);
 }
 
 uint32_t ColourOfPlayer(int player) {

@@ -4,6 +4,7 @@
 // happens next.
 #pragma once
 
+#include "gfx/font.h"
 #include "multi_state.h"
 
 #include <cstdint>
@@ -20,8 +21,10 @@ enum PresentationId : int32_t {
 // The set-up row each player of the game came from; their colour follows the row.
 extern int32_t playerRows[kRows];
 uint32_t ColourOfPlayer(int player);
-// The player's name as the panel shows it: cut with an ellipsis where it would reach the points.
+// The player's name as the panel shows it before the points: shrunk to fit, and cut with an
+// ellipsis only where even the smallest size would reach the points.
 std::string PanelName(int player);
+const gfx::Font& PanelNameFont(int player);
 
 // Adds the controls beyond the panel; the game screen calls it once its panel exists.
 void AddPlayPresentation();
