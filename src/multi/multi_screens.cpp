@@ -220,7 +220,7 @@ void BuildGame() {
     // The verdicts in the free band under the last answer, the answer countdown between the
     // clock and the players: neither covers a question, an answer or the panel.
     AddLabel(kMessageLine, 48, 548, "", MpFontName);
-    AddLabel(kStatusLine, 618, 350, "", MpFontName);
+    AddLabel(kStatusLine, 618, 350, "", MpFontQuestion);
     AddPlayPresentation();
     AddPicture(kMultiHelp, 124, 85, "Bitmaps\\MultiP\\help_d", 1, 0.0f, Control::kHidden);
     AddPicture(kGameOver, 114, 223, "Bitmaps\\gameover", 1, 0.0f, Control::kHidden);

@@ -16,6 +16,8 @@ enum PresentationId : int32_t {
     kClaimerBanner = 611,
     kGoOnLine = 613,
     kFirstRowMark = 614,  // one a panel row: the leader or a locked-out player
+    kQuestionCounter = 619,
+    kFirstLeaderOutMark = 620,  // one a panel row: the × beside a leader who is out
 };
 
 // The set-up row each player of the game came from; their colour follows the row.
@@ -35,8 +37,15 @@ void BeginQuestionPresentation();
 void ShowClaimer(int player);
 void HideClaimer();
 void MarkLockedOut(int player);
-// Beside the clock's points: the seconds left to claim.
+// Beside the clock's points: the seconds left to claim, as large as the points.
 void ShowClaimClock(int32_t elapsed);
+// In the band under the last answer, as large as the answers: the seconds left to answer.
+void ShowAnswerCountdown(int seconds);
+// Neither clock runs: the line is emptied and goes back beside the clock, off the band where
+// the verdicts are written.
+void ClearStatusLine();
+// "Otázka 3 / 10", or "Otázka 3" in a game without a chosen length.
+void ShowQuestionCounter(int number);
 void ShowGoOn();
 
 // The lines in the players' language (Windows-1250).

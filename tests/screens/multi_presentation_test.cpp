@@ -2,6 +2,7 @@
 // names, points in large type, the leader and the locked-out player marked; the lines in
 // Czech, the seconds left to claim and the call to go on.
 #include "multi/play_presentation.h"
+#include "multi/game_length.h"
 #include "multi/player_colours.h"
 #include "multi/results_screen.h"
 #include "multi_game_fixture.h"
@@ -96,6 +97,33 @@ TEST_F(PresentationTest, AMissedWindowSaysTimeIsUpAndTheShownAnswerAsksToGoOn) {
     EXPECT_EQ(LabelText(mp::kGoOnLine), "");
 }
 
+TEST_F(PresentationTest, TheCounterTheLargeSecondsAndALeaderWhoIsOutKeepingTheMark) {
+    dir.Write("home/tarvex_p.ini", dir.Read("home/tarvex_p.ini") + "Buzzer questions=10\n");
+    StartThreePlayerGame("Ada");
+    EXPECT_EQ(LabelText(mp::kQuestionCounter), Czech("Otázka 1 / 10"));
+    // The claim clock's seconds are as large as the points.
+    EXPECT_GE(Find(mp::kStatusLine)->Height(), Find(mp::kFirstScoreLabel)->Height());
+    mp::players[0].score = 10;
+    mp::RefreshPanel();
+    Buzz(kKeyA);
+    // The answer countdown, as large as the answers, lies under the last one.
+    const Control* line = Find(mp::kStatusLine);
+    const Control* third = Find(mp::kFirstAnswerText + 2);
+    EXPECT_EQ(LabelText(mp::kStatusLine), Czech("Čas na odpověď: 5"));
+    EXPECT_GE(line->Height(), MpFontQuestion->Height());
+    EXPECT_GE(line->Y(), third->Y() + third->Height());
+    EXPECT_LE(line->Y() + MpFontQuestion->Height(), 572);  // above the bottom bar
+    SaveScreenshot("multi_answer_countdown");
+    Answer((CorrectSlot() + 1) % 3);
+    EXPECT_EQ(LabelText(mp::kFirstRowMark), "\xBB");  // still the leader
+    EXPECT_EQ(LabelText(mp::kFirstLeaderOutMark), "\xD7");
+    EXPECT_EQ(LabelText(mp::kFirstLeaderOutMark + 1), "");
+    SaveScreenshot("multi_leader_out");
+    mp::gameLength = 0;
+    mp::ShowQuestionCounter(3);
+    EXPECT_EQ(LabelText(mp::kQuestionCounter), Czech("Otázka 3"));
+}
+
 // The widest nine letters, carons to the last letter, fourteen letters from a phone.
 TEST_F(PresentationTest, EveryNameTheSetUpTakesShowsWholeInThePanelTheResultsAndTheTable) {
     const std::string names[] = {"WWWWWWWWW", Czech("Bedřichář"), Czech("Bartolomějíček")};
@@ -154,7 +182,7 @@ TEST_F(PresentationTest, ALongClaimerNameStaysWithinTheQuestionsWidth) {
     ASSERT_TRUE(Shown(mp::kClaimerBanner));
     const Control* banner = Find(mp::kClaimerBanner);
     const Control* question = Find(mp::kQuestionText);
-    EXPECT_EQ(LabelText(mp::kClaimerBanner).back(), '\x85');  // an ellipsis
+    EXPECT_EQ(LabelText(mp::kClaimerBanner), "WWWWWWWWWWWWWWWWWWWWWWWWWW");  // shrunk, whole
     EXPECT_GE(banner->X(), question->X());
     EXPECT_LE(banner->X() + banner->Width(), question->X() + question->Width());
     // Rows 1, 3 and 4 played; what the next test starts from has each player in their own row.
