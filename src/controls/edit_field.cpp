@@ -2,6 +2,7 @@
 
 #include "background_copy.h"
 #include "frame/interface.h"
+#include "gfx/font_fit.h"
 
 #include <cstdio>
 #include <cstring>
@@ -52,16 +53,28 @@ void EditField::Render() {
     }
     canvas.SetTextColor(TextColor());
     canvas.SetBackgroundColor(Interface::FillColor());
-    canvas.SelectFont(font_);
     std::string shown = (GetFlags() & kPassword) ? std::string(std::strlen(text_), '*') : text_;
+    // A name wider than the field is shrunk, not cut; the caret's room is kept so that the
+    // size does not change as it blinks.
+    const gfx::Font& font = font_ ? *font_ : gfx::DefaultFont();
+    const gfx::Font& fitted = gfx::FontToFit(font, shown + '_', face->width - 2 * kTextInset);
+    canvas.SelectFont(&fitted);
     if (caretOn_ && ((GetFlags() & kAlwaysEditing) || HasFocus())) shown += '_';
-    canvas.TextOut(4, 4, shown);
+    canvas.TextOut(kTextInset, kTextInset + (font.Height() - fitted.Height()) / 2, shown);
     if (GetFlags() & kFramed) DrawFrame(canvas);
 }
 
 void EditField::Update() {
-    if (!Picture() || (GetFlags() & kDisabled)) return;
-    if (!(GetFlags() & kAlwaysEditing) && !HasFocus()) return;
+    if (!Picture()) return;
+    const bool editing = !(GetFlags() & kDisabled) && ((GetFlags() & kAlwaysEditing) || HasFocus());
+    if (!editing) {
+        // The focus went elsewhere (Enter, a click): the caret must not stay drawn.
+        if (caretOn_) {
+            caretOn_ = false;
+            Render();
+        }
+        return;
+    }
     ++blinkCounter_;
     const bool hidePhase = (blinkCounter_ / 5) % 2 != 0;
     if (hidePhase == caretOn_) {

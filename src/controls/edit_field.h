@@ -1,4 +1,5 @@
-// A one-line entry field with a blinking caret: player names and score-table names.
+// A one-line entry field with a blinking caret: player names and score-table names. A text
+// wider than the field is drawn in a smaller size of its font.
 #pragma once
 
 #include "frame/control.h"
@@ -41,6 +42,8 @@ private:
     void HandlePress(int32_t* handled);
     void HandlePointerMove(int32_t* handled);
     bool MayEdit() const;
+
+    static constexpr int kTextInset = 4;
 
     int maxLength_ = 9;
     char text_[kTextCapacity + 1] = "";

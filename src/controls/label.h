@@ -15,6 +15,8 @@ public:
     // 0 when the text is the one shown already, 1 otherwise. Keeps the first 255 characters.
     int SetText(const char* text);
     const char* Text() const { return text_; }
+    // Before SetText: the size follows the text, and a label never shrinks.
+    void SetFont(const gfx::Font* font) { font_ = font; }
 
     void Render() override;
 

@@ -37,11 +37,13 @@ void LoadOfferedKeys() {
 bool IsBuzzerKey(int32_t key) {
     if (platform::IsPadKey(key) || platform::IsPhoneBuzzer(key)) return true;
     if (key <= 0 || key >= KeyLayout::kKeyCount) return false;
-    if (std::find(std::begin(kGameKeys), std::end(kGameKeys), key) != std::end(kGameKeys)) {
-        return false;
-    }
+    if (IsGameKey(key)) return false;
     if (!Offered().loaded) LoadOfferedKeys();
     return Offered().layout.Has(key);
+}
+
+bool IsGameKey(int32_t key) {
+    return std::find(std::begin(kGameKeys), std::end(kGameKeys), key) != std::end(kGameKeys);
 }
 
 }  // namespace multi

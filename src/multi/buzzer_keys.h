@@ -11,5 +11,7 @@ namespace multi {
 // Reads the keys the on-screen keyboard offers from its layout file.
 void LoadOfferedKeys();
 bool IsBuzzerKey(int32_t key);
+// Esc, the answer keys, F11 and F12: keys the game answers to itself.
+bool IsGameKey(int32_t key);
 
 }  // namespace multi

@@ -60,12 +60,12 @@ void SetMessage(const std::string& text, uint32_t colour) {
 }
 
 void ShowCountdown(int seconds) {
-    SetLabel(kStatusLine, AnswerCountdownText(seconds).c_str(), kWhite);
+    ShowAnswerCountdown(seconds);
 }
 
 void ClearLines() {
     SetLabel(kMessageLine, "", kWhite);
-    SetLabel(kStatusLine, "", kWhite);
+    ClearStatusLine();
 }
 
 void EnableAnswerButtons() {
@@ -125,7 +125,7 @@ void MpApplyScore(int32_t delta) {
 int MpJudgeAnswer(int answer) {
     answerStart.Stop();
     answerOpen = false;
-    SetLabel(kStatusLine, "", kWhite);
+    ClearStatusLine();
     if (answer == CorrectSlot()) {
         failedPlayer = -1;
         sound::PlaySound(sound::SoundId::Right);
@@ -307,7 +307,7 @@ void AnswerClock(uint32_t now) {
     // The answering player let the five seconds pass.
     sound::PlaySound(sound::SoundId::TimeOut);
     answerOpen = false;
-    SetLabel(kStatusLine, "", kWhite);
+    ClearStatusLine();
     DisableAnswerButtons();
     MpApplyScore(0);
     if (failedPlayer == -1) {
@@ -356,6 +356,7 @@ void MpNextQuestion() {
     answerStart.Stop();
     claimOpen = false;
     currentQuestion = multiQuiz->GetQuestion(multiQuiz->current, true);
+    ShowQuestionCounter(questionsShown + 1);
     SetText(kQuestionText, currentQuestion.question);
     for (int k = 0; k < 3; ++k) SetText(kFirstAnswerText + k, "");
     DisableAnswerButtons();

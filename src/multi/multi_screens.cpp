@@ -130,6 +130,10 @@ void AddPlayerPanel() {
     for (int i = 0; i < shown && i < playerCount; ++i) {
         if (!players[i].active) continue;
         if (auto* name = dynamic_cast<Label*>(Interface::FindControl(kFirstNameLabel + i))) {
+            // A shrunk name stays centred on its row's line.
+            const gfx::Font& font = PanelNameFont(i);
+            name->SetPosition(kPanelNameX, kPanelY[i] + (gfx::DefaultFont().Height() - font.Height()) / 2);
+            name->SetFont(&font);
             name->SetText(PanelName(i).c_str());
         }
         SetFrame(dynamic_cast<AnimatedPicture*>(Interface::FindControl(kFirstPanelKey + i)),
@@ -216,7 +220,7 @@ void BuildGame() {
     // The verdicts in the free band under the last answer, the answer countdown between the
     // clock and the players: neither covers a question, an answer or the panel.
     AddLabel(kMessageLine, 48, 548, "", MpFontName);
-    AddLabel(kStatusLine, 618, 350, "", MpFontName);
+    AddLabel(kStatusLine, 618, 350, "", MpFontQuestion);
     AddPlayPresentation();
     AddPicture(kMultiHelp, 124, 85, "Bitmaps\\MultiP\\help_d", 1, 0.0f, Control::kHidden);
     AddPicture(kGameOver, 114, 223, "Bitmaps\\gameover", 1, 0.0f, Control::kHidden);

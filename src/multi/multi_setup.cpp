@@ -1,5 +1,7 @@
 // The set-up screen's rules: rows switched on and off, names typed, buzzer keys chosen on
 // the on-screen keyboard, the show-the-answer switch, Back and Next.
+#include "buzzer_keys.h"
+#include "controls/companions.h"
 #include "controls/edit_field.h"
 #include "controls/keyboard_picker.h"
 #include "controls/toggle_picture.h"
@@ -211,15 +213,16 @@ void SwitchEvent(int row, int32_t event) {
     if (!selectSwitch) return;
     if (selectSwitch->IsOn()) MpHideRow(row, true);
     else MpShowRow(row);
+    ForgetStaleRefusal();
 }
 
 void ShowSwitchHint() {
     if (showCorrectAnswer == 0) {
-        ShowControl(kSwitchOffHint);
         HideControl(kSwitchOnHint);
+        companions::Show(kSwitchOffHint);
     } else {
         HideControl(kSwitchOffHint);
-        ShowControl(kSwitchOnHint);
+        companions::Show(kSwitchOnHint);
     }
 }
 
@@ -395,6 +398,7 @@ void SetUpPadPressed(int32_t key) {
 void SetUpKeyDown(int32_t key) {
     if (!KeyboardTakesKeys()) return;
     if (key == kEscScanCode) return CancelKeyChoice();
+    if (IsGameKey(key)) return SayKeyReserved();
     SayIfKeyTaken(keyboardPlayer, key);
 }
 

@@ -2,7 +2,9 @@
 
 #include "controls/label.h"
 #include "frame/interface.h"
+#include "game_length.h"
 #include "gfx/font.h"
+#include "gfx/font_fit.h"
 #include "multi_player.h"
 #include "phone_buzzers.h"
 #include "platform/platform.h"
@@ -30,6 +32,13 @@ constexpr int kScoreRise = 5;  // the points' larger type sits on the names' lin
 constexpr int kBannerCentreX = 305;  // the middle of the question and the answers
 constexpr int kBannerY = 209;        // the band between the question and the first answer
 constexpr int kBannerWidth = 500;    // the question's width
+constexpr int kSmallestBanner = 20;  // a longer name is shrunk to this, then cut
+constexpr int kClaimClockX = 618;   // beside the clock, above the panel
+constexpr int kClaimClockY = 350;
+constexpr int kCountdownX = 48;     // the band under the last answer
+constexpr int kCountdownY = 543;
+constexpr int kCounterX = 430;      // right of the screen's title
+constexpr int kCounterY = 24;
 constexpr uint32_t kLeaderColour = 0x00FFFF;
 constexpr uint32_t kLockedOutColour = 0x0000FF;
 constexpr char kLeaderMark[] = "\xBB";     // »
@@ -64,6 +73,15 @@ Label* AddLabel(int32_t id, int x, int y, const gfx::Font* font) {
     return AddToScreen(label);
 }
 
+// One line serves both clocks; it sits where the clock that runs is read. Its face holds the
+// background it was drawn over, so a move draws it again.
+void MoveStatusLine(int x, int y) {
+    Control* line = Interface::FindControl(kStatusLine);
+    if (!line || (line->X() == x && line->Y() == y)) return;
+    line->SetPosition(x, y);
+    line->Refresh();
+}
+
 int PanelRows() { return std::clamp<int>(playerCount, 2, kRows); }
 
 // `text` cut, with an ellipsis, to `width` pixels in `font`.
@@ -93,12 +111,16 @@ void LayOutRow(int player) {
     score->SetTextColor(ColourOfPlayer(player));
     score->SetText(points);
     score->Refresh();
+    const bool out = lockedOut & 1u << player;
+    // A leader who is out keeps the leader mark, with the × beside it.
+    SetLabel(kFirstLeaderOutMark + player, out && IsLeader(player) ? kLockedOutMark : "",
+             kLockedOutColour);
     if (PhoneDropped(player)) {
         SetLabel(kFirstRowMark + player, kDroppedMark, kDroppedColour);
-    } else if (lockedOut & 1u << player) {
-        SetLabel(kFirstRowMark + player, kLockedOutMark, kLockedOutColour);
     } else if (IsLeader(player)) {
         SetLabel(kFirstRowMark + player, kLeaderMark, kLeaderColour);
+    } else if (out) {
+        SetLabel(kFirstRowMark + player, kLockedOutMark, kLockedOutColour);
     } else {
         SetLabel(kFirstRowMark + player, "", kWhite);
     }
@@ -106,11 +128,18 @@ void LayOutRow(int player) {
 
 }  // namespace
 
-// Cut, with an ellipsis, to what fits before the points: a label never shrinks, so the name
-// must fit from the start.
+// A label never shrinks, so the name must fit from the start.
+const gfx::Font& PanelNameFont(int player) {
+    if (player < 0 || player >= kRows) return gfx::DefaultFont();
+    // The panel is narrow: a name may go smaller here than elsewhere before it is cut.
+    constexpr int kSmallestPanelName = 8;
+    return gfx::FontToFit(gfx::DefaultFont(), players[player].name, kScoreX - kNameGap - kNameX,
+                          kSmallestPanelName);
+}
+
 std::string PanelName(int player) {
     if (player < 0 || player >= kRows) return "";
-    return Fitted(gfx::DefaultFont(), players[player].name, kScoreX - kNameGap - kNameX);
+    return Fitted(PanelNameFont(player), players[player].name, kScoreX - kNameGap - kNameX);
 }
 
 uint32_t ColourOfPlayer(int player) {
@@ -121,7 +150,11 @@ void AddPlayPresentation() {
     lockedOut = 0;
     for (int i = 0; i < PanelRows(); ++i) {
         AddLabel(kFirstRowMark + i, kMarkX, kPanelY[i] - kScoreRise, MpFontQuestion);
+        // Smaller, so that both marks fit before the key picture.
+        AddLabel(kFirstLeaderOutMark + i, kMarkX + MpFontQuestion->TextWidth(kLeaderMark),
+                 kPanelY[i], MpFontName);
     }
+    AddLabel(kQuestionCounter, kCounterX, kCounterY, MpFontQuestion);
     AddLabel(kGoOnLine, 48, 574, MpFontName);
     AddLabel(kClaimerBanner, kBannerCentreX, kBannerY, &BannerFont());
     RefreshPanel();
@@ -142,10 +175,15 @@ void ShowClaimer(int player) {
     Label* banner = LabelOf(kClaimerBanner);
     if (!banner || player < 0 || player >= kRows) return;
     // A long name in this type would reach over the clock and the panel.
-    const std::string name = Fitted(BannerFont(), players[player].name, kBannerWidth);
+    const gfx::Font& font = gfx::FontToFit(BannerFont(), players[player].name, kBannerWidth,
+                                           kSmallestBanner);
+    const std::string name = Fitted(font, players[player].name, kBannerWidth);
     banner->SetTextColor(ColourOfPlayer(player));
+    banner->SetFont(&font);
     banner->SetText(name.c_str());
-    banner->SetPosition(kBannerCentreX - BannerFont().TextWidth(name) / 2, kBannerY);
+    // A shrunk name stays on the band's middle line.
+    banner->SetPosition(kBannerCentreX - font.TextWidth(name) / 2,
+                        kBannerY + (BannerFont().Height() - font.Height()) / 2);
     banner->Refresh();
     ShowControl(kClaimerBanner);
 }
@@ -160,7 +198,24 @@ void MarkLockedOut(int player) {
 void ShowClaimClock(int32_t elapsed) {
     const std::string left =
         Czech("Zbývá " + std::to_string(std::max(0, kClaimSeconds - elapsed)) + " s");
+    MoveStatusLine(kClaimClockX, kClaimClockY);
     SetLabel(kStatusLine, left.c_str(), kWhite);
+}
+
+void ClearStatusLine() {
+    MoveStatusLine(kClaimClockX, kClaimClockY);
+    SetLabel(kStatusLine, "", kWhite);
+}
+
+void ShowAnswerCountdown(int seconds) {
+    MoveStatusLine(kCountdownX, kCountdownY);
+    SetLabel(kStatusLine, AnswerCountdownText(seconds).c_str(), kWhite);
+}
+
+void ShowQuestionCounter(int number) {
+    std::string text = "Otázka " + std::to_string(number);
+    if (gameLength > 0) text += " / " + std::to_string(gameLength);
+    SetLabel(kQuestionCounter, Czech(text).c_str(), kYellow);
 }
 
 void ShowGoOn() { SetLabel(kGoOnLine, Czech("Pokračujte klávesou nebo kliknutím").c_str(), kWhite); }

@@ -4,6 +4,7 @@
 // happens next.
 #pragma once
 
+#include "gfx/font.h"
 #include "multi_state.h"
 
 #include <cstdint>
@@ -15,13 +16,17 @@ enum PresentationId : int32_t {
     kClaimerBanner = 611,
     kGoOnLine = 613,
     kFirstRowMark = 614,  // one a panel row: the leader or a locked-out player
+    kQuestionCounter = 619,
+    kFirstLeaderOutMark = 620,  // one a panel row: the × beside a leader who is out
 };
 
 // The set-up row each player of the game came from; their colour follows the row.
 extern int32_t playerRows[kRows];
 uint32_t ColourOfPlayer(int player);
-// The player's name as the panel shows it: cut with an ellipsis where it would reach the points.
+// The player's name as the panel shows it before the points: shrunk to fit, and cut with an
+// ellipsis only where even the smallest size would reach the points.
 std::string PanelName(int player);
+const gfx::Font& PanelNameFont(int player);
 
 // Adds the controls beyond the panel; the game screen calls it once its panel exists.
 void AddPlayPresentation();
@@ -32,8 +37,15 @@ void BeginQuestionPresentation();
 void ShowClaimer(int player);
 void HideClaimer();
 void MarkLockedOut(int player);
-// Beside the clock's points: the seconds left to claim.
+// Beside the clock's points: the seconds left to claim, as large as the points.
 void ShowClaimClock(int32_t elapsed);
+// In the band under the last answer, as large as the answers: the seconds left to answer.
+void ShowAnswerCountdown(int seconds);
+// Neither clock runs: the line is emptied and goes back beside the clock, off the band where
+// the verdicts are written.
+void ClearStatusLine();
+// "Otázka 3 / 10", or "Otázka 3" in a game without a chosen length.
+void ShowQuestionCounter(int number);
 void ShowGoOn();
 
 // The lines in the players' language (Windows-1250).

@@ -2,10 +2,12 @@
 
 #include "controls/label.h"
 #include "frame/interface.h"
+#include "gfx/font_fit.h"
 #include "multi_player.h"
 #include "multi_state.h"
 #include "platform/platform.h"
 #include "play_presentation.h"
+#include "player_keys.h"
 #include "scores/score_state.h"
 #include "screens/screen_tools.h"
 #include "screens/state_words.h"
@@ -28,10 +30,13 @@ constexpr int kHeaderY = 194;
 constexpr int kFirstRowY = 222;
 constexpr int kRowPitch = 50;
 constexpr int kColumnX[kResultsColumns] = {160, 215, 480, 575, 680};
+constexpr int kColumnGap = 12;
 // Keys the frame keeps for itself on every screen: full screen and mute.
 constexpr int32_t kF11 = 0x57;
 constexpr int32_t kF12 = 0x58;
-constexpr uint32_t kSettleMs = 1000;  // the press that ended the game must not skip this
+// A room reads the result before anything leads on: a buzzer pressed once more as the game
+// ends must not skip it.
+constexpr uint32_t kSettleMs = 2000;
 constexpr uint32_t kMuted = 0xC2A69A;
 
 uint32_t shownAt = 0;
@@ -78,8 +83,13 @@ void AddRow(int row, const Standing& standing) {
                                                 right, wrong};
     const uint32_t colour = ColourOfPlayer(standing.player);
     for (int column = 0; column < kResultsColumns; ++column) {
+        // A long name is shrunk to its column rather than run under the points.
+        const gfx::Font& font =
+            column == 1 ? gfx::FontToFit(*MpFontQuestion, texts[column],
+                                         kColumnX[2] - kColumnX[1] - kColumnGap)
+                        : *MpFontQuestion;
         AddResultsLabel(kFirstResultsCell + row * kResultsColumns + column, kColumnX[column],
-                        kFirstRowY + row * kRowPitch, texts[column], MpFontQuestion,
+                        kFirstRowY + row * kRowPitch, texts[column], &font,
                         column == 0 || column == 1 || column == 2 ? colour : kWhite);
     }
 }
@@ -116,8 +126,10 @@ void BuildResults() {
     Interface::SetFillColor(0x000000);
     Interface::SetBackground("Bitmaps\\MultiP\\res_bg", false);
     const std::vector<Standing> standings = GameStandings();
-    AddResultsLabel(kResultsHeadline, kColumnX[0], kHeadlineY, Headline(standings),
-                    MpFontQuestion, kYellow);
+    const std::string headline = Headline(standings);
+    AddResultsLabel(kResultsHeadline, kColumnX[0], kHeadlineY, headline,
+                    &gfx::FontToFit(*MpFontQuestion, headline, kCard.right - kColumnGap - kColumnX[0]),
+                    kYellow);
     AddHeaders();
     for (std::size_t row = 0; row < standings.size(); ++row) {
         AddRow(static_cast<int>(row), standings[row]);
@@ -135,7 +147,11 @@ void ResultsOnControlEvent(int32_t id, int32_t event) {
 void ResultsInput(int32_t code, int32_t value) {
     if (controlsFrozen || platform::GetTickCount() - shownAt < kSettleMs) return;
     if (code == Interface::kInputKeyDown && Interface::KeyDownIsRepeat()) return;
-    if (code == Interface::kInputKeyDown && value != kF11 && value != kF12) return LeadOnToTable();
+    // Buzzers are pressed in a hurry and by many: only the host's keys lead on.
+    if (code == Interface::kInputKeyDown && value != kF11 && value != kF12 &&
+        PlayerWithKey(value) < 0) {
+        return LeadOnToTable();
+    }
     if (code != Interface::kInputLeftDown) return;
     // A click on the results; the buttons every screen has keep their own meaning.
     const int x = Interface::MouseX(), y = Interface::MouseY();

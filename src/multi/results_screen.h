@@ -22,7 +22,8 @@ std::vector<Standing> GameStandings();
 
 void BuildResults();
 void ResultsOnControlEvent(int32_t id, int32_t event);
-// A key or a click leads on to the multiplayer table, once the screen has been up a moment.
+// A click or a key that is nobody's buzzer leads on to the multiplayer table, once the
+// screen has been up two seconds.
 void ResultsInput(int32_t code, int32_t value);
 
 constexpr int32_t kResultsHeadline = 1301;

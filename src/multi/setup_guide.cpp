@@ -15,6 +15,8 @@ namespace multi {
 
 namespace {
 
+std::string shownRefusal;  // the last reason Next gave, while the guide may still show it
+
 void Say(const std::string& cp1250, uint32_t colour) {
     if (auto* line = dynamic_cast<ChoiceLine*>(Interface::FindControl(kGameLengthChoice))) {
         line->SetMessage(cp1250, colour);
@@ -42,6 +44,8 @@ void SayIfKeyTaken(int row, int32_t key) {
         return;
     }
 }
+
+void SayKeyReserved() { Say(Cp1250("Tuto klávesu používá hra sama, zvolte jinou"), kRed); }
 
 void SayNameTaken(int otherRow) {
     Say(Cp1250("Toto jméno už má řádek " + std::to_string(otherRow + 1) + ": napište jiné"),
@@ -93,7 +97,16 @@ bool Saying(const std::string& cp1250) {
 
 void SayWarning(const std::string& cp1250) { Say(cp1250, kYellow); }
 
-void SayWhyNotNext() { Say(NextRefusal(), kRed); }
+void SayWhyNotNext() {
+    shownRefusal = NextRefusal();
+    Say(shownRefusal, kRed);
+}
+
+void ForgetStaleRefusal() {
+    if (!shownRefusal.empty() && Saying(shownRefusal) && NextRefusal() != shownRefusal) {
+        ClearGuide();
+    }
+}
 
 void ClearGuide() { Say("", kWhite); }
 

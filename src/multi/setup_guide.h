@@ -11,6 +11,8 @@ namespace multi {
 void SayChoosing(int row);
 // `key` was pressed for `row` while the keyboard is open: says so when another row holds it.
 void SayIfKeyTaken(int row, int32_t key);
+// `key` is one the game answers to itself (Esc, the answer keys, F11, F12).
+void SayKeyReserved();
 // Another row has the name that was typed.
 void SayNameTaken(int otherRow);
 // Why the rows as they stand cannot start a game; empty when they can.
@@ -23,6 +25,8 @@ void SayWarning(const std::string& cp1250);
 bool Saying(const std::string& cp1250);
 // Shows the reason Next was refused.
 void SayWhyNotNext();
+// The rows changed: a refusal shown that no longer holds is taken away.
+void ForgetStaleRefusal();
 void ClearGuide();
 
 }  // namespace multi

@@ -142,6 +142,29 @@ TEST_F(EditFieldTest, EnterReportsAndDropsTheFocus) {
     EXPECT_EQ(Reported(), (std::vector<ReportedEvent>{{9, EditField::kEventEnter, 1}}));
 }
 
+TEST_F(EditFieldTest, TheCaretIsWipedWhenEnterTakesTheFocusAway) {
+    auto* field = Field();
+    Interface::SetFocus(field);
+    Updates(2);
+    ASSERT_TRUE(field->CaretOn());
+    Type("\r");
+    Updates(1);
+    EXPECT_FALSE(field->CaretOn());
+    EXPECT_EQ(InkIn(*field, {0, 0, field->Width(), field->Height()}, controls_testing::kFillColor), 0);
+}
+
+TEST_F(EditFieldTest, ATextWiderThanTheFieldIsShrunkNotCut) {
+    auto* field = Add(new EditField(7));
+    field->SetUp(100, 100, 100, "", &font, 0);
+    field->SetTextColor(kWhite);
+    field->SetText("WWWWWWWWW");
+    const int w = field->Width(), h = field->Height();
+    EXPECT_GT(InkIn(*field, {0, 0, w / 2, h}, controls_testing::kFillColor), 0);
+    // The last letter ends before the field's inset: nothing runs into the edge.
+    EXPECT_EQ(InkIn(*field, {w - 3, 0, w, h}, controls_testing::kFillColor), 0);
+    EXPECT_GT(InkIn(*field, {w / 2, 0, w - 3, h}, controls_testing::kFillColor), 0);
+}
+
 TEST_F(EditFieldTest, ThePointerFocusesAndPressesReportInsideAndOutside) {
     auto* field = Field();
     MoveTo(150, 110);

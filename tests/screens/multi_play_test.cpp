@@ -190,7 +190,7 @@ TEST_F(MultiPlayerTest, TheLastDrawnQuestionEndsInTheResultsWithWaysOut) {
     RunFor(100);
     SaveScreenshot("multi_used_up");
     EXPECT_TRUE(Shown(multi::kResultsHeadline));
-    RunFor(1000);
+    RunFor(2000);
     headless::PressKey(1, 27);
     RunFor(100);
     EXPECT_EQ(Interface::GetState(), StateScores);

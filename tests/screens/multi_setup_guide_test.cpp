@@ -95,3 +95,48 @@ TEST_F(MultiPlayerTest, BeforeStartAPlayersPressLightsTheirRowWithTheirSoundAndC
     Buzz(kKeyL);  // once the game runs, the same press claims
     EXPECT_EQ(mp::answeringPlayer, 1);
 }
+
+TEST_F(MultiPlayerTest, ARefusalGoesWithTheRowItNamedAndAGameKeyIsSaidToBeTheGames) {
+    dir.Write("home/System/users2.dat", Record("Ada", kKeyA, true) + Record("Bob", kKeyL, true) +
+                                            std::string(132, '\0'));
+    OpenSetUp();
+    SwitchRow(3);
+    ClickControl(mp::kNextButton);
+    ASSERT_EQ(Guide(), Cp1250("Řádek 4: napište jméno a potvrďte Enterem"));
+    SwitchRow(3);
+    EXPECT_EQ(Guide(), "");
+
+    ClickControl(mp::kFirstKeyPicture + 1);
+    for (uint32_t gameKey : {0x3Bu, 0x03u}) {  // F1, the digit 2
+        headless::PressKey(kKeyA);
+        Frame();
+        ASSERT_EQ(Guide(), Cp1250("Tuto klávesu už má Ada, zvolte jinou"));
+        headless::PressKey(gameKey);
+        Frame();
+        EXPECT_EQ(Guide(), Cp1250("Tuto klávesu používá hra sama, zvolte jinou")) << gameKey;
+        EXPECT_TRUE(Shown(mp::kKeyboard));
+    }
+    SaveScreenshot("multi_setup_game_key");
+}
+
+TEST_F(MultiPlayerTest, TheBottomBarShowsOneHintAtATime) {
+    dir.Write("home/System/users2.dat", Record("Ada", kKeyA, true) + Record("Bob", kKeyL, true) +
+                                            std::string(132, '\0'));
+    OpenSetUp();
+    const int32_t hints[] = {mp::kSwitchOnHint, mp::kSwitchOffHint, mp::kNextHint,
+                             mp::kFirstSwitchHint, mp::kFirstKeyHint + 1, 55};
+    const int32_t path[] = {mp::kShowAnswerSwitch, mp::kNextButton, mp::kFirstSelectSwitch,
+                            mp::kShowAnswerSwitch, mp::kFirstKeyPicture + 1, mp::kBackButton};
+    for (int32_t id : path) {
+        PointAtControl(id);
+        RunFor(100);
+        int shown = 0;
+        for (int32_t hint : hints) shown += Shown(hint);
+        std::string which;
+        for (int32_t hint : hints) which += Shown(hint) ? std::to_string(hint) + " " : "";
+        EXPECT_LE(shown, 1) << "over " << id << ": " << which;
+    }
+    PointAtControl(mp::kShowAnswerSwitch);
+    PointAtControl(mp::kNextButton);
+    SaveScreenshot("multi_setup_one_hint");
+}
