@@ -200,7 +200,12 @@ async def main():
     phones = [Phone(i) for i in range(PHONES)]
     counts = {}
     tasks = [asyncio.ensure_future(run_phone(p, URL, ORIGIN, stop_at)) for p in phones]
-    await asyncio.sleep(3)  # the phones in before the crowd
+    # The phones in before the crowd: a guest may take a slot no phone holds (and its presses
+    # would be counted for the phone that gets the slot later), never one a phone holds.
+    for _ in range(100):
+        if all(p.slot is not None for p in phones):
+            break
+        await asyncio.sleep(0.1)
     tasks += [asyncio.ensure_future(hostile(i, stop_at, counts)) for i in range(HOSTILE)]
     await asyncio.gather(*tasks)
     await asyncio.sleep(2)  # the last presses through the queue
