@@ -116,9 +116,11 @@ async def linger(address, kind, seconds):
         writer.close()
 
 
-async def guest_loop(index, address):
+async def guest_loop(index, address, stop_at):
     """A guest who has the token, reconnecting in a loop and pressing at once each time."""
     for _ in range(10):
+        if time.monotonic() >= stop_at:
+            return
         try:
             async with websockets.connect(URL, origin=ORIGIN, open_timeout=5,
                                           local_addr=(address, 0)) as ws:
@@ -155,7 +157,7 @@ async def hostile(index, stop_at, counts):
             elif kind in ("idle", "trickle", "keepalive"):
                 await linger(address, kind, min(rng.random() * 10, stop_at - time.monotonic()))
             elif kind == "guest_loop":
-                await guest_loop(index, address)
+                await guest_loop(index, address, stop_at)
             elif kind == "ping_flood":
                 async with websockets.connect(URL, origin=ORIGIN, open_timeout=5,
                                               local_addr=(address, 0)) as ws:
@@ -206,7 +208,9 @@ async def main():
         if all(p.slot is not None for p in phones):
             break
         await asyncio.sleep(0.1)
-    tasks += [asyncio.ensure_future(hostile(i, stop_at, counts)) for i in range(HOSTILE)]
+    # The strangers leave before the phones do: a guest may take a slot a phone left, and its
+    # presses would be counted for that phone.
+    tasks += [asyncio.ensure_future(hostile(i, stop_at - 10, counts)) for i in range(HOSTILE)]
     await asyncio.gather(*tasks)
     await asyncio.sleep(2)  # the last presses through the queue
     host.stdin.write("quit\n")
