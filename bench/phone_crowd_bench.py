@@ -11,11 +11,15 @@ Usage: phone_crowd_bench.py <phone_host> <web folder> [rounds] [--stranger]
 """
 import asyncio
 import json
+import os
 import subprocess
 import sys
 import time
 
 import websockets
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "phones"))
+from stranger import stranger  # noqa: E402
 
 HOST = "127.0.0.1"
 WAIT = 10.0
@@ -73,37 +77,6 @@ async def phone(port, token, address):
     finally:
         for writer in writers:
             writer.close()
-
-
-async def stranger(port, stop):
-    async def hold(kind):
-        while not stop.is_set():
-            try:
-                reader, writer = await asyncio.open_connection(HOST, port,
-                                                               local_addr=("127.0.0.2", 0))
-            except OSError:
-                await asyncio.sleep(0.05)
-                continue
-            try:
-                if kind == "half":
-                    writer.write(b"GET / HTTP/1.1\r\nHost: x\r\nX-A: ")
-                while not stop.is_set():
-                    writer.write(request(port, "/") if kind == "keepalive"
-                                 else b"a" if kind == "half" else b"")
-                    try:
-                        if await asyncio.wait_for(reader.read(65536),
-                                                  4.5 if kind == "keepalive" else 1.0) == b"":
-                            break
-                    except asyncio.TimeoutError:
-                        pass
-            except OSError:
-                pass
-            finally:
-                writer.close()
-            await asyncio.sleep(0.2)
-
-    return [asyncio.ensure_future(hold(kind))
-            for kind in ["half"] * 8 + ["idle"] * 100 + ["keepalive"] * 4]
 
 
 async def round_of(program, web, phones, with_stranger):

@@ -18,6 +18,8 @@ import urllib.request
 
 import websockets
 
+from stranger import stranger
+
 HOST = "127.0.0.1"
 WAIT = 5.0
 
@@ -340,46 +342,11 @@ async def browser(host, address, files):
     return time.monotonic() - start, ws, (first[1], second[1])
 
 
-async def stranger(host, stop):
-    """From 127.0.0.2: half-sent requests a byte a second, idle sockets, and keep-alive GETs
-    every 4.5 s, each reopened as soon as the server lets it go, until stop is set."""
-    async def hold(kind):
-        while not stop.is_set():
-            try:
-                reader, writer = await asyncio.open_connection(
-                    HOST, host.port, local_addr=("127.0.0.2", 0))
-            except OSError:
-                await asyncio.sleep(0.05)
-                continue
-            try:
-                if kind == "half":
-                    writer.write(b"GET / HTTP/1.1\r\nHost: x\r\nX-A: ")
-                while not stop.is_set():
-                    if kind == "keepalive":
-                        writer.write(request(host, "/"))
-                    elif kind == "half":
-                        writer.write(b"a")
-                    try:
-                        if await asyncio.wait_for(reader.read(65536), 4.5 if kind == "keepalive"
-                                                  else 1.0) == b"":
-                            break
-                    except asyncio.TimeoutError:
-                        pass
-            except OSError:
-                pass
-            finally:
-                writer.close()
-            await asyncio.sleep(0.2)
-
-    kinds = ["half"] * 8 + ["idle"] * 100 + ["keepalive"] * 4
-    return [asyncio.ensure_future(hold(kind)) for kind in kinds]
-
-
 async def crowd_joins_past_a_stranger(host):
     files = {name: open(f"{host.web}/{name}", "rb").read()
              for name in ("index.html", "phone.js", "phone.css")}
     stop = asyncio.Event()
-    holders = await stranger(host, stop)
+    holders = await stranger(host.port, stop)
     try:
         await asyncio.sleep(1.0)  # the stranger's sockets in first
         results = await asyncio.gather(*(browser(host, f"127.0.0.{10 + i}", files)
