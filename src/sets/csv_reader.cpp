@@ -92,16 +92,16 @@ private:
 }  // namespace
 
 char CsvSeparator(std::string_view text) {
-    int semicolons = 0, commas = 0;
     bool quoted = false;
+    bool comma = false;
     for (char c : text) {
         if (c == '"') quoted = !quoted;
         if (quoted) continue;
         if (c == '\n') break;
-        if (c == ';') ++semicolons;
-        if (c == ',') ++commas;
+        if (c == ';') return ';';
+        comma = comma || c == ',';
     }
-    return commas > semicolons ? ',' : ';';
+    return comma ? ',' : ';';
 }
 
 Sheet ReadCsv(std::string_view bytes) {

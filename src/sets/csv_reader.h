@@ -12,8 +12,8 @@ namespace sets {
 
 Sheet ReadCsv(std::string_view bytes);
 
-// The cell separator the text uses: the one of ";" and "," found more often outside quotes in
-// its first line, ";" when neither is there.
+// The cell separator the text uses: ";" when its first line holds one outside quotes (a Czech
+// text is full of commas: decimal ones, sentences), else "," when it holds one, else ";".
 char CsvSeparator(std::string_view text);
 
 }  // namespace sets
