@@ -3,12 +3,15 @@
 #include "frame/interface.h"
 #include "frame/profile_keys.h"
 #include "platform/platform.h"
+#include "qbank/encoding.h"
 #include "qbank/playable_set.h"
 #include "quiz/topic_choice.h"
+#include "sets/sheet_writer.h"
 
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <set>
 
 namespace app {
 
@@ -33,8 +36,9 @@ public:
     bool Full() const { return count_ >= quiz::kBankSize; }
     int Count() const { return count_; }
 
+    // A question that an earlier set holds too is played once.
     void Add(const quiz::Question& record, const std::string& topic) {
-        if (Full()) return;
+        if (Full() || !seen_.insert(qbank::FoldForComparison(record.question)).second) return;
         std::memcpy(&staged_[static_cast<std::size_t>(count_)], &record, sizeof record);
         index_.topicOf.push_back(TopicNumber(topic));
         ++count_;
@@ -68,6 +72,7 @@ private:
     quiz::QuestionBank& bank_;
     std::vector<quiz::Question> staged_ = std::vector<quiz::Question>(quiz::kBankSize);
     quiz::TopicIndex index_;
+    std::set<std::string> seen_;  // the questions added, folded
     int count_ = 0;
 };
 
@@ -92,7 +97,7 @@ void AddSet(const std::string& name, Filling& filling) {
         filling.AddFields(set.questions[i], set.topics[set.topicOf[i]]);
     const int added = filling.Count() - before;
     Log("Sets: " + name + ": " + std::to_string(added) + " questions");
-    if (static_cast<std::size_t>(added) < set.questions.size())
+    if (filling.Full() && static_cast<std::size_t>(added) < set.questions.size())
         Log("Sets: the chosen sets hold more than " + std::to_string(quiz::kBankSize) +
             " questions; " + name + " is cut");
 }
@@ -108,6 +113,21 @@ std::vector<std::string> SetFileNames() {
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::string WriteTemplates() {
+    std::error_code error;
+    std::filesystem::create_directories(SetsFolder(), error);
+    const sets::TextRows rows = {
+        sets::HeaderRow(),
+        {"Které město je hlavním městem Slovenska?", "Bratislava", "Košice", "Žilina", "Zeměpis"},
+        {"Kdo napsal Babičku?", "Božena Němcová", "Karel Jaromír Erben", "Alois Jirásek",
+         "Literatura"}};
+    for (const char* name : {"Šablona.xlsx", "Šablona.ods"}) {
+        if (std::string problem = sets::WriteSheet(SetsFolder() + "/" + name, rows); !problem.empty())
+            return problem;
+    }
+    return {};
 }
 
 std::vector<std::string> ChosenSetNames() {

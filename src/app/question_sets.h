@@ -19,6 +19,10 @@ std::string SetsFolder();
 // The set files in the folder, by name.
 std::vector<std::string> SetFileNames();
 
+// Writes "Šablona.xlsx" and "Šablona.ods" into the folder (made when missing): the header
+// row and two example questions, to fill in a spreadsheet. Empty when written, else why not.
+std::string WriteTemplates();
+
 std::vector<std::string> ChosenSetNames();
 bool WriteChosenSetNames(const std::vector<std::string>& names);
 

@@ -48,7 +48,7 @@ std::string CellValue(const pugi::xml_node& cell) {
         AppendParagraph(child, text);
         if (text.size() > kLongestCell) break;
     }
-    return text;
+    return CleanCell(text);  // cut before it is repeated
 }
 
 bool IsMerged(const pugi::xml_node& cell) {

@@ -26,12 +26,18 @@ std::string CleanCell(std::string_view text) {
 }
 
 bool AddRow(Sheet& sheet, int number, std::vector<std::string> cells) {
-    for (std::string& cell : cells) cell = CleanCell(cell);
     if (cells.size() > static_cast<std::size_t>(kMostColumns)) cells.resize(kMostColumns);
+    for (std::string& cell : cells) cell = CleanCell(cell);
     while (!cells.empty() && cells.back().empty()) cells.pop_back();
     if (cells.empty()) return true;
     if (sheet.rows.size() >= static_cast<std::size_t>(kMostRows)) {
         sheet.error = "tabulka má víc než " + std::to_string(kMostRows) + " vyplněných řádků";
+        return false;
+    }
+    for (const std::string& cell : cells) sheet.textBytes += cell.size();
+    if (sheet.textBytes > kMostSheetText) {
+        sheet.error = "tabulka má víc než " + std::to_string(kMostSheetText / (1024 * 1024)) +
+                      " MB textu";
         return false;
     }
     sheet.rows.push_back({number, std::move(cells)});

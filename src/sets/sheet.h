@@ -17,6 +17,9 @@ constexpr std::int64_t kLargestUnpacked = 50 * 1024 * 1024;    // bytes of a spr
 constexpr int kMostRows = 20000;    // far more than a set plays; a larger sheet is refused
 constexpr int kMostColumns = 64;    // cells further right are left out
 constexpr std::size_t kLongestCell = 4096;  // a longer cell is cut: no field holds that much
+// All the cells' text together: repeated rows and shared strings could otherwise make a small
+// file fill gigabytes.
+constexpr std::size_t kMostSheetText = 16 * 1024 * 1024;
 
 struct SheetRow {
     int number = 0;                  // 1-based, as the spreadsheet numbers its rows
@@ -26,6 +29,7 @@ struct SheetRow {
 struct Sheet {
     std::vector<SheetRow> rows;  // only rows with something in them, in order
     std::string error;           // Czech, UTF-8; empty when the file was read
+    std::size_t textBytes = 0;   // of every row's cells
 };
 
 // A cell's text with blanks and line breaks at both ends dropped and those inside made single
@@ -33,7 +37,7 @@ struct Sheet {
 std::string CleanCell(std::string_view text);
 
 // Adds `cells` as row `number` unless every cell is empty; false with `sheet.error` set when
-// the sheet already holds kMostRows rows.
+// the sheet would hold more than kMostRows rows or kMostSheetText bytes of text.
 bool AddRow(Sheet& sheet, int number, std::vector<std::string> cells);
 
 }  // namespace sets

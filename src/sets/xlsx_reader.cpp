@@ -32,7 +32,7 @@ std::string ReadSharedStrings(ZipParts& zip, std::vector<std::string>& strings) 
     if (std::string error = ParsePart(document, bytes, part); !error.empty()) return error;
     const pugi::xml_node table = ChildNamed(document, "sst");
     for (pugi::xml_node item = table.first_child(); item; item = item.next_sibling()) {
-        if (LocalName(item) == "si") strings.push_back(RunText(item));
+        if (LocalName(item) == "si") strings.push_back(CleanCell(RunText(item)));
     }
     return {};
 }

@@ -57,4 +57,13 @@ TEST_F(QuestionSetsTest, TheChosenSetsFillTheBankWithTheirGoodQuestionsAndTopics
     EXPECT_EQ(std::string(bank.records[1].question).substr(0, 4), "Jin\xE1");
 }
 
+TEST_F(QuestionSetsTest, TheTemplatesAreSetsOfTwoGoodQuestions) {
+    ASSERT_EQ(app::WriteTemplates(), "");
+    EXPECT_EQ(app::SetFileNames(), (std::vector<std::string>{"Šablona.ods", "Šablona.xlsx"}));
+    ASSERT_TRUE(app::WriteChosenSetNames({"Šablona.ods", "Šablona.xlsx"}));
+    quiz::QuestionBank bank;
+    EXPECT_EQ(app::PlayChosenSets(bank, 0), 2) << "a question two sets hold plays once";
+    EXPECT_EQ(quiz::TopicCount(), 2);
+}
+
 }  // namespace

@@ -120,11 +120,16 @@ TEST(SheetReaders, DamagedProtectedMergedOrEmptyFilesSayWhatIsWrong) {
     EXPECT_TRUE(Mentions(sets::ReadOds(sets::ZipBytes({{"mimetype", "x"}})), "content.xml"));
 }
 
-TEST(SheetReaders, AZipBombIsRefusedBeforeItIsUnpacked) {
+TEST(SheetReaders, AZipBombAndRepeatedTextAreRefusedBeforeTheyFillMemory) {
     const std::string zeros(static_cast<std::size_t>(sets::kLargestUnpacked) + 1, '\0');
     const std::string bomb = sets::ZipBytes({{"content.xml", zeros}});
     ASSERT_LT(bomb.size(), 1024u * 1024u);
     EXPECT_TRUE(Mentions(sets::ReadOds(bomb), "50 MB"));
+    // A small file whose long text repeats a million times fills no gigabytes either.
+    const std::string repeated = "<table:table-row table:number-rows-repeated=\"1000000\">" +
+                                 OdsText(std::string(5000, 'x'), " table:number-columns-repeated=\"99\"") +
+                                 "</table:table-row>";
+    EXPECT_TRUE(Mentions(sets::ReadOds(OdsWith(repeated)), "16 MB textu"));
 }
 
 TEST(SheetFiles, LargeUnreadableAndUnknownFilesAreRefusedUnread) {
