@@ -160,6 +160,12 @@ int PlayChosenSets(quiz::QuestionBank& bank, int shippedCount) {
     Filling filling(bank);
     if (shipped) AddShipped(bank, shippedCount, filling);
     for (const std::string& name : files) AddSet(name, filling);
+    if (filling.Count() < quiz::kSmallestChoice) {
+        Log("Sets: the chosen sets hold " + std::to_string(filling.Count()) +
+            " questions, fewer than a game needs (" + std::to_string(quiz::kSmallestChoice) +
+            "); the shipped questions play");
+        return shippedCount;
+    }
     filling.Finish();
     Log("Sets: " + std::to_string(filling.Count()) + " questions from the chosen sets");
     return filling.Count();

@@ -30,7 +30,8 @@ bool WriteChosenSetNames(const std::vector<std::string>& names);
 // chosen sets' good questions (the shipped set's first `shippedCount` records when it is
 // chosen, then each set in file-name order, up to kBankSize) and sets their topics: each
 // set's own, else its name. Returns the questions the bank then holds, or `shippedCount` when
-// nothing changed. Each set's problems and any cut go to the log.
+// nothing changed: also when the chosen sets hold fewer than kSmallestChoice questions. Each
+// set's problems and any cut go to the log.
 int PlayChosenSets(quiz::QuestionBank& bank, int shippedCount);
 
 }  // namespace app

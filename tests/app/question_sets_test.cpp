@@ -57,13 +57,20 @@ TEST_F(QuestionSetsTest, TheChosenSetsFillTheBankWithTheirGoodQuestionsAndTopics
     EXPECT_EQ(std::string(bank.records[1].question).substr(0, 4), "Jin\xE1");
 }
 
-TEST_F(QuestionSetsTest, TheTemplatesAreSetsOfTwoGoodQuestions) {
+TEST_F(QuestionSetsTest, TheTemplatesAndAChoiceTooSmallForAGame) {
     ASSERT_EQ(app::WriteTemplates(), "");
     EXPECT_EQ(app::SetFileNames(), (std::vector<std::string>{"Šablona.ods", "Šablona.xlsx"}));
-    ASSERT_TRUE(app::WriteChosenSetNames({"Šablona.ods", "Šablona.xlsx"}));
+    ASSERT_EQ(sets::WriteSheet(SetPath("malá.csv"), Rows("Malá", 27)), "");
     quiz::QuestionBank bank;
-    EXPECT_EQ(app::PlayChosenSets(bank, 0), 2) << "a question two sets hold plays once";
-    EXPECT_EQ(quiz::TopicCount(), 2);
+    std::strcpy(bank.records[0].question, "Lodní otázka");
+    ASSERT_TRUE(app::WriteChosenSetNames({"Šablona.ods", "malá.csv"}));
+    EXPECT_EQ(app::PlayChosenSets(bank, 1), 1) << "29 questions: too few, the shipped ones play";
+    EXPECT_STREQ(bank.records[0].question, "Lodní otázka");
+    ASSERT_TRUE(app::WriteChosenSetNames({"Šablona.ods", "Šablona.xlsx", "malá.csv"}));
+    EXPECT_EQ(app::PlayChosenSets(bank, 1), 1) << "a question two sets hold counts once";
+    ASSERT_TRUE(app::WriteChosenSetNames({"Šablona.ods", "malá.csv", app::kShippedSetName}));
+    EXPECT_EQ(app::PlayChosenSets(bank, 1), 30);
+    EXPECT_EQ(quiz::TopicCount(), 4) << "the shipped set's name, the templates' two, malá";
 }
 
 }  // namespace
