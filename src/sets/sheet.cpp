@@ -1,5 +1,7 @@
 #include "sheet.h"
 
+#include <algorithm>
+
 namespace sets {
 
 namespace {

@@ -3,7 +3,6 @@
 // these or says in Czech what is wrong with the file.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>

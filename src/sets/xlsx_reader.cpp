@@ -4,7 +4,6 @@
 #include "xml_parts.h"
 #include "zip_parts.h"
 
-#include <charconv>
 
 namespace sets {
 
