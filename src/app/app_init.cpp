@@ -9,6 +9,7 @@
 #include "multi/multi_player.h"
 #include "multi/phone_buzzers.h"
 #include "question_browser.h"
+#include "question_sets.h"
 #include "quiz/intro_layout.h"
 #include "quiz/question_bank.h"
 #include "quiz/topic_choice.h"
@@ -122,8 +123,10 @@ int AppInit() {
     Interface::SetHintStyle(0x000000, 0x99C6DB, 0x000000);
     questionBank = new quiz::QuestionBank();
     LoadQuestions();
-    SingleAttachQuestionBank(questionBank->First(), questionBank->Count());
-    MpAttachQuestionBank(questionBank->First(), questionBank->Count());
+    const int questions = app::PlayChosenSets(*questionBank, questionBank->Count());
+    screens::ReadTopicChoice();  // the sets' topics may differ from the file's
+    SingleAttachQuestionBank(questionBank->First(), questions);
+    MpAttachQuestionBank(questionBank->First(), questions);
     CreateSharedFonts();
     sound::StartUp();
     return 1;

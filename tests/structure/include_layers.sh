@@ -1,6 +1,6 @@
 #!/bin/bash
 # Checks that every include between the rooms of src/ runs downward:
-#   app > single, multi > scores > screens > sound > controls > frame > gfx, quiz, phones
+#   app > single, multi > scores > screens > sound > controls > frame > gfx, quiz, phones, sets
 #   > platform
 # (the modes write their results into the score tables; the tables know no mode).
 # A room may include its own headers and those of any lower room, never a room on its own
@@ -10,7 +10,7 @@ src=${1:?usage: include_layers.sh SRC_DIR}
 
 declare -A level=(
     [platform]=0
-    [gfx]=1 [quiz]=1 [phones]=1
+    [gfx]=1 [quiz]=1 [phones]=1 [sets]=1
     [frame]=2
     [controls]=3
     [sound]=4

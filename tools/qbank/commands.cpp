@@ -5,6 +5,8 @@
 #include "numeric.h"
 #include "platform/platform.h"
 #include "question_file.h"
+#include "sheet_import.h"
+#include "sheet_source.h"
 #include "quiz/topic_index.h"
 #include "source.h"
 
@@ -13,6 +15,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 
 namespace qbank {
@@ -22,10 +25,12 @@ constexpr int kDone = 0;
 constexpr int kProblems = 1;
 constexpr int kFileError = 2;
 
-std::vector<SourceFile> ReadSources(const std::vector<std::string>& paths) {
+std::vector<SourceFile> ReadAllSources(const std::vector<std::string>& paths) {
     std::vector<SourceFile> files;
-    files.reserve(paths.size());
-    for (const std::string& path : paths) files.push_back(ReadSource(path));
+    for (const std::string& path : paths) {
+        std::vector<SourceFile> read = ReadSources(path);
+        std::move(read.begin(), read.end(), std::back_inserter(files));
+    }
     return files;
 }
 
@@ -99,7 +104,7 @@ void PrintTopics(const std::vector<SourceFile>& files, std::ostream& out) {
 }  // namespace
 
 int Compile(const CompileOptions& options, std::ostream& out, std::ostream& err) {
-    const std::vector<SourceFile> files = ReadSources(options.sources);
+    const std::vector<SourceFile> files = ReadAllSources(options.sources);
     const CheckedQuestions checked = CheckSources(files, ChecksOf(options));
     Report(checked, err);
     if (!checked.problems.empty()) {
@@ -128,7 +133,7 @@ int Compile(const CompileOptions& options, std::ostream& out, std::ostream& err)
 }
 
 int Check(const CompileOptions& options, std::ostream& out, std::ostream& err) {
-    const std::vector<SourceFile> files = ReadSources(options.sources);
+    const std::vector<SourceFile> files = ReadAllSources(options.sources);
     const CheckedQuestions checked = CheckSources(files, ChecksOf(options));
     Report(checked, err);
     if (!checked.problems.empty()) return kProblems;
@@ -166,10 +171,80 @@ int Decompile(const std::string& file, const std::string& folder, std::ostream& 
     return kDone;
 }
 
+namespace {
+// "out.txt" for the first topic, "out-2.txt" for the second, ...
+std::string TopicOutput(const std::string& output, std::size_t topic) {
+    if (topic == 0) return output;
+    std::filesystem::path path(output);
+    return (path.parent_path() /
+            (path.stem().string() + "-" + std::to_string(topic + 1) + path.extension().string()))
+        .string();
+}
+
+// The topic of each record of a compiled file, from its index; none when it has no good one.
+std::vector<std::string> RecordTopics(const std::string& file, const std::vector<std::string>& lines) {
+    std::string plain;
+    for (const std::string& line : lines) plain += line + "\r\n";
+    std::ifstream in(quiz::TopicIndexPath(file), std::ios::binary);
+    std::string text;
+    std::getline(in, text, '\0');
+    quiz::TopicIndex index;
+    const int records = static_cast<int>(lines.size() / kFields);
+    if (!in.is_open() ||
+        !quiz::ParseTopicIndex(text, records, quiz::QuestionFileDigest(plain), index).empty()) {
+        return {};
+    }
+    std::vector<std::string> topics;
+    for (uint8_t topic : index.topicOf) topics.push_back(platform::Cp1250ToUtf8(index.names[topic]));
+    return topics;
+}
+}  // namespace
+
+int Import(const CompileOptions& options, std::ostream& out, std::ostream& err) {
+    const std::vector<SourceFile> files = ReadAllSources(options.sources);
+    const CheckedQuestions checked = CheckSources(files, ChecksOf(options));
+    Report(checked, err);
+    const std::vector<const EncodedQuestion*> good = GoodQuestions(checked);
+    std::vector<std::vector<const SourceQuestion*>> byFile(files.size());
+    for (const EncodedQuestion* question : good) byFile[question->fileIndex].push_back(question->source);
+    std::size_t written = 0;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (byFile[i].empty()) continue;
+        const std::string path = TopicOutput(options.output, written++);
+        const std::string text = SourceText(files[i].topic, byFile[i]);
+        if (!platform::WriteFileAtomically(path, text.data(), text.size())) {
+            err << "qbank: cannot write " << path << '\n';
+            return kFileError;
+        }
+        out << "qbank: " << byFile[i].size() << " questions of the topic \"" << files[i].topic
+            << "\" written to " << path << '\n';
+    }
+    const std::size_t left = checked.questions.size() - good.size();
+    if (left != 0) err << "qbank: " << left << " questions left out for their problems\n";
+    if (written == 0) err << "qbank: no question to write; " << options.output << " was not written\n";
+    return left == 0 && written != 0 ? kDone : kProblems;
+}
+
+int Export(const std::string& file, const std::string& output, std::ostream& out,
+           std::ostream& err) {
+    std::vector<std::string> lines;
+    if (!ReadQuestionFile(file, lines)) {
+        err << "qbank: cannot read " << file << '\n';
+        return kFileError;
+    }
+    const sets::TextRows rows = QuestionRows(lines, RecordTopics(file, lines));
+    if (const std::string error = sets::WriteSheet(output, rows); !error.empty()) {
+        err << "qbank: " << output << ": " << error << '\n';
+        return kFileError;
+    }
+    out << "qbank: " << rows.size() - 1 << " questions written to " << output << '\n';
+    return kDone;
+}
+
 int Stats(const std::vector<std::string>& sources, std::ostream& out, std::ostream& err) {
     std::size_t total = 0;
     int status = kDone;
-    const std::vector<SourceFile> files = ReadSources(sources);
+    const std::vector<SourceFile> files = ReadAllSources(sources);
     for (const SourceFile& file : files) {
         for (const Problem& problem : file.problems) err << Describe(problem) << '\n';
         if (!file.problems.empty()) status = kProblems;

@@ -22,6 +22,13 @@ int Check(const CompileOptions& options, std::ostream& out, std::ostream& err);
 // Writes `folder`/questions.txt; refuses to replace an existing one.
 int Decompile(const std::string& file, const std::string& folder, std::ostream& out,
               std::ostream& err);
+// Writes the questions of a spreadsheet (.csv, .xlsx, .ods) that pass every check to `output`
+// in our text format, one file a topic (the second topic's to "NAME-2.txt", ...), and lists
+// every problem; 1 when a question was left out.
+int Import(const CompileOptions& options, std::ostream& out, std::ostream& err);
+// Writes a question file and its topics as a spreadsheet (.xlsx, .ods, .csv).
+int Export(const std::string& file, const std::string& output, std::ostream& out,
+           std::ostream& err);
 // The number of questions in each source file, in all and in each topic, and among the numeric questions
 // the share of each position of the right value (smallest, middle, largest).
 int Stats(const std::vector<std::string>& sources, std::ostream& out, std::ostream& err);

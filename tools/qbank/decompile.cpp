@@ -9,14 +9,6 @@ namespace qbank {
 namespace {
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-// Lines that would read back differently as they stand get the escape backslash.
-bool NeedsEscape(const std::string& text) {
-    return text.empty() || text.front() == '#' || text.front() == kEscape ||
-           IsBlank(text.front()) || IsBlank(text.back());
-}
-
 bool IsUndefinedByte(char c) {
     return platform::Cp1250ToUnicode(static_cast<uint8_t>(c)) == 0xFFFD;
 }

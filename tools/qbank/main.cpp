@@ -17,6 +17,8 @@ const char* const kUsage =
     "  qbank check [--no-fit] SOURCES...\n"
     "  qbank decompile FILE -o FOLDER\n"
     "  qbank stats SOURCES...\n"
+    "  qbank import SHEET -o FILE.txt\n"
+    "  qbank export FILE -o SHEET\n"
     "\n"
     "Sources are UTF-8 text: four lines a question (the question, the correct answer, two\n"
     "wrong answers), a blank line between questions, # starting a comment line. A line\n"
@@ -34,7 +36,14 @@ const char* const kUsage =
     "in another question's text, or is the only answer sharing a word with its question, the\n"
     "words compared by their Czech stems (Palachův ~ Palacha). A comment line\n"
     "\"# qbank: ověřeno\" before a question marks its matches as coincidences; a mark on a\n"
-    "question that gives nothing away is warned about.\n";
+    "question that gives nothing away is warned about.\n"
+    "\n"
+    "A source may also be a spreadsheet (.csv, .xlsx, .ods): one question a row (the\n"
+    "question, the correct answer, two wrong answers, optionally the topic, else the file's\n"
+    "name), a header row \"Otázka; ...\" skipped; problems name the row. CSV may use ; or , and\n"
+    "UTF-8 or Windows-1250. import writes a spreadsheet's good questions as text sources\n"
+    "(a second topic to FILE-2.txt, ...) and lists the rows left out; export writes a\n"
+    "question file and its topics as a spreadsheet (.xlsx, .ods or .csv).\n";
 
 struct Arguments {
     std::string command;
@@ -79,6 +88,12 @@ int Run(const Arguments& args) {
     }
     if (args.command == "decompile" && options.sources.size() == 1 && hasOutput) {
         return qbank::Decompile(options.sources.front(), options.output, std::cout, std::cerr);
+    }
+    if (args.command == "import" && options.sources.size() == 1 && hasOutput) {
+        return qbank::Import(options, std::cout, std::cerr);
+    }
+    if (args.command == "export" && options.sources.size() == 1 && hasOutput) {
+        return qbank::Export(options.sources.front(), options.output, std::cout, std::cerr);
     }
     if (args.command == "stats" && hasSources && !hasOutput) {
         return qbank::Stats(options.sources, std::cout, std::cerr);

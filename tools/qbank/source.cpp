@@ -124,6 +124,11 @@ SourceFile ReadSource(const std::string& path) {
     return ParseSource(path, content);
 }
 
+bool NeedsEscape(std::string_view text) {
+    return text.empty() || text.front() == '#' || text.front() == kEscape ||
+           IsBlank(text.front()) || IsBlank(text.back());
+}
+
 std::string FieldName(int field) {
     switch (field) {
         case 0: return "the question";

@@ -43,6 +43,9 @@ constexpr std::string_view kTopicMark = "# téma:";
 SourceFile ParseSource(const std::string& path, std::string_view content);
 SourceFile ReadSource(const std::string& path);
 
+// Whether a text needs the escape backslash to read back as it stands.
+bool NeedsEscape(std::string_view text);
+
 // What the sources call field i: "the question", "the correct answer", "wrong answer 1", ...
 std::string FieldName(int field);
 
