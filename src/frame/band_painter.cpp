@@ -27,22 +27,35 @@ int MarksWidth(const platform::BandLine& line, const gfx::Font& font, double sca
     return width;
 }
 
-// The line's text in one row, or broken at the space that leaves the narrowest wider half
-// when it is too wide for `width` and may take two rows.
+// `text` split before byte `at`, a space there dropped.
+std::vector<std::string> SplitAt(const std::string& text, std::size_t at) {
+    const std::size_t next = text[at] == ' ' ? at + 1 : at;
+    return {text.substr(0, at), text.substr(next)};
+}
+
+int WidestRow(const gfx::Font& font, const std::vector<std::string>& rows) {
+    int widest = 0;
+    for (const std::string& row : rows) widest = std::max(widest, font.TextWidth(row));
+    return widest;
+}
+
+// The line's text in one row or, when it is too wide for `width` and may take two rows,
+// broken where the wider half is narrowest: at a space, or inside a name of one word only when
+// one row would have to shrink below half its size.
 std::vector<std::string> RowsOf(const platform::BandLine& line, const gfx::Font& font,
                                 int width) {
     const std::string& text = line.text.text;
     std::vector<std::string> rows{text};
+    if (line.rows < 2 || text.size() < 2 || font.TextWidth(text) <= width) return rows;
+    const bool anywhere = text.find(' ') == std::string::npos &&
+                          gfx::FontToFit(font, text, width).Height() * 2 < font.Height();
     int widest = font.TextWidth(text);
-    if (line.rows < 2 || widest <= width) return rows;
-    for (std::size_t space = text.find(' '); space != std::string::npos;
-         space = text.find(' ', space + 1)) {
-        std::string first = text.substr(0, space), second = text.substr(space + 1);
-        const int wider = std::max(font.TextWidth(first), font.TextWidth(second));
-        if (wider < widest && !first.empty() && !second.empty()) {
-            widest = wider;
-            rows = {std::move(first), std::move(second)};
-        }
+    for (std::size_t at = 1; at + 1 < text.size(); ++at) {
+        if (text[at] != ' ' && !anywhere) continue;
+        std::vector<std::string> split = SplitAt(text, at);
+        if (split[0].empty() || split[1].empty() || WidestRow(font, split) >= widest) continue;
+        widest = WidestRow(font, split);
+        rows = std::move(split);
     }
     return rows;
 }
@@ -90,8 +103,9 @@ int DrawLine(gfx::Canvas& canvas, const platform::BandLine& line, int width, int
     const int room = std::max(0, right - left);
     const std::vector<std::string> rows = RowsOf(line, font, room);
     const std::string& widest = *std::max_element(
-        rows.begin(), rows.end(),
-        [&](const std::string& a, const std::string& b) { return font.TextWidth(a) < font.TextWidth(b); });
+        rows.begin(), rows.end(), [&](const std::string& a, const std::string& b) {
+            return font.TextWidth(a) < font.TextWidth(b);
+        });
     const gfx::Font& fitted = gfx::FontToFit(font, widest, room);
     canvas.SelectFont(&fitted);
     canvas.SetTextColor(line.text.colour);
