@@ -1,6 +1,7 @@
 // The fixed-size control list, the keyboard focus and the delivery of input and events.
 #include "frame/control.h"
 #include "frame_state.h"
+#include "platform/platform.h"
 
 namespace Interface {
 
@@ -141,6 +142,8 @@ void SetState(int32_t word, bool push) {
     if (push && s.stateTop >= kStateSlots - 1) push = false;
     if (push) ++s.stateTop;
     s.stateStack[s.stateTop] = word;
+    // The bands belong to the screen that filled them; the next one fills its own.
+    platform::SetSideBands({});
     if (s.onStateChanged) s.onStateChanged();
     s.inputBlocked = true;
 }
@@ -149,6 +152,7 @@ void PopStates(int count) {
     detail::FrameState& s = State();
     if (s.stateTop - count < 0) count = s.stateTop;
     s.stateTop -= count;
+    platform::SetSideBands({});
     if (s.onStateChanged) s.onStateChanged();
 }
 

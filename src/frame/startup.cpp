@@ -1,5 +1,6 @@
 // Start-up, the profile, the debug log, fatal errors and shutdown.
 #include "frame/control.h"
+#include "band_painter.h"
 #include "frame_state.h"
 #include "picture_cache.h"
 
@@ -175,6 +176,7 @@ int PreInit(void*, const char*, StartupProperties* properties) {
     platform::RemoveStaleTemporaries(platform::UserFolder() + "/System");
     ReadProfile(*properties);
     platform::SetPresentation(s.profilePresentation);
+    platform::SetBandPainter(PaintBand);
     s.log = OpenLog();
     CheckDataFolder();
 

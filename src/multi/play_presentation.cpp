@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "player_colours.h"
 #include "screens/screen_tools.h"
+#include "side_board.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -39,12 +40,6 @@ constexpr int kCountdownX = 48;     // the band under the last answer
 constexpr int kCountdownY = 543;
 constexpr int kCounterX = 430;      // right of the screen's title
 constexpr int kCounterY = 24;
-constexpr uint32_t kLeaderColour = 0x00FFFF;
-constexpr uint32_t kLockedOutColour = 0x0000FF;
-constexpr char kLeaderMark[] = "\xBB";     // »
-constexpr char kLockedOutMark[] = "\xD7";  // ×
-constexpr char kDroppedMark[] = "!";        // the player's phone is not connected
-constexpr uint32_t kDroppedColour = 0x0080FF;
 constexpr char kEllipsis[] = "\x85";       // …
 
 uint32_t lockedOut = 0;  // one bit a player who failed on this question
@@ -92,16 +87,6 @@ std::string Fitted(const gfx::Font& font, std::string text, int width) {
 }
 
 
-// Leaders are the players with the most points, once the points differ at all.
-bool IsLeader(int player) {
-    int best = players[0].score, worst = players[0].score;
-    for (int i = 1; i < playerCount && i < kRows; ++i) {
-        best = std::max(best, players[i].score);
-        worst = std::min(worst, players[i].score);
-    }
-    return best != worst && players[player].score == best;
-}
-
 void LayOutRow(int player) {
     Label* score = LabelOf(kFirstScoreLabel + player);
     if (!score) return;
@@ -111,7 +96,7 @@ void LayOutRow(int player) {
     score->SetTextColor(ColourOfPlayer(player));
     score->SetText(points);
     score->Refresh();
-    const bool out = lockedOut & 1u << player;
+    const bool out = IsLockedOut(player);
     // A leader who is out keeps the leader mark, with the × beside it.
     SetLabel(kFirstLeaderOutMark + player, out && IsLeader(player) ? kLockedOutMark : "",
              kLockedOutColour);
@@ -127,6 +112,19 @@ void LayOutRow(int player) {
 }
 
 }  // namespace
+
+// Leaders are the players with the most points, once the points differ at all.
+bool IsLeader(int player) {
+    if (player < 0 || player >= kRows) return false;
+    int best = players[0].score, worst = players[0].score;
+    for (int i = 1; i < playerCount && i < kRows; ++i) {
+        best = std::max(best, players[i].score);
+        worst = std::min(worst, players[i].score);
+    }
+    return best != worst && players[player].score == best;
+}
+
+bool IsLockedOut(int player) { return player >= 0 && player < kRows && (lockedOut & 1u << player); }
 
 // A label never shrinks, so the name must fit from the start.
 const gfx::Font& PanelNameFont(int player) {
@@ -148,6 +146,7 @@ uint32_t ColourOfPlayer(int player) {
 
 void AddPlayPresentation() {
     lockedOut = 0;
+    ResetSideBoard();
     for (int i = 0; i < PanelRows(); ++i) {
         AddLabel(kFirstRowMark + i, kMarkX, kPanelY[i] - kScoreRise, MpFontQuestion);
         // Smaller, so that both marks fit before the key picture.
@@ -162,6 +161,7 @@ void AddPlayPresentation() {
 
 void RefreshPanel() {
     for (int i = 0; i < PanelRows() && i < playerCount; ++i) LayOutRow(i);
+    ShowSideBoard();
 }
 
 void BeginQuestionPresentation() {
@@ -212,10 +212,15 @@ void ShowAnswerCountdown(int seconds) {
     SetLabel(kStatusLine, AnswerCountdownText(seconds).c_str(), kWhite);
 }
 
-void ShowQuestionCounter(int number) {
-    std::string text = "Otázka " + std::to_string(number);
+std::string QuestionNumberText(int number) {
+    std::string text = std::to_string(number);
     if (gameLength > 0) text += " / " + std::to_string(gameLength);
-    SetLabel(kQuestionCounter, Czech(text).c_str(), kYellow);
+    return text;
+}
+
+void ShowQuestionCounter(int number) {
+    SetLabel(kQuestionCounter, Czech("Otázka " + QuestionNumberText(number)).c_str(), kYellow);
+    ShowSideBoardQuestion(number);
 }
 
 void ShowGoOn() { SetLabel(kGoOnLine, Czech("Pokračujte klávesou nebo kliknutím").c_str(), kWhite); }

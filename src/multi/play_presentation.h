@@ -20,6 +20,14 @@ enum PresentationId : int32_t {
     kFirstLeaderOutMark = 620,  // one a panel row: the × beside a leader who is out
 };
 
+// The marks beside a panel row.
+constexpr uint32_t kLeaderColour = 0x00FFFF;
+constexpr uint32_t kLockedOutColour = 0x0000FF;
+constexpr char kLeaderMark[] = "\xBB";     // »
+constexpr char kLockedOutMark[] = "\xD7";  // ×
+constexpr char kDroppedMark[] = "!";        // the player's phone is not connected
+constexpr uint32_t kDroppedColour = 0x0080FF;
+
 // The set-up row each player of the game came from; their colour follows the row.
 extern int32_t playerRows[kRows];
 uint32_t ColourOfPlayer(int player);
@@ -27,6 +35,10 @@ uint32_t ColourOfPlayer(int player);
 // ellipsis only where even the smallest size would reach the points.
 std::string PanelName(int player);
 const gfx::Font& PanelNameFont(int player);
+
+bool IsLeader(int player);
+// Failed on this question: may not claim it again.
+bool IsLockedOut(int player);
 
 // Adds the controls beyond the panel; the game screen calls it once its panel exists.
 void AddPlayPresentation();
@@ -46,6 +58,8 @@ void ShowAnswerCountdown(int seconds);
 void ClearStatusLine();
 // "Otázka 3 / 10", or "Otázka 3" in a game without a chosen length.
 void ShowQuestionCounter(int number);
+// "3 / 10", or "3".
+std::string QuestionNumberText(int number);
 void ShowGoOn();
 
 // The lines in the players' language (Windows-1250).

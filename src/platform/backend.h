@@ -28,6 +28,8 @@ public:
                          PixelLayout layout, int x, int y) = 0;
     // Puts GetPresentation()'s choices into effect on the window, if there is one.
     virtual void ApplyPresentation() = 0;
+    // The side bands' description changed (side_bands.h): draw them again.
+    virtual void SideBandsChanged() = 0;
     virtual void SetCursor(int cursorId) = 0;
     virtual void SetCursorFile(int cursorId, const std::string& bmpPath, int hotX, int hotY) = 0;
     virtual void SetIconFile(const std::string& bmpPath) = 0;

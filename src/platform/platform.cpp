@@ -14,6 +14,8 @@ std::unique_ptr<Backend>& Installed() {
 
 void InstallBackend(std::unique_ptr<Backend> backend) {
     MessageQueue().clear();
+    // A new screen starts with black bands.
+    SetSideBands({});
     Installed() = std::move(backend);
 }
 

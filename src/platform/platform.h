@@ -80,6 +80,54 @@ bool StartInWindow(const char* sizeText);
 // The size asked for by StartInWindow or, failing that, by BRELLIK_WINDOW.
 bool WindowedStartSize(int& width, int& height);
 
+// ---- Side bands ---------------------------------------------------------------------------
+// On a screen wider than 4:3 the play area leaves a band on either side. A screen may fill
+// them with lines of text drawn at the screen's own resolution; the play area is not touched,
+// and the engine never learns the real size: it describes, the platform lays out. Sizes are
+// pixels on a screen 1080 lines high; the platform scales them to the band's real height and
+// shrinks the whole column when it would not fit. A narrow band (or none, on 4:3) shows nothing.
+struct BandPiece {
+    std::string text;            // Windows-1250
+    uint32_t colour = 0xFFFFFF;  // 0x00BBGGRR, as the canvas takes it
+    bool operator==(const BandPiece&) const = default;
+};
+enum class BandAlign { Left, Centre, Right };
+struct BandLine {
+    // Drawn from the band's left edge at the line's size, each in its own colour.
+    std::vector<BandPiece> marks;
+    // Aligned in the width the marks leave; shrunk to fit it rather than cut.
+    BandPiece text;
+    int height = 40;  // cell height
+    // 2 lets a text too wide for the band break at a space onto a second row of the same
+    // height before it is shrunk.
+    int rows = 1;
+    bool bold = false;
+    BandAlign align = BandAlign::Left;
+    int spaceAbove = 0;
+    bool operator==(const BandLine&) const = default;
+};
+struct SideBands {
+    std::vector<BandLine> left;
+    std::vector<BandLine> right;
+    bool operator==(const SideBands&) const = default;
+};
+// What the bands show from now on; an empty description leaves them black. The platform
+// draws again only when the description differs from the last one or the window's size
+// changed, so a screen may hand over the same description every frame.
+void SetSideBands(const SideBands& bands);
+const SideBands& CurrentSideBands();
+
+// The platform knows no fonts: the game installs the painter that turns one band's lines
+// into its picture, `width` x `height` pixels of 0x00RRGGBB, top row first, black where
+// nothing is drawn.
+struct BandPicture {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+};
+using BandPainter = void (*)(const std::vector<BandLine>& lines, BandPicture& picture);
+void SetBandPainter(BandPainter painter);
+
 // Resource ids of the original program.
 constexpr int kIconApp = 101;
 constexpr int kCursorBusy = 103;

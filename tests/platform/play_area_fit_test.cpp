@@ -1,6 +1,7 @@
 // The play area's rectangle in windows of common sizes, and window points mapped back to
 // play-area points, in both scale modes.
 #include "platform/play_area_fit.h"
+#include "platform/side_bands.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +70,29 @@ TEST_P(FitTest, MapsEveryShownPixelBackToThePlayAreaPixelItShows) {
     EXPECT_GE(WindowToPlayArea(fit, fit.x, fit.y + fit.height).y, 600);
 }
 
+TEST_P(FitTest, SideBandsFillWhatAWideWindowLeavesBesideThePlayAreaAndNothingElse) {
+    const FitCase& c = GetParam();
+    const PictureRect fit = FitPlayArea(c.width, c.height, c.mode);
+    const platform::BandRects bands = platform::SideBandRects(c.width, c.height, fit);
+    if (c.width * 3 <= c.height * 4) {
+        EXPECT_EQ(bands, platform::BandRects{}) << "no bands on a screen of 4:3 or narrower";
+        return;
+    }
+    EXPECT_EQ(bands.left, (PictureRect{0, 0, fit.x, c.height}));
+    EXPECT_EQ(bands.right, (PictureRect{fit.x + fit.width, 0, c.width - fit.x - fit.width,
+                                        c.height}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Windows, FitTest, ::testing::ValuesIn(kFits));
+
+TEST(SideBands, ABandTooNarrowToCarryANameStaysEmpty) {
+    // 38 pixels of 768 lines: 53 of a 1080-line screen.
+    const PictureRect narrow = FitPlayArea(1100, 768, ScaleMode::Smooth);
+    EXPECT_EQ(platform::SideBandRects(1100, 768, narrow), platform::BandRects{});
+    // 16:10 leaves 140 of 1050 lines: enough.
+    const PictureRect wide = FitPlayArea(1680, 1050, ScaleMode::Smooth);
+    EXPECT_EQ(platform::SideBandRects(1680, 1050, wide).left.width, 140);
+}
 
 TEST(PlayAreaMapping, AButtonDrawnAtItsScaledPlaceIsHitThere) {
     // The main menu's one-player button spans play-area x 520.., y 116..; on a 1920 x 1080

@@ -83,4 +83,13 @@ struct Frame {
 const Frame& Screen();
 int PresentCount();
 
+// The window as a player would see it, when a test gives it a size: the play area of the
+// virtual screen scaled to its largest 4:3 fit (nearest pixel), and the side bands beside it
+// drawn at the window's own resolution, as the SDL backend shows them. The engine is told
+// nothing of this size.
+void SetWindowSize(int width, int height);
+const Frame& WindowPicture();
+// How many times the bands were painted: they are painted again only when they changed.
+int BandPaintCount();
+
 }  // namespace headless

@@ -4,10 +4,13 @@
 #include "../message_queue.h"
 #include "../pad_slots.h"
 #include "../phone_keys.h"
+#include "../play_area_fit.h"
+#include "../side_bands.h"
 #include "recording_sound.h"
 
 #include <png.h>
 
+#include <algorithm>
 #include <atomic>
 #include <deque>
 #include <memory>
@@ -18,6 +21,9 @@ namespace headless {
 namespace {
 
 using platform::Message;
+
+// No display is larger, and a test's typo must not allocate gigabytes.
+constexpr int kLargestWindowSide = 8192;
 
 class HeadlessBackend final : public platform::Backend {
 public:
@@ -90,6 +96,36 @@ public:
     }
 
     void ApplyPresentation() override {}
+    void SideBandsChanged() override {}
+
+    void SetWindowSize(int width, int height) {
+        windowWidth_ = std::clamp(width, 0, kLargestWindowSide);
+        windowHeight_ = std::clamp(height, 0, kLargestWindowSide);
+    }
+
+    const Frame& WindowFrame() {
+        const Frame& screen = ScreenFrame();
+        windowPicture_.width = windowWidth_;
+        windowPicture_.height = windowHeight_;
+        windowPicture_.pixels.assign(static_cast<std::size_t>(windowWidth_) * windowHeight_, 0);
+        const platform::PictureRect fit =
+            platform::FitPlayArea(windowWidth_, windowHeight_, platform::ScaleMode::Smooth);
+        ScalePlayArea(screen, fit);
+        const platform::BandRects rects =
+            platform::SideBandRects(windowWidth_, windowHeight_, fit);
+        if (rects != paintedRects_ || platform::SideBandsVersion() != paintedVersion_) {
+            paintedRects_ = rects;
+            paintedVersion_ = platform::SideBandsVersion();
+            const platform::SideBands& bands = platform::CurrentSideBands();
+            platform::PaintSideBand(bands.left, rects.left.width, rects.left.height, leftBand_);
+            platform::PaintSideBand(bands.right, rects.right.width, rects.right.height, rightBand_);
+            ++bandPaintCount_;
+        }
+        PutBand(leftBand_, rects.left);
+        PutBand(rightBand_, rects.right);
+        return windowPicture_;
+    }
+    int bandPaintCount_ = 0;
 
     void SetCursor(int cursorId) override { window_.cursor = cursorId; }
     void SetCursorFile(int cursorId, const std::string& path, int, int) override {
@@ -168,8 +204,41 @@ private:
         }
     }
 
+    // The play area lies centred on the virtual screen, where the engine presents it.
+    void ScalePlayArea(const Frame& screen, const platform::PictureRect& fit) {
+        const int originX = (screen.width - platform::kPlayAreaWidth) / 2;
+        const int originY = (screen.height - platform::kPlayAreaHeight) / 2;
+        for (int y = 0; y < fit.height; ++y) {
+            for (int x = 0; x < fit.width; ++x) {
+                const platform::PlayAreaPoint p =
+                    platform::WindowToPlayArea(fit, fit.x + x, fit.y + y);
+                const int sx = originX + p.x, sy = originY + p.y;
+                if (sx < 0 || sy < 0 || sx >= screen.width || sy >= screen.height) continue;
+                windowPicture_.pixels[static_cast<std::size_t>(fit.y + y) * windowWidth_ +
+                                       fit.x + x] = screen.At(sx, sy);
+            }
+        }
+    }
+
+    void PutBand(const platform::BandPicture& band, const platform::PictureRect& rect) {
+        if (band.width != rect.width || band.height != rect.height) return;
+        for (int y = 0; y < band.height; ++y) {
+            std::copy_n(band.pixels.begin() + static_cast<std::ptrdiff_t>(y) * band.width,
+                        band.width,
+                        windowPicture_.pixels.begin() +
+                            static_cast<std::ptrdiff_t>(rect.y + y) * windowWidth_ + rect.x);
+        }
+    }
+
     Presented presented_;
     bool screenStale_ = false;
+    int windowWidth_ = 0;
+    int windowHeight_ = 0;
+    Frame windowPicture_;
+    platform::BandRects paintedRects_;
+    uint64_t paintedVersion_ = ~uint64_t{0};
+    platform::BandPicture leftBand_;
+    platform::BandPicture rightBand_;
 
     bool Is565() const { return config_.bitsPerPixel == 16 && config_.green6; }
 };
@@ -282,6 +351,9 @@ const std::vector<BoxRecord>& Boxes() { return Current().boxes_; }
 const WindowState& Window() { return Current().window_; }
 const Frame& Screen() { return Current().ScreenFrame(); }
 int PresentCount() { return Current().presentCount_; }
+void SetWindowSize(int width, int height) { Current().SetWindowSize(width, height); }
+const Frame& WindowPicture() { return Current().WindowFrame(); }
+int BandPaintCount() { return Current().bandPaintCount_; }
 
 bool Frame::SavePng(const std::string& path) const {
     std::FILE* file = std::fopen(path.c_str(), "wb");

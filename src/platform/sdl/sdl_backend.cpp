@@ -145,6 +145,7 @@ public:
     }
 
     void ApplyPresentation() override { screen_.Apply(GetPresentation()); }
+    void SideBandsChanged() override { screen_.Redraw(); }
 
     void SetCursor(int cursorId) override {
         if (!videoReady_) return;

@@ -82,6 +82,41 @@ void SdlScreen::DropTexture() {
     if (texture_) SDL_DestroyTexture(texture_);
     texture_ = nullptr;
     hasPicture_ = false;
+    DropBandTextures();
+}
+
+void SdlScreen::DropBandTextures() {
+    if (leftBand_) SDL_DestroyTexture(leftBand_);
+    if (rightBand_) SDL_DestroyTexture(rightBand_);
+    leftBand_ = rightBand_ = nullptr;
+    bandVersion_ = ~uint64_t{0};
+}
+
+SDL_Texture* SdlScreen::BandTexture(const BandPicture& picture) {
+    if (picture.pixels.empty()) return nullptr;
+    SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888,
+                                             SDL_TEXTUREACCESS_STATIC, picture.width,
+                                             picture.height);
+    if (texture) {
+        SDL_UpdateTexture(texture, nullptr, picture.pixels.data(),
+                          picture.width * static_cast<int>(sizeof(uint32_t)));
+    }
+    return texture;
+}
+
+void SdlScreen::UpdateBands(const BandRects& rects) {
+    if (rects == bandRects_ && SideBandsVersion() == bandVersion_) return;
+    DropBandTextures();
+    bandRects_ = rects;
+    bandVersion_ = SideBandsVersion();
+    const SideBands& bands = CurrentSideBands();
+    BandPicture picture;
+    if (PaintSideBand(bands.left, rects.left.width, rects.left.height, picture)) {
+        leftBand_ = BandTexture(picture);
+    }
+    if (PaintSideBand(bands.right, rects.right.width, rects.right.height, picture)) {
+        rightBand_ = BandTexture(picture);
+    }
 }
 
 ScaleMode SdlScreen::Mode() const {
@@ -156,6 +191,12 @@ void SdlScreen::Redraw() {
         const PictureRect fit = FitPlayArea(width, height, Mode());
         const SDL_Rect target{fit.x, fit.y, fit.width, fit.height};
         SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+        const BandRects rects = SideBandRects(width, height, fit);
+        UpdateBands(rects);
+        const SDL_Rect left{rects.left.x, rects.left.y, rects.left.width, rects.left.height};
+        const SDL_Rect right{rects.right.x, rects.right.y, rects.right.width, rects.right.height};
+        if (leftBand_) SDL_RenderCopy(renderer_, leftBand_, nullptr, &left);
+        if (rightBand_) SDL_RenderCopy(renderer_, rightBand_, nullptr, &right);
     }
     SDL_RenderPresent(renderer_);
 }

@@ -5,6 +5,7 @@
 
 #include "../platform.h"
 #include "../play_area_fit.h"
+#include "../side_bands.h"
 
 #include <SDL.h>
 
@@ -47,12 +48,20 @@ private:
     // Cuts a size asked for by --window or BRELLIK_WINDOW to the display, saying so.
     void FitAskedWindow(int& width, int& height) const;
     ScaleMode Mode() const;
+    // Paints the side bands again when their description or the window's size changed.
+    void UpdateBands(const BandRects& rects);
+    SDL_Texture* BandTexture(const BandPicture& picture);
+    void DropBandTextures();
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
     PixelLayout textureLayout_ = PixelLayout::Bgrx32;
     bool hasPicture_ = false;
+    SDL_Texture* leftBand_ = nullptr;
+    SDL_Texture* rightBand_ = nullptr;
+    BandRects bandRects_;
+    uint64_t bandVersion_ = ~uint64_t{0};
     bool fullscreen_ = true;
     int windowedWidth_ = 0;
     int windowedHeight_ = 0;
