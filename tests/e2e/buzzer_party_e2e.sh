@@ -96,7 +96,7 @@ shot results
 box_has_colour "$dir/results.png" 215 222 200 30 246 185 41 || fail "Ada does not head the results"
 box_has_colour "$dir/results.png" 215 272 200 30 31 181 165 || fail "Bob is not second"
 box_has_colour "$dir/results.png" 215 322 200 30 236 90 63 || fail "Cyril is not third"
-sleep 1
+sleep 2                        # the results stay at least two seconds
 x key space; sleep 1.5
 shot scores
 
