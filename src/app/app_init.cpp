@@ -4,6 +4,7 @@
 #include "app.h"
 
 #include "callbacks.h"
+#include "classroom/class_mode.h"
 #include "frame/interface.h"
 #include "intro.h"
 #include "multi/multi_player.h"
@@ -100,6 +101,7 @@ void ResetGameState() {
     screens::ResetBrowserState();
     SingleResetState();
     MpResetState();
+    ClassResetState();
     scores::ResetScoreState();
 }
 
@@ -117,6 +119,7 @@ int AppInit() {
     screens::SetIntroLayout(introLayout);
     SingleStartUp();
     MpStartUp();
+    ClassStartUp();
     Interface::SetFillColor(0xFF0000);
     Interface::SetState(StateIntro, false);
     Interface::SetHintStyle(0x000000, 0x99C6DB, 0x000000);
@@ -124,6 +127,7 @@ int AppInit() {
     LoadQuestions();
     SingleAttachQuestionBank(questionBank->First(), questionBank->Count());
     MpAttachQuestionBank(questionBank->First(), questionBank->Count());
+    ClassAttachQuestionBank(questionBank->First(), questionBank->Count());
     CreateSharedFonts();
     sound::StartUp();
     return 1;
@@ -140,4 +144,5 @@ void AppShutdown() {
     questionBank = nullptr;
     SingleShutDown();
     MpShutDown();
+    ClassShutDown();
 }
