@@ -63,8 +63,9 @@ public:
     }
     void HandleInput(int32_t code, int32_t, int32_t* handled) override {
         if (code == Interface::kInputMouseMove) Render();
-        if (code != Interface::kInputLeftUp || !IsPointerIn() || (handled && *handled)) return;
-        if (handled) *handled = 1;
+        // `handled` stays 1 until a control takes the input.
+        if (code != Interface::kInputLeftDown || !IsPointerIn() || controlsFrozen || !*handled) return;
+        *handled = 0;
         Interface::ReportControlEvent(this, 1, 1);
     }
 };

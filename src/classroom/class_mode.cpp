@@ -324,7 +324,8 @@ void ClassInput(int32_t code, int32_t value, int32_t* handled) {
         OnClassKey(value);
         return;
     }
-    if (controlsFrozen != 0 || (handled && *handled)) return;
+    // A control that took the input (the topic button, the exit dialog) set `handled` to 0.
+    if (controlsFrozen != 0 || (handled && *handled == 0)) return;
     const bool click = code == Interface::kInputLeftDown && Interface::MouseY() < kBoardBottom;
     if (view.stage == Stage::Lobby) {
         if (click) HandleLobbyClick(Interface::MouseX(), Interface::MouseY());
