@@ -25,6 +25,8 @@ const kPhases = {
   wrong: "Špatně",
   timeup: "Čas vypršel: otázku nikdo nezískal",
   result: "Konec hry",
+  choose: "Vyber odpověď",
+  chosen: "Odpověď odeslána: počkej na ostatní",
 };
 const kNotes = {
   full: "Hra je plná (5 hráčů)",
@@ -34,6 +36,7 @@ const kNoPlayer =
   "Na obrazovce hry otevři u svého řádku volbu klávesy a pak stiskni tady bzučák.";
 const kScanAgain = "Hra začala znovu: naskenujte nový kód";
 const kOtherTab = "Tenhle telefon už hraje v jiné záložce prohlížeče.";
+const kRemoved = "Hostitel tě z této hry odebral.";
 
 // ---- Storage: a browser that blocks it still plays, remembering for this visit only.
 
@@ -107,12 +110,13 @@ function phaseText(state) {
     return claimerName(state) ? "Odpovídá " + claimerName(state) : "Odpovídá někdo jiný";
   }
   if (state.phase === "heard") return heardText(state);
+  if (state.phase === "outcome") return state.verdict === "right" ? "Správně!" : "Špatně";
   return kPhases[state.phase] || "";
 }
 
 function placeText(state) {
   if (!(state.place > 0)) return "";
-  return state.place + ". místo z " + state.scores.length;
+  return state.place + ". místo z " + (state.of > 0 ? state.of : state.scores.length);
 }
 
 // ---- Colours.
@@ -179,13 +183,18 @@ function showScores(state) {
 }
 
 function showAnswers(state) {
-  const answering = state.phase === "answer" && state.answers.length === 3;
+  // The class game: every phone chooses, then its choice stays shown, locked.
+  const classPhase = state.phase === "choose" || state.phase === "chosen" || state.phase === "outcome";
+  const answering = (state.phase === "answer" || state.phase === "choose" || state.phase === "chosen") &&
+    state.answers.length === 3;
   const ended = state.phase === "result";
   $("answers").hidden = !answering;
-  $("buzz").hidden = answering || ended;
+  $("buzz").hidden = answering || ended || classPhase;
   if (!answering) return;
   const buttons = $("answers").querySelectorAll("button");
   for (let i = 0; i < buttons.length; ++i) {
+    buttons[i].disabled = state.phase === "chosen";
+    buttons[i].classList.toggle("picked", state.phase === "chosen" && state.chosen === i);
     buttons[i].textContent = state.answers[i];
     buttons[i].setAttribute("aria-label", (i + 1) + ". odpověď: " + state.answers[i]);
   }
@@ -198,7 +207,8 @@ function showWho(state) {
 function showCountdown(state) {
   clearInterval(countdownTimer);
   countdownTimer = null;
-  if (state.phase !== "answer" || typeof state.seconds !== "number") return;
+  const counting = state.phase === "answer" || state.phase === "choose";
+  if (!counting || typeof state.seconds !== "number") return;
   const end = Date.now() + state.seconds * 1000;
   const tick = () => {
     const left = Math.max(0, Math.ceil((end - Date.now()) / 1000));
@@ -210,12 +220,17 @@ function showCountdown(state) {
 }
 
 function detailText(state) {
+  if (state.phase === "outcome") {
+    const streak = state.streak >= 2 ? " · " + state.streak + " správně za sebou" : "";
+    return pointsText(state.points) + " · celkem " + state.total + " " + pointsWord(state.total) + streak;
+  }
   const judged = state.phase === "right" || state.phase === "wrong";
   return judged && typeof state.points === "number" ? pointsText(state.points) : "";
 }
 
 function phaseClass(state) {
   if (state.phase === "right" || state.phase === "wrong") return state.phase;
+  if (state.phase === "outcome") return state.verdict === "right" ? "right" : "wrong";
   if (state.phase === "timeup") return "wrong";
   if ((state.phase === "other" || state.phase === "heard") && claimerName(state)) return "claimer";
   return "";
@@ -242,12 +257,12 @@ function show(state) {
   // The countdown is on screen, not read out every second.
   $("detail").setAttribute("aria-live", state.phase === "answer" ? "off" : "polite");
   $("place").textContent = placeText(state);
-  $("place").hidden = state.phase !== "result" || !placeText(state);
+  $("place").hidden = (state.phase !== "result" && state.phase !== "outcome") || !placeText(state);
   $("buzz").classList.toggle("quiet", state.phase !== "claims" && owned);
   showAnswers(state);
   showScores(state);
   showCountdown(state);
-  if (state.phase === "answer" && lastPhase !== "answer") {
+  if ((state.phase === "answer" || state.phase === "choose") && lastPhase !== state.phase) {
     if (navigator.vibrate) navigator.vibrate(200);
     $("answers").querySelector("button").focus();
   }
@@ -373,6 +388,8 @@ function receive(text) {
 function refusedJoin(why) {
   if (why === "replaced") {
     stop("tab");
+  } else if (why === "removed") {
+    stop("removed");
   } else if (why === "room full") {
     $("join-note").textContent = "Hra je plná: víc telefonů se připojit nemůže.";
     showJoinForm();
@@ -427,7 +444,7 @@ function stop(why) {
   $("play").hidden = true;
   $("join").hidden = true;
   $("notice").hidden = false;
-  $("notice-text").textContent = why === "scan" ? kScanAgain : kOtherTab;
+  $("notice-text").textContent = why === "scan" ? kScanAgain : why === "removed" ? kRemoved : kOtherTab;
   $("play-here").hidden = why !== "tab";
 }
 
@@ -475,7 +492,12 @@ $("rename").onclick = showJoinForm;
 $("play-here").onclick = startPlaying;
 $("buzz").onclick = () => press({ type: "buzz" });
 Array.prototype.forEach.call($("answers").querySelectorAll("button"), (button) => {
-  button.onclick = () => press({ type: "answer", n: Number(button.getAttribute("data-n")) });
+  button.onclick = () => {
+    const message = { type: "answer", n: Number(button.getAttribute("data-n")) };
+    // A class phone names the question it answers, so a late answer cannot count for the next.
+    if (lastState && lastState.phase === "choose") message.q = lastState.q;
+    press(message);
+  };
 });
 document.addEventListener("visibilitychange", () => {
   if (!document.hidden && !socket && !stoppedWhy && !$("play").hidden) {

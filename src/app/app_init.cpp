@@ -4,6 +4,7 @@
 #include "app.h"
 
 #include "callbacks.h"
+#include "classroom/class_mode.h"
 #include "frame/interface.h"
 #include "intro.h"
 #include "multi/multi_player.h"
@@ -101,6 +102,7 @@ void ResetGameState() {
     screens::ResetBrowserState();
     SingleResetState();
     MpResetState();
+    ClassResetState();
     scores::ResetScoreState();
 }
 
@@ -118,6 +120,7 @@ int AppInit() {
     screens::SetIntroLayout(introLayout);
     SingleStartUp();
     MpStartUp();
+    ClassStartUp();
     Interface::SetFillColor(0xFF0000);
     Interface::SetState(StateIntro, false);
     Interface::SetHintStyle(0x000000, 0x99C6DB, 0x000000);
@@ -127,6 +130,7 @@ int AppInit() {
     screens::ReadTopicChoice();  // the sets' topics may differ from the file's
     SingleAttachQuestionBank(questionBank->First(), questions);
     MpAttachQuestionBank(questionBank->First(), questions);
+    ClassAttachQuestionBank(questionBank->First(), questions);
     CreateSharedFonts();
     sound::StartUp();
     return 1;
@@ -143,4 +147,5 @@ void AppShutdown() {
     questionBank = nullptr;
     SingleShutDown();
     MpShutDown();
+    ClassShutDown();
 }

@@ -1,5 +1,6 @@
 #include "callbacks.h"
 
+#include "classroom/class_mode.h"
 #include "common_events.h"
 #include "controls/picture_button.h"
 #include "frame/interface.h"
@@ -27,6 +28,7 @@ void BuildScreen(int32_t state) {
         case kScreenMulti: MpBuildScreen(); break;
         case kScreenScores: BuildScoresScreen(); break;
         case kScreenBrowser: screens::BuildQuestionBrowser(); break;
+        case kScreenClass: ClassBuildScreen(); break;
         default: break;
     }
 }
@@ -34,7 +36,7 @@ void BuildScreen(int32_t state) {
 bool BuildsAScreen(int32_t state) {
     const int32_t screen = ScreenIdOf(state);
     return state == StateIntro || state == StateMainMenu ||
-           (screen >= kScreenSingle && screen <= kScreenBrowser);
+           (screen >= kScreenSingle && screen <= kScreenClass);
 }
 
 }  // namespace
@@ -43,6 +45,7 @@ void OnStateChanged() {
     Interface::RemoveAllControls(false);
     const int32_t state = Interface::GetState();
     if (BuildsAScreen(state)) platform::SetCursor(platform::kCursorBusy);
+    ClassFollowState(state);
     BuildScreen(state);
     multi::PhonesFollowState(state);
     screens::BuildCommonControls();
@@ -67,6 +70,7 @@ int32_t OnControlEvent(Control* control, int32_t event, int32_t value) {
         case kScreenMulti: MpOnControlEvent(id, event, value); break;
         case kScreenScores: ScoresOnControlEvent(id, event); break;
         case kScreenBrowser: screens::BrowserOnControlEvent(id, event); break;
+        case kScreenClass: ClassOnControlEvent(id, event, value); break;
         default: break;
     }
     app::CommonOnControlEvent(id, event);
@@ -78,6 +82,7 @@ void OnTick() {
     switch (ScreenIdOf(Interface::GetState())) {
         case kScreenSingle: SingleTick(); break;
         case kScreenMulti: MpTick(); break;
+        case kScreenClass: ClassTick(); break;
         default: break;
     }
 }
@@ -86,6 +91,10 @@ int32_t OnInput(int32_t code, int32_t value, int32_t* handled) {
     // Phones stay joined between games; their buttons mean something on the buzzer screens only.
     if (code == Interface::kInputKeyDown && platform::IsPhoneKey(value) &&
         ScreenIdOf(Interface::GetState()) != kScreenMulti) {
+        return 0;
+    }
+    if (code == Interface::kInputKeyDown && platform::IsClassKey(value) &&
+        ScreenIdOf(Interface::GetState()) != kScreenClass) {
         return 0;
     }
     if (code == Interface::kInputRestored) platform::SetMainWindowTopMost(true);
@@ -101,6 +110,7 @@ int32_t OnInput(int32_t code, int32_t value, int32_t* handled) {
         case kScreenSingle: SingleInput(code, value, handled); break;
         case kScreenMulti: MpInput(code, value, handled); break;
         case kScreenBrowser: screens::BrowserInput(code, value); break;
+        case kScreenClass: ClassInput(code, value, handled); break;
         default: break;
     }
     screens::DismissOverlay(code, value);

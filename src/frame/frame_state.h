@@ -73,6 +73,7 @@ struct FrameState {
     // even when the platform does not mark it.
     std::bitset<512> heldKeys;
     bool repeatedKeyDown = false;
+    uint32_t pressStamp = 0;  // the phone press being handed out: when it was made
 
     bool runStarted = false;
     uint32_t startTick = 0;

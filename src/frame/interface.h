@@ -111,6 +111,9 @@ int MouseY();
 // Whether the key-down being handed out now repeats a key that is held down, rather than
 // being a fresh press. Pad buttons never repeat.
 bool KeyDownIsRepeat();
+// The tick a phone's press was made at (its arrival less half the phone's round trip), while
+// that press is being handed out.
+uint32_t LastPressStamp();
 
 // ---- Screen states -------------------------------------------------------------------------
 int32_t GetState();

@@ -49,6 +49,7 @@ void DispatchKeyDown(uint32_t lParam) {
 }  // namespace
 
 bool KeyDownIsRepeat() { return State().repeatedKeyDown; }
+uint32_t LastPressStamp() { return State().pressStamp; }
 
 void HandleMessage(const platform::Message& m) {
     detail::FrameState& s = State();
@@ -76,6 +77,7 @@ void HandleMessage(const platform::Message& m) {
         case platform::kWmPhoneButtonDown:
             // So do phone keys. They joined the queue in the order they reached the game (their
             // stamp's order), among the keyboard's and the pads' presses.
+            s.pressStamp = m.lParam;
             DispatchIfOpen(kInputKeyDown, static_cast<int32_t>(m.wParam));
             break;
         case platform::kWmKeyUp:

@@ -39,6 +39,33 @@ const char* NoteName(WaitNote note) {
     return "";
 }
 
+// What a class phone needs beside the buzzer game's fields.
+void AddClassFields(json& message, const PhoneView& view) {
+    switch (view.phase) {
+        case Phase::Choose: message["seconds"] = view.seconds; [[fallthrough]];
+        case Phase::Chosen:
+            message["q"] = view.question;
+            message["chosen"] = view.chosen;
+            break;
+        case Phase::Outcome:
+            message["verdict"] = view.right ? "right" : "wrong";
+            message["chosen"] = view.chosen;
+            message["points"] = view.points;
+            message["total"] = view.total;
+            message["place"] = view.place;
+            message["of"] = view.of;
+            message["streak"] = view.streak;
+            break;
+        case Phase::Result:
+            if (view.of > 0) {
+                message["total"] = view.total;
+                message["of"] = view.of;
+            }
+            break;
+        default: break;
+    }
+}
+
 json Message(const char* type) { return json{{"v", kProtocolVersion}, {"type", type}}; }
 
 // Invalid UTF-8 from the game's side is replaced rather than thrown over.
@@ -65,6 +92,12 @@ std::optional<PhoneCommand> CommandOf(const json& message) {
         if (answer < 1 || answer > 3) return std::nullopt;
         command.kind = PhoneCommand::Kind::Answer;
         command.answer = static_cast<int>(answer);
+        if (const auto q = message.find("q"); q != message.end()) {
+            if (!q->is_number_integer()) return std::nullopt;
+            const int64_t question = q->get<int64_t>();
+            if (question < 0 || question >= 64) return std::nullopt;
+            command.question = static_cast<int>(question);
+        }
     } else if (name == "ping") {
         const auto t = message.find("t");
         if (t == message.end() || !t->is_number()) return std::nullopt;
@@ -107,6 +140,9 @@ const char* PhaseName(Phase phase) {
         case Phase::Heard: return "heard";
         case Phase::TimeUp: return "timeup";
         case Phase::Result: return "result";
+        case Phase::Choose: return "choose";
+        case Phase::Chosen: return "chosen";
+        case Phase::Outcome: return "outcome";
     }
     return "waiting";
 }
@@ -141,6 +177,7 @@ std::string EncodeState(const PhoneView& view) {
         message["points"] = view.points;
     }
     if (view.phase == Phase::Result) message["place"] = view.place;
+    AddClassFields(message, view);
     json scores = json::array();
     for (const PhoneScore& score : view.scores) {
         scores.push_back({{"name", score.name}, {"points", score.points},

@@ -26,6 +26,7 @@ struct PhoneCommand {
     std::string phoneId;   // join: [A-Za-z0-9_-], 8..64 bytes
     std::string name;      // join: UTF-8 as sent (the room maps and cuts it)
     int answer = 0;        // answer: 1..3
+    int question = -1;     // answer in the class game: "q", the question answered, 0..63
     double pingTime = 0;   // ping: the phone's clock, echoed back
     int32_t roundTripMs = -1;  // ping: the last round trip the phone measured, -1 none
 };

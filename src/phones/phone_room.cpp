@@ -9,7 +9,9 @@
 namespace phones {
 
 PhoneRoom::PhoneRoom(PressSink press, RoomLimits limits)
-    : press_(std::move(press)), limits_(limits) {}
+    : press_(std::move(press)),
+      limits_(limits),
+      slots_(limits.classRoom ? platform::kClassSeats : platform::kPhoneSlots) {}
 
 bool PhoneRoom::Bucket::Take(int perSecond, int burst, uint32_t now) {
     const uint32_t elapsed = now - refilled;  // wraps safely
@@ -95,23 +97,27 @@ PhoneRoom::Budget& PhoneRoom::BudgetOf(const Connection& connection, uint32_t no
 }
 
 int PhoneRoom::SlotOf(const std::string& phoneId) const {
-    for (int i = 0; i < platform::kPhoneSlots; ++i) {
+    for (int i = 0; i < Seats(); ++i) {
         if (slots_[i].phoneId == phoneId) return i;
     }
     return -1;
 }
 
-bool PhoneRoom::IsRowSlot(int slot) const { return rowSlots_[slot]; }
+bool PhoneRoom::IsRowSlot(int slot) const {
+    return slot < platform::kPhoneSlots && rowSlots_[slot];
+}
 
 int PhoneRoom::SlotFor(const std::string& phoneId) const {
     if (const int slot = SlotOf(phoneId); slot >= 0) return slot;
     // A new phone takes the lowest never-taken slot, else the slot whose phone left longest
     // ago; never a slot whose key a row uses.
+    // In a class a pupil whose phone left keeps the seat with its points: newcomers only take
+    // seats never taken, so a flood of new ids cannot push out a pupil.
     int oldest = -1;
-    for (int i = 0; i < platform::kPhoneSlots; ++i) {
+    for (int i = 0; i < Seats(); ++i) {
         if (IsRowSlot(i) || slots_[i].connection != 0) continue;
         if (slots_[i].phoneId.empty()) return i;
-        if (oldest < 0 || slots_[i].leftAt < slots_[oldest].leftAt) oldest = i;
+        if (!limits_.classRoom && (oldest < 0 || slots_[i].leftAt < slots_[oldest].leftAt)) oldest = i;
     }
     return oldest;
 }
@@ -121,6 +127,12 @@ Outcome PhoneRoom::Join(ConnectionId id, Connection& connection, const std::stri
     Outcome outcome;
     if (connection.slot >= 0) {
         outcome.replies.push_back(EncodeRefused("join", "already joined"));
+        return outcome;
+    }
+    if (std::find(removed_.begin(), removed_.end(), phoneId) != removed_.end()) {
+        outcome.replies.push_back(EncodeRefused("join", "removed"));
+        outcome.close = true;
+        outcome.log = "Phones: a removed phone was turned away";
         return outcome;
     }
     const int slot = SlotFor(phoneId);
@@ -224,6 +236,9 @@ Outcome PhoneRoom::Handle(ConnectionId id, std::string_view message, bool binary
         return outcome;
     }
     const Slot& slot = slots_[connection.slot];
+    if (limits_.classRoom && command->kind != PhoneCommand::Kind::Ping) {
+        return ClassAnswer(connection, *command, now);
+    }
     switch (command->kind) {
         case PhoneCommand::Kind::Buzz: Press(connection, platform::kPhoneBuzzer, now); break;
         case PhoneCommand::Kind::Answer:
@@ -238,6 +253,40 @@ Outcome PhoneRoom::Handle(ConnectionId id, std::string_view message, bool binary
         case PhoneCommand::Kind::Join: break;
     }
     return outcome;
+}
+
+// Every refusal is said to the phone; only an answer to the question it is shown goes on.
+Outcome PhoneRoom::ClassAnswer(const Connection& connection, const PhoneCommand& command,
+                               uint32_t now) {
+    Outcome outcome;
+    Slot& slot = slots_[connection.slot];
+    const char* refusal = nullptr;
+    if (command.kind != PhoneCommand::Kind::Answer) refusal = "no buzzer in this game";
+    else if (slot.view.phase != Phase::Choose) refusal = "not open";
+    else if (command.question != slot.view.question) refusal = "another question";
+    else if (slot.answered == command.question) refusal = "already answered";
+    if (refusal) {
+        outcome.replies.push_back(EncodeRefused("answer", refusal));
+        return outcome;
+    }
+    slot.answered = command.question;
+    const int32_t median = MeasuredRoundTripOf(slot);
+    const int32_t early = median < 0 ? 0 : std::min(limits_.maxCompensationMs, median / 2);
+    const int32_t key = platform::MakeClassKey(connection.slot, command.question, command.answer - 1);
+    if (press_ && key != 0) press_(key, now - early);
+    return outcome;
+}
+
+std::pair<ConnectionId, std::string> PhoneRoom::Remove(int slot) {
+    if (!limits_.classRoom || slot < 0 || slot >= Seats() || slots_[slot].phoneId.empty()) {
+        return {0, {}};
+    }
+    Slot& s = slots_[slot];
+    removed_.push_back(s.phoneId);
+    const ConnectionId connection = s.connection;
+    if (connection != 0) Close(connection);
+    s.name.clear();
+    return {connection, EncodeRefused("join", "removed")};
 }
 
 void PhoneRoom::MeasuredRoundTrip(ConnectionId id, int32_t ms) {
@@ -256,7 +305,7 @@ void PhoneRoom::SetRowSlots(const std::vector<int>& slots) {
 }
 
 std::pair<ConnectionId, std::string> PhoneRoom::Publish(int slot, const PhoneView& view) {
-    if (slot < 0 || slot >= platform::kPhoneSlots) return {0, {}};
+    if (slot < 0 || slot >= Seats()) return {0, {}};
     slots_[slot].view = view;
     return {slots_[slot].connection, EncodeState(view)};
 }
@@ -267,29 +316,29 @@ int PhoneRoom::JoinedCount() const {
 }
 
 std::string PhoneRoom::NameOf(int slot) const {
-    if (slot < 0 || slot >= platform::kPhoneSlots) return {};
+    if (slot < 0 || slot >= Seats()) return {};
     return slots_[slot].name;
 }
 
 bool PhoneRoom::ConnectedOf(int slot) const {
-    return slot >= 0 && slot < platform::kPhoneSlots && slots_[slot].connection != 0;
+    return slot >= 0 && slot < Seats() && slots_[slot].connection != 0;
 }
 
 int32_t PhoneRoom::RoundTripOf(int slot) const {
-    if (slot < 0 || slot >= platform::kPhoneSlots) return -1;
+    if (slot < 0 || slot >= Seats()) return -1;
     const int32_t measured = MeasuredRoundTripOf(slots_[slot]);
     return measured >= 0 ? measured : slots_[slot].reportedRoundTripMs;
 }
 
 void PhoneRoom::Remember(int slot, const std::string& phoneId) {
-    if (slot < 0 || slot >= platform::kPhoneSlots || !IsPhoneId(phoneId)) return;
+    if (slot < 0 || slot >= Seats() || !IsPhoneId(phoneId)) return;
     if (!slots_[slot].phoneId.empty() || SlotOf(phoneId) >= 0) return;
     slots_[slot].phoneId = phoneId;
 }
 
 const std::string& PhoneRoom::PhoneIdOf(int slot) const {
     static const std::string none;
-    return slot >= 0 && slot < platform::kPhoneSlots ? slots_[slot].phoneId : none;
+    return slot >= 0 && slot < Seats() ? slots_[slot].phoneId : none;
 }
 
 }  // namespace phones

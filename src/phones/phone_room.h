@@ -37,6 +37,9 @@ struct RoomLimits {
     uint32_t roundTripLogMs = 30000;
     // A press is stamped earlier by half the phone's round trip, by at most this.
     int32_t maxCompensationMs = 40;
+    // The class game's room: kClassSeats seats, answers as class keys, a seat kept for its
+    // phone for the whole game (never given to a newcomer), removed phones kept out.
+    bool classRoom = false;
 };
 
 // What one message did.
@@ -74,7 +77,11 @@ public:
 
     // Stores the slot's view; the text to send and the connection to send it to (0: none).
     std::pair<ConnectionId, std::string> Publish(int slot, const PhoneView& view);
+    // Class room: the host removed the seat's phone; it may not join again. The connection to
+    // tell and close (0: none) and what to tell it.
+    std::pair<ConnectionId, std::string> Remove(int slot);
 
+    int Seats() const { return static_cast<int>(slots_.size()); }
     int JoinedCount() const;
     // The slot's phone name in Windows-1250, cut to the game's field; empty for a free slot.
     std::string NameOf(int slot) const;
@@ -99,6 +106,7 @@ private:
         int measuredCount = 0;
         int nextMeasured = 0;  // the one to overwrite once all are set
         PhoneView view;
+        int answered = -1;  // class room: the question this phone answered last
     };
     struct Connection {
         std::string address;
@@ -128,14 +136,16 @@ private:
     bool IsRowSlot(int slot) const;
     int32_t MeasuredRoundTripOf(const Slot& slot) const;  // median, -1 none
     void Press(const Connection& connection, int button, uint32_t now);
+    Outcome ClassAnswer(const Connection& connection, const PhoneCommand& command, uint32_t now);
     Outcome Ping(const Connection& connection, const PhoneCommand& command, uint32_t now);
 
     PressSink press_;
     RoomLimits limits_;
-    std::array<Slot, platform::kPhoneSlots> slots_;
+    std::vector<Slot> slots_;
     std::array<bool, platform::kPhoneSlots> rowSlots_{};
     std::map<ConnectionId, Connection> connections_;
     std::map<std::string, Budget, std::less<>> budgets_;
+    std::vector<std::string> removed_;  // class room: phone ids the host removed
     uint64_t sequence_ = 0;  // 64 bits: never wraps
 };
 

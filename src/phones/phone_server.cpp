@@ -146,12 +146,18 @@ public:
               platform::PostFromAnyThread(
                   {platform::kWmPhoneButtonDown, static_cast<uint32_t>(key), stamp});
           },
-                RoomLimits{config.pressesPerSecond, config.pressBurst, config.messagesPerSecond,
-                           config.messageBurst, config.maxWaiting, config.maxWaitingPerAddress}) {}
+                RoomLimits{.pressesPerSecond = config.pressesPerSecond,
+                           .pressBurst = config.pressBurst,
+                           .messagesPerSecond = config.messagesPerSecond,
+                           .messageBurst = config.messageBurst,
+                           .maxWaiting = config.maxWaiting,
+                           .maxWaitingPerAddress = config.maxWaitingPerAddress,
+                           .classRoom = config.classRoom}) {}
 
     bool Start();
     void Stop();
     void Publish(int slot, const PhoneView& view);
+    void Remove(int slot);
     void SetRowSlots(std::vector<int> slots) {
         asio::post(io_, [this, slots = std::move(slots)] { room_.SetRowSlots(slots); });
     }
@@ -166,7 +172,7 @@ public:
     void SnapshotRoom() {
         std::lock_guard lock(mutex_);
         joined_ = room_.JoinedCount();
-        for (int i = 0; i < platform::kPhoneSlots; ++i) {
+        for (int i = 0; i < room_.Seats(); ++i) {
             names_[i] = room_.NameOf(i);
             statuses_[i] = {room_.ConnectedOf(i), room_.RoundTripOf(i)};
             ids_[i] = room_.PhoneIdOf(i);
@@ -174,11 +180,11 @@ public:
     }
     std::string PhoneIdOf(int slot) {
         std::lock_guard lock(mutex_);
-        return slot >= 0 && slot < platform::kPhoneSlots ? ids_[slot] : std::string();
+        return slot >= 0 && slot < room_.Seats() ? ids_[slot] : std::string();
     }
     PhoneServer::PhoneStatus StatusOf(int slot) {
         std::lock_guard lock(mutex_);
-        return slot >= 0 && slot < platform::kPhoneSlots ? statuses_[slot]
+        return slot >= 0 && slot < room_.Seats() ? statuses_[slot]
                                                          : PhoneServer::PhoneStatus{};
     }
     int JoinedCount() {
@@ -187,7 +193,7 @@ public:
     }
     std::string PhoneName(int slot) {
         std::lock_guard lock(mutex_);
-        return slot >= 0 && slot < platform::kPhoneSlots ? names_[slot] : std::string();
+        return slot >= 0 && slot < room_.Seats() ? names_[slot] : std::string();
     }
     // A Host header naming one of this computer's addresses and the server's port (a page
     // of another site, through a name pointed at us, names its own).
@@ -211,9 +217,9 @@ public:
     std::mutex mutex_;
     std::vector<std::string> log_;
     int joined_ = 0;
-    std::array<std::string, platform::kPhoneSlots> names_;
-    std::array<PhoneServer::PhoneStatus, platform::kPhoneSlots> statuses_;
-    std::array<std::string, platform::kPhoneSlots> ids_;
+    std::array<std::string, platform::kClassSeats> names_;
+    std::array<PhoneServer::PhoneStatus, platform::kClassSeats> statuses_;
+    std::array<std::string, platform::kClassSeats> ids_;
 
     // Declared last so that it goes first: handlers it still holds may reach the members above.
     asio::io_context io_{1};
@@ -284,6 +290,14 @@ public:
     // normally, so that the page stops reconnecting.
     void Replaced() {
         Send(EncodeRefused("join", "replaced"));
+        if (queue_.empty()) return Close(websocket::close_code::normal);
+        closeWhenSent_ = websocket::close_code::normal;
+    }
+
+    // The host removed this phone: told so, then closed normally, so the page stops
+    // reconnecting.
+    void Dismiss(std::string why) {
+        Send(std::move(why));
         if (queue_.empty()) return Close(websocket::close_code::normal);
         closeWhenSent_ = websocket::close_code::normal;
     }
@@ -731,6 +745,16 @@ void PhoneServer::Impl::Publish(int slot, const PhoneView& view) {
     });
 }
 
+void PhoneServer::Impl::Remove(int slot) {
+    asio::post(io_, [this, slot] {
+        auto [connection, text] = room_.Remove(slot);
+        SnapshotRoom();
+        const auto found = phones_.find(connection);
+        if (found == phones_.end()) return;
+        if (auto session = found->second.lock()) session->Dismiss(std::move(text));
+    });
+}
+
 PhoneServer::PhoneServer() = default;
 PhoneServer::~PhoneServer() { Stop(); }
 
@@ -781,6 +805,10 @@ std::vector<std::string> PhoneServer::JoinUrls() const {
 
 void PhoneServer::Publish(int slot, const PhoneView& view) {
     if (impl_) impl_->Publish(slot, view);
+}
+
+void PhoneServer::Remove(int slot) {
+    if (impl_) impl_->Remove(slot);
 }
 
 void PhoneServer::SetRowSlots(std::vector<int> slots) {

@@ -37,6 +37,7 @@ struct ServerConfig {
     int messageBurst = 100;               //   and at once
     std::vector<std::string> knownPhones; // by slot: phone ids seen before, kept their slots
     std::vector<int> rowSlots;            // slots whose keys the game's rows use
+    bool classRoom = false;               // the class game's room (phone_room.h)
 };
 
 // The files the server may send, by request path; nothing else of the web folder is reachable.
@@ -69,6 +70,9 @@ public:
 
     // Safe from the game's thread: the view goes to the slot's phone now and on its next join.
     void Publish(int slot, const PhoneView& view);
+    // Safe from the game's thread, in a class room: the seat's phone is told it was removed and
+    // let go, and may not join again.
+    void Remove(int slot);
     // Safe from the game's thread: the slots whose keys the game's rows use now. A new phone
     // never gets one of them; other slots of phones that left may be given away.
     void SetRowSlots(std::vector<int> slots);

@@ -20,6 +20,10 @@ enum class Phase {
     Heard,       // someone else's answer was judged (see `claimer` and `verdict`)
     TimeUp,      // the claim clock ran out: nobody won the question
     Result,      // the game is over
+    // The class game, where every phone answers every question:
+    Choose,      // the answer clock runs: choose one of `answers` for `question`
+    Chosen,      // this phone answered `chosen`; locked until the question ends
+    Outcome,     // the question ended: `right`, `points` won, `total`, `place` of `of`
 };
 
 // Why a phone whose buzzer belongs to no player waits.
@@ -49,6 +53,12 @@ struct PhoneView {
     bool right = false;                // Heard: the claimer's answer was right
     int32_t points = 0;                // Right, Wrong and Heard: what the answer won or lost
     int32_t place = 0;                 // Result: this phone's player's place (shared), 0 none
+    // The class game.
+    int32_t question = -1;  // Choose, Chosen: the question's number in the game, from 0
+    int32_t chosen = -1;    // Chosen, Outcome: the answer given, 0..2; -1 none
+    int32_t total = 0;      // Outcome, Result: the points so far
+    int32_t of = 0;         // Outcome, Result: pupils placed
+    int32_t streak = 0;     // Outcome: right answers in a row
     std::vector<PhoneScore> scores;
     bool operator==(const PhoneView&) const = default;
 };

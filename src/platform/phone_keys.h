@@ -56,4 +56,31 @@ inline int32_t PhoneKeyOfFrame(int frame) {
 // The answer (0..2) an answer button gives; -1 for the buzzer and anything else.
 inline int PhoneAnswerOf(int32_t key) { return IsPhoneKey(key) ? (key & 0xFF) - 1 : -1; }
 
+// The class game's phones: up to kClassSeats, each answering every question. Their answers are
+// keys of their own, apart from every buzzer key (bit 18 set), so no stored buzzer key can
+// take one:
+//
+//     0x40000 | seat << 8 | question << 2 | answer
+//
+//   seat      0..59: given to a phone id when it first joins the class room, kept for it
+//   question  0..63: the question the phone was shown (a game asks at most 30)
+//   answer    0..2
+constexpr int32_t kClassKeyFlag = 0x40000;
+constexpr int kClassSeats = 60;
+constexpr int kClassQuestions = 64;
+
+inline int32_t MakeClassKey(int seat, int question, int answer) {
+    if (seat < 0 || seat >= kClassSeats || question < 0 || question >= kClassQuestions ||
+        answer < 0 || answer >= kPhoneAnswers) {
+        return 0;
+    }
+    return kClassKeyFlag | seat << 8 | question << 2 | answer;
+}
+inline bool IsClassKey(int32_t key) {
+    return (key & ~0xFFFF) == kClassKeyFlag && (key >> 8 & 0xFF) < kClassSeats && (key & 3) < 3;
+}
+inline int ClassSeatOf(int32_t key) { return IsClassKey(key) ? key >> 8 & 0xFF : -1; }
+inline int ClassQuestionOf(int32_t key) { return IsClassKey(key) ? (key & 0xFF) >> 2 : -1; }
+inline int ClassAnswerOf(int32_t key) { return IsClassKey(key) ? key & 3 : -1; }
+
 }  // namespace platform

@@ -214,6 +214,9 @@ std::string StrDate();            // "MM/DD/YY", as _strdate
 // System subfolder, by EnsureUserFolder.
 std::string UserFolder();
 bool EnsureUserFolder();
+// Makes the user folder's subfolder `name` (a Linux name) when missing; false, with the
+// system's reason in `why`, when it cannot be made or written to.
+bool MakeUserSubfolder(const std::string& name, std::string* why);
 
 // ---- Files --------------------------------------------------------------------------------
 // Turns a Windows-style relative or absolute name into an existing Linux path where one

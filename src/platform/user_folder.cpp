@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 namespace platform {
 
@@ -38,6 +39,14 @@ std::string UserFolder() {
 }
 
 bool EnsureUserFolder() { return MakeFolders(UserFolder() + "/System"); }
+
+bool MakeUserSubfolder(const std::string& name, std::string* why) {
+    const std::string path = UserFolder() + "/" + name;
+    errno = 0;
+    if (MakeFolders(path) && ::access(path.c_str(), W_OK) == 0) return true;
+    if (why) *why = errno ? std::strerror(errno) : "not a folder";
+    return false;
+}
 
 bool AcquireSingleInstance(const char* title) {
     if (lockFd >= 0) return true;

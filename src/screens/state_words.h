@@ -15,6 +15,8 @@ constexpr int32_t StateMultiUsedUp = 0x0204;
 constexpr int32_t StateMultiResults = 0x0205;
 constexpr int32_t StateScores = 0x0300;
 constexpr int32_t StateBrowser = 0x0400;
+constexpr int32_t StateClassLobby = 0x0501;
+constexpr int32_t StateClassGame = 0x0503;
 
 enum ScreenId : int32_t {
     kScreenIntroAndMenu = 0x00,
@@ -22,6 +24,7 @@ enum ScreenId : int32_t {
     kScreenMulti = 0x02,
     kScreenScores = 0x03,
     kScreenBrowser = 0x04,
+    kScreenClass = 0x05,
 };
 
 inline int32_t ScreenIdOf(int32_t stateWord) { return (stateWord & 0xFF00) >> 8; }

@@ -120,3 +120,88 @@ TEST_F(PhoneRoomTest, APressIsStampedEarlierByHalfTheMedianRoundTripUpTo40Ms) {
 }
 
 }  // namespace
+
+namespace {
+
+// The class game's room: sixty seats, kept for their phones, answers checked before the game.
+class ClassRoomTest : public ::testing::Test {
+protected:
+    ClassRoomTest()
+        : room_([this](int32_t key, uint32_t stamp) { presses_.push_back({key, stamp}); },
+                phones::RoomLimits{.maxWaiting = 1000, .maxWaitingPerAddress = 1000,
+                                   .classRoom = true}) {}
+
+    static std::string Id(int n) { return "class-phone-" + std::to_string(1000 + n); }
+
+    phones::Outcome Send(phones::ConnectionId connection, const std::string& text) {
+        return room_.Handle(connection, text, false, 100);
+    }
+    // Each connection from an address of its own: a flood from one address meets its budget.
+    int Join(phones::ConnectionId connection, const std::string& id) {
+        room_.Open(connection, "192.0.2." + std::to_string(connection % 250), 0);
+        if (!Send(connection, R"({"v":1,"type":"join","id":")" + id + R"(","name":"x"})").joined) {
+            return -1;
+        }
+        for (int seat = 0; seat < room_.Seats(); ++seat) {
+            if (room_.PhoneIdOf(seat) == id) return seat;
+        }
+        return -1;
+    }
+    std::string Answer(phones::ConnectionId connection, int question, int n) {
+        const phones::Outcome outcome = Send(connection, R"({"v":1,"type":"answer","q":)" +
+                                                             std::to_string(question) +
+                                                             R"(,"n":)" + std::to_string(n) + "}");
+        return outcome.replies.empty() ? "" : outcome.replies.front();
+    }
+
+    std::vector<Press> presses_;
+    phones::PhoneRoom room_;
+};
+
+TEST_F(ClassRoomTest, AFloodOfNewIdsNeverPushesOutAPupil) {
+    ASSERT_EQ(room_.Seats(), platform::kClassSeats);
+    for (int n = 0; n < platform::kClassSeats; ++n) ASSERT_EQ(Join(n + 1, Id(n)), n);
+    room_.Close(8);  // pupil 7's phone drops: its seat waits for it
+    for (int n = 0; n < 200; ++n) EXPECT_EQ(Join(100 + n, Id(500 + n)), -1);
+    EXPECT_EQ(room_.JoinedCount(), platform::kClassSeats - 1);
+    EXPECT_EQ(Join(400, Id(7)), 7);
+}
+
+TEST_F(ClassRoomTest, OnlyAnAnswerToTheQuestionShownPassesAndOnlyOnce) {
+    ASSERT_EQ(Join(1, Id(0)), 0);
+    EXPECT_NE(Answer(1, 0, 1).find("not open"), std::string::npos);
+    phones::PhoneView view;
+    view.phase = phones::Phase::Choose;
+    view.question = 3;
+    room_.Publish(0, view);
+    EXPECT_NE(Answer(1, 2, 1).find("another question"), std::string::npos);
+    EXPECT_TRUE(Send(1, R"({"v":1,"type":"answer","q":3,"n":4})").close);  // out of range
+    EXPECT_NE(Send(1, R"({"v":1,"type":"buzz"})").replies.at(0).find("no buzzer"), std::string::npos);
+    EXPECT_TRUE(presses_.empty());
+    EXPECT_EQ(Answer(1, 3, 2), "");
+    EXPECT_NE(Answer(1, 3, 3).find("already answered"), std::string::npos);
+    room_.Close(1);
+    ASSERT_EQ(Join(2, Id(0)), 0);  // back again: still answered
+    EXPECT_NE(Answer(2, 3, 1).find("already answered"), std::string::npos);
+    ASSERT_EQ(presses_.size(), 1u);
+    EXPECT_EQ(presses_[0].key, platform::MakeClassKey(0, 3, 1));
+    EXPECT_EQ(platform::ClassAnswerOf(presses_[0].key), 1);
+    EXPECT_EQ(platform::ClassQuestionOf(presses_[0].key), 3);
+}
+
+TEST_F(ClassRoomTest, ARemovedPhoneIsToldAndCannotRejoin) {
+    ASSERT_EQ(Join(1, Id(0)), 0);
+    ASSERT_EQ(Join(2, Id(1)), 1);
+    const auto [connection, text] = room_.Remove(0);
+    EXPECT_EQ(connection, 1u);
+    EXPECT_NE(text.find("removed"), std::string::npos);
+    EXPECT_FALSE(room_.ConnectedOf(0));
+    room_.Open(3, "192.0.2.1", 0);
+    const phones::Outcome again = Send(3, R"({"v":1,"type":"join","id":")" + Id(0) + R"("})");
+    EXPECT_FALSE(again.joined);
+    EXPECT_TRUE(again.close);
+    EXPECT_NE(again.replies.at(0).find("removed"), std::string::npos);
+    EXPECT_EQ(Join(4, Id(2)), 2);  // the removed seat is not given away
+}
+
+}  // namespace

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Checks that every include between the rooms of src/ runs downward:
-#   app > single, multi > scores > screens > sound > controls > frame > gfx, quiz, phones, sets
+#   app > single, multi, classroom > scores > screens > sound > controls > frame > gfx, quiz,
+#   phones, sets
 #   > platform
 # (the modes write their results into the score tables; the tables know no mode).
 # A room may include its own headers and those of any lower room, never a room on its own
@@ -16,7 +17,7 @@ declare -A level=(
     [sound]=4
     [screens]=5
     [scores]=6
-    [single]=7 [multi]=7
+    [single]=7 [multi]=7 [classroom]=7
     [app]=8
 )
 

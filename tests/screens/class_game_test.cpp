@@ -1,0 +1,205 @@
+// The class game played on the headless backend through its real phone server on 127.0.0.1:
+// phones join from the lobby, one is removed and refused again, every phone answers each
+// question, the answers end the question before the clock, points follow speed, and the
+// podium, ranking and results files follow.
+#include "classroom/class_board.h"
+#include "classroom/class_mode.h"
+#include "game_fixture.h"
+#include "phones/phone_server.h"
+
+#include <boost/asio.hpp>
+#include <boost/beast/core.hpp>
+#include <boost/beast/websocket.hpp>
+#include <nlohmann/json.hpp>
+
+#include <sys/socket.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+namespace asio = boost::asio;
+namespace beast = boost::beast;
+using nlohmann::json;
+
+// A phone: a blocking WebSocket client whose reads give up after two seconds.
+class Phone {
+public:
+    Phone(asio::io_context& io, uint16_t port, const std::string& token, const std::string& id,
+          const std::string& name)
+        : ws_(io) {
+        ws_.next_layer().connect({asio::ip::make_address("127.0.0.1"), port});
+        const timeval wait{2, 0};
+        ::setsockopt(ws_.next_layer().native_handle(), SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+        const std::string host = "127.0.0.1:" + std::to_string(port);
+        // As the served page does: its origin is the address it came from.
+        ws_.set_option(beast::websocket::stream_base::decorator(
+            [host](beast::websocket::request_type& request) {
+                request.set(beast::http::field::origin, "http://" + host);
+            }));
+        ws_.handshake(host, "/ws?t=" + token);
+        Send({{"v", 1}, {"type", "join"}, {"id", id}, {"name", name}});
+    }
+    void Send(const json& message) { ws_.write(asio::buffer(message.dump())); }
+    // The next message, or null when none came in time or the connection closed.
+    json Next() {
+        beast::flat_buffer buffer;
+        beast::error_code error;
+        ws_.read(buffer, error);
+        if (error) return nullptr;
+        return json::parse(beast::buffers_to_string(buffer.data()), nullptr, false);
+    }
+
+private:
+    beast::websocket::stream<asio::ip::tcp::socket> ws_;
+};
+
+class ClassGameTest : public game_testing::GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        dir.Write("home/tarvex_p.ini", "[Brellik]\nRuntime path=" + (dir / "") +
+                                           "\nPhone address=127.0.0.1\nPhone port=0\n");
+    }
+    void TearDown() override {
+        phones_.clear();
+        ClassStopPhones();
+        GameTest::TearDown();
+    }
+
+    void OpenLobby() {
+        GoToMainMenu();
+        ClickAt(725, 82);  // "Celá třída"
+        ASSERT_EQ(Interface::GetState(), StateClassLobby);
+        ASSERT_NE(classroom::ClassServer(), nullptr);
+    }
+    Phone& Join(int n, const std::string& name) {
+        const phones::PhoneServer& server = *classroom::ClassServer();
+        phones_.push_back(std::make_unique<Phone>(io_, server.Port(), server.Token(),
+                                                  "class-test-phone-" + std::to_string(n), name));
+        return *phones_.back();
+    }
+    // Frames (without moving the fake clock far) until the game seats `count` pupils.
+    bool SeatedSoon(int count) {
+        for (int i = 0; i < 200 && classroom::Game().Seated() != count; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            Frame();
+        }
+        return classroom::Game().Seated() == count;
+    }
+    // The phone's messages until one of `phase`; null when none comes.
+    static json Until(Phone& phone, const std::string& phase) {
+        for (int i = 0; i < 100; ++i) {
+            json message = phone.Next();
+            if (message.is_null()) return nullptr;
+            if (message.value("phase", "") == phase) return message;
+        }
+        return nullptr;
+    }
+    // Why the phone's next refusal says it was refused; empty when none comes.
+    static std::string Refusal(Phone& phone) {
+        for (int i = 0; i < 100; ++i) {
+            const json message = phone.Next();
+            if (message.is_null()) return "";
+            if (message.value("type", "") == "refused") return message.value("why", "");
+        }
+        return "";
+    }
+    bool StageSoon(classroom::Stage stage, int ms) {
+        for (int t = 0; t < ms && classroom::View().stage != stage; t += 27) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            Frame();
+        }
+        return classroom::View().stage == stage;
+    }
+    // An answer that reaches the game before the fake clock moves on.
+    void Answer(Phone& phone, int q, int n) {
+        phone.Send({{"v", 1}, {"type", "answer"}, {"q", q}, {"n", n}});
+        const int before = classroom::Game().Answered();
+        for (int i = 0; i < 400 && classroom::Game().Answered() == before &&
+                        classroom::View().stage == classroom::Stage::Open;
+             ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            Interface::PumpMessages();
+        }
+    }
+
+    asio::io_context io_;
+    std::vector<std::unique_ptr<Phone>> phones_;
+};
+
+TEST_F(ClassGameTest, AClassPlaysFromTheLobbyToTheResultsFiles) {
+    OpenLobby();
+    Phone& ann = Join(1, "Anna");
+    Phone& bob = Join(2, "Bořek");
+    Phone& cyr = Join(3, "Cyril");
+    Phone& dan = Join(4, "   ");
+    ASSERT_TRUE(SeatedSoon(4));
+    EXPECT_EQ(classroom::Game().PupilAt(3).name, "Hráč 4");  // a name of spaces is mapped
+    SaveScreenshot("class_lobby");
+
+    // The host removes the fourth phone: it is told, and its id cannot come back.
+    ClickAt(320 + 10 + 3 * 0, 80 + 3 * 16 + 5);
+    EXPECT_EQ(classroom::View().confirmSeat, 3);
+    ClickAt(300, 318);  // "Odebrat"
+    EXPECT_EQ(classroom::Game().Seated(), 3);
+    EXPECT_EQ(Refusal(dan), "removed");
+    EXPECT_EQ(Refusal(Join(4, "Dan")), "removed");
+
+    ClickAt(665, 505);  // Začít: ten questions, twenty seconds
+    ASSERT_EQ(Interface::GetState(), StateClassGame);
+    for (int q = 0; q < 10; ++q) {
+        ASSERT_TRUE(StageSoon(classroom::Stage::Open, 6000)) << "question " << q;
+        const int right = classroom::View().correct + 1;
+        const json choose = Until(ann, "choose");
+        ASSERT_FALSE(choose.is_null());
+        EXPECT_EQ(choose.value("q", -1), q);
+        EXPECT_EQ(choose["answers"].size(), 3u);
+        Answer(ann, q, right);  // at once: all the speed points
+        bob.Send({{"v", 1}, {"type", "answer"}, {"q", q + 1}, {"n", right}});  // refused
+        EXPECT_EQ(Refusal(bob), "another question");
+        Answer(bob, q, right % 3 + 1);  // wrong
+        bob.Send({{"v", 1}, {"type", "answer"}, {"q", q}, {"n", right}});
+        EXPECT_EQ(Refusal(bob), "already answered");
+        if (q == 0) {
+            EXPECT_EQ(classroom::Game().Answered(), 2);
+            SaveScreenshot("class_question");
+        }
+        RunFor(10000);  // half the clock gone
+        EXPECT_EQ(classroom::View().stage, classroom::Stage::Open);
+        Answer(cyr, q, right);
+        ASSERT_TRUE(StageSoon(classroom::Stage::Reveal, 200)) << "everyone answered";
+        const json outcome = Until(ann, "outcome");
+        ASSERT_FALSE(outcome.is_null());
+        EXPECT_EQ(outcome.value("verdict", ""), "right");
+        EXPECT_EQ(outcome.value("place", 0), 1);
+        EXPECT_EQ(outcome.value("of", 0), 3);
+        EXPECT_EQ(outcome.value("streak", 0), q + 1);
+        if (q == 0) SaveScreenshot("class_reveal");
+        TypeChar(' ', 0x39);
+    }
+    ASSERT_TRUE(StageSoon(classroom::Stage::Podium, 500));
+    SaveScreenshot("class_podium");
+    const classroom::ClassGame& game = classroom::Game();
+    EXPECT_EQ(game.PupilAt(0).points, 10 * 1000);
+    EXPECT_EQ(game.PupilAt(1).points, 0);
+    EXPECT_GT(game.PupilAt(2).points, 10 * 500);
+    EXPECT_LT(game.PupilAt(2).points, 10 * 600);
+    EXPECT_EQ(Until(bob, "result").value("place", 0), 3);
+
+    const classroom::SavedResults& saved = classroom::View().saved;
+    ASSERT_TRUE(saved.saved) << saved.why;
+    std::ifstream in(saved.pupilsFile, std::ios::binary);
+    const std::string csv{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_NE(csv.find("1;Anna;10000;10;správně;"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("3;Bořek;0;0;špatně;"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(saved.questionsFile));
+    TypeChar(' ', 0x39);
+    EXPECT_EQ(classroom::View().stage, classroom::Stage::Ranking);
+    SaveScreenshot("class_ranking");
+    TypeChar(' ', 0x39);
+    EXPECT_EQ(Interface::GetState(), StateClassLobby);
+}
+
+}  // namespace
