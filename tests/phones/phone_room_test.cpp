@@ -77,14 +77,14 @@ TEST_F(PhoneRoomTest, WaitingConnectionsGiveWayOldestFirstFromTheBusiestAddress)
     limits.maxWaitingPerAddress = 3;
     phones::PhoneRoom room(nullptr, limits);
     const auto join = R"({"v":1,"type":"join","id":"phone-test-0001"})";
-    EXPECT_TRUE(room.Open(1, "10.0.0.1", 0).empty());
+    EXPECT_TRUE(room.Open(1, "127.0.0.11", 0).empty());
     EXPECT_TRUE(room.Handle(1, join, false, 0).joined);  // joined: never gives way
-    for (phones::ConnectionId id = 2; id <= 4; ++id) EXPECT_TRUE(room.Open(id, "10.0.0.1", 0).empty());
-    EXPECT_EQ(room.Open(5, "10.0.0.1", 0), std::vector<phones::ConnectionId>{2});
-    EXPECT_TRUE(room.Open(6, "10.0.0.2", 0).empty());
-    EXPECT_TRUE(room.Open(7, "10.0.0.3", 0).empty());
+    for (phones::ConnectionId id = 2; id <= 4; ++id) EXPECT_TRUE(room.Open(id, "127.0.0.11", 0).empty());
+    EXPECT_EQ(room.Open(5, "127.0.0.11", 0), std::vector<phones::ConnectionId>{2});
+    EXPECT_TRUE(room.Open(6, "127.0.0.12", 0).empty());
+    EXPECT_TRUE(room.Open(7, "127.0.0.13", 0).empty());
     // Full: the busiest address's oldest goes, not the newcomer's.
-    EXPECT_EQ(room.Open(8, "10.0.0.4", 0), std::vector<phones::ConnectionId>{3});
+    EXPECT_EQ(room.Open(8, "127.0.0.14", 0), std::vector<phones::ConnectionId>{3});
     EXPECT_EQ(room.JoinedCount(), 1);
 }
 
