@@ -1,7 +1,7 @@
 // The class game played on the headless backend through its real phone server on 127.0.0.1:
 // phones join from the lobby, one is removed and refused again, every phone answers each
 // question, the answers end the question before the clock, points follow speed, and the
-// podium, ranking and results files follow.
+// podium, ranking and results files follow; a late joiner, and a phone that drops and returns.
 #include "classroom/class_board.h"
 #include "classroom/class_mode.h"
 #include "game_fixture.h"
@@ -14,7 +14,9 @@
 
 #include <sys/socket.h>
 
+#include <array>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -87,6 +89,24 @@ protected:
             Frame();
         }
         return classroom::Game().Seated() == count;
+    }
+    // The phone's connection breaks off, as when a pupil's phone loses the network.
+    void Drop(Phone& phone) {
+        for (auto& held : phones_) {
+            if (held.get() == &phone) held.reset();
+        }
+    }
+    // Frames until the seat's phone shows as connected or not.
+    bool ConnectedSoon(int seat, bool connected) {
+        for (int i = 0; i < 200 && classroom::Game().PupilAt(seat).connected != connected; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            Frame();
+        }
+        return classroom::Game().PupilAt(seat).connected == connected;
+    }
+    static std::string FileText(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     // The phone's messages until one of `phase`; null when none comes.
     static json Until(Phone& phone, const std::string& phase) {
@@ -190,8 +210,7 @@ TEST_F(ClassGameTest, AClassPlaysFromTheLobbyToTheResultsFiles) {
 
     const classroom::SavedResults& saved = classroom::View().saved;
     ASSERT_TRUE(saved.saved) << saved.why;
-    std::ifstream in(saved.pupilsFile, std::ios::binary);
-    const std::string csv{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string csv = FileText(saved.pupilsFile);
     EXPECT_NE(csv.find("1;Anna;10000;10;správně;"), std::string::npos) << csv;
     EXPECT_NE(csv.find("3;Bořek;0;0;špatně;"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(saved.questionsFile));
@@ -200,6 +219,82 @@ TEST_F(ClassGameTest, AClassPlaysFromTheLobbyToTheResultsFiles) {
     SaveScreenshot("class_ranking");
     TypeChar(' ', 0x39);
     EXPECT_EQ(Interface::GetState(), StateClassLobby);
+}
+
+// Anna and Bořek start; Cyril joins during the first question and plays from the second with
+// nothing scored; Bořek's phone drops (the game does not wait for it), comes back with its id to
+// its seat, points and answers, and plays on. Both files read back what happened.
+TEST_F(ClassGameTest, ALateJoinerPlaysFromTheNextQuestionAndADroppedPhoneKeepsItsSeat) {
+    OpenLobby();
+    Phone& ann = Join(1, "Anna");
+    Phone* bob = &Join(2, "Bořek");
+    ASSERT_TRUE(SeatedSoon(2));
+    ClickAt(665, 505);  // Začít: ten questions, twenty seconds
+    ASSERT_TRUE(StageSoon(classroom::Stage::Open, 6000));
+    const classroom::ClassGame& game = classroom::Game();
+    std::array<int, 10> right{};
+    right[0] = classroom::View().correct;
+
+    Phone& cyr = Join(3, "Cyril");
+    ASSERT_TRUE(SeatedSoon(3));
+    EXPECT_EQ(Until(cyr, "waiting").value("note", ""), "running");
+    EXPECT_EQ(game.Playing(), 2);
+    Answer(ann, 0, right[0] + 1);
+    RunFor(5000);
+    Answer(*bob, 0, right[0] + 1);
+    ASSERT_TRUE(StageSoon(classroom::Stage::Reveal, 200)) << "the two playing answered";
+    EXPECT_EQ(game.PupilAt(2).points, 0);
+    EXPECT_EQ(game.PupilAt(2).choices[0], classroom::kNotPlaying);
+    const int32_t bobAfterFirst = game.PupilAt(1).points;
+    EXPECT_EQ(bobAfterFirst, 775);  // a quarter of the clock gone
+
+    Drop(*bob);
+    ASSERT_TRUE(ConnectedSoon(1, false));
+    TypeChar(' ', 0x39);
+    ASSERT_TRUE(StageSoon(classroom::Stage::Open, 6000));
+    right[1] = classroom::View().correct;
+    EXPECT_EQ(Until(cyr, "choose").value("q", -1), 1);
+    Answer(ann, 1, right[1] + 1);
+    Answer(cyr, 1, right[1] + 1);
+    ASSERT_TRUE(StageSoon(classroom::Stage::Reveal, 200)) << "a dropped phone is not waited for";
+
+    bob = &Join(2, "Bořek");
+    ASSERT_TRUE(ConnectedSoon(1, true));
+    EXPECT_EQ(game.Seated(), 3);
+    EXPECT_EQ(game.PupilAt(1).points, bobAfterFirst);
+    EXPECT_EQ(game.PupilAt(1).choices[0], right[0]);
+    EXPECT_EQ(game.PupilAt(1).choices[1], classroom::kNoChoice);
+    for (int q = 2; q < 10; ++q) {
+        TypeChar(' ', 0x39);
+        ASSERT_TRUE(StageSoon(classroom::Stage::Open, 6000)) << "question " << q;
+        right[q] = classroom::View().correct;
+        ASSERT_EQ(Until(*bob, "choose").value("q", -1), q);
+        for (Phone* phone : {&ann, bob, &cyr}) Answer(*phone, q, right[q] + 1);
+        ASSERT_TRUE(StageSoon(classroom::Stage::Reveal, 200)) << "question " << q;
+    }
+    TypeChar(' ', 0x39);
+    ASSERT_TRUE(StageSoon(classroom::Stage::Podium, 500));
+
+    const classroom::SavedResults& saved = classroom::View().saved;
+    ASSERT_TRUE(saved.saved) << saved.why;
+    const std::string pupils = FileText(saved.pupilsFile);
+    EXPECT_NE(pupils.find("\r\n1;Anna;10000;10;správně;"), std::string::npos) << pupils;
+    EXPECT_NE(pupils.find("\r\n2;Cyril;9000;9;;správně;"), std::string::npos) << pupils;
+    EXPECT_NE(pupils.find("\r\n3;Bořek;8775;9;správně;bez odpovědi;správně;"), std::string::npos)
+        << pupils;
+    // The questions: who chose what, who gave none, and the share right, per question.
+    const std::string questions = FileText(saved.questionsFile);
+    std::vector<std::string> lines;
+    for (std::size_t at = 0, end; (end = questions.find("\r\n", at)) != std::string::npos; at = end + 2) {
+        lines.push_back(questions.substr(at, end - at));
+    }
+    ASSERT_EQ(lines.size(), 11u) << questions;
+    EXPECT_TRUE(lines[1].starts_with("1;") && lines[1].ends_with(";0;100")) << lines[1];
+    EXPECT_TRUE(lines[2].starts_with("2;") && lines[2].ends_with(";1;66")) << lines[2];
+    EXPECT_TRUE(lines[10].starts_with("10;") && lines[10].ends_with(";0;100")) << lines[10];
+    EXPECT_NE(lines[2].find(right[1] == 0 ? ";2;0;0;1;66" : right[1] == 1 ? ";0;2;0;1;66" : ";0;0;2;1;66"),
+              std::string::npos)
+        << lines[2];
 }
 
 }  // namespace
