@@ -1,6 +1,7 @@
 #include "class_mode.h"
 
 #include "class_board.h"
+#include "class_side_board.h"
 #include "frame/interface.h"
 #include "frame/profile_keys.h"
 #include "phones/phone_server.h"
@@ -309,6 +310,9 @@ void ClassTick() {
         }
     }
     PublishViews();
+    // The bands follow the questions; the lobby and the end have the whole screen's board.
+    const bool asking = view.stage == Stage::Showing || view.stage == Stage::Open || view.stage == Stage::Reveal;
+    platform::SetSideBands(ClassSideBands(game, asking ? view.number : -1));
 }
 
 void ClassInput(int32_t code, int32_t value, int32_t* handled) {
