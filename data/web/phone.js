@@ -32,6 +32,11 @@ const kNotes = {
   full: "Hra je plná (5 hráčů)",
   running: "Hra už běží: počkej na další kolo",
 };
+// The class game has no buzzer: a pupil waits for the start or, joining late, for the next question.
+const kClassWaiting = {
+  "": "Čekáme na začátek hry",
+  running: "Hra už běží: zapojíš se od příští otázky",
+};
 const kNoPlayer =
   "Na obrazovce hry otevři u svého řádku volbu klávesy a pak stiskni tady bzučák.";
 const kScanAgain = "Hra začala znovu: naskenujte nový kód";
@@ -105,6 +110,7 @@ function heardText(state) {
 }
 
 function phaseText(state) {
+  if (classGame && state.phase === "waiting") return kClassWaiting[state.note] || kClassWaiting[""];
   if (state.player === "" && state.phase === "waiting") return kNotes[state.note] || kNoPlayer;
   if (state.phase === "other") {
     return claimerName(state) ? "Odpovídá " + claimerName(state) : "Odpovídá někdo jiný";
@@ -155,6 +161,7 @@ function paint(name, colour) {
 // ---- What the phone shows.
 
 let ownName = stored("brellikName");  // the phone's own name, as the game last confirmed it
+let classGame = false;  // the room said it is the class game's: no buzzer anywhere
 let lastState = null;
 let lastPhase = "";
 let countdownTimer = null;
@@ -189,7 +196,7 @@ function showAnswers(state) {
     state.answers.length === 3;
   const ended = state.phase === "result";
   $("answers").hidden = !answering;
-  $("buzz").hidden = answering || ended || classPhase;
+  $("buzz").hidden = answering || ended || classPhase || classGame;
   if (!answering) return;
   const buttons = $("answers").querySelectorAll("button");
   for (let i = 0; i < buttons.length; ++i) {
@@ -256,8 +263,11 @@ function show(state) {
   $("detail").className = phaseClass(state) === "claimer" ? "" : phaseClass(state);
   // The countdown is on screen, not read out every second.
   $("detail").setAttribute("aria-live", state.phase === "answer" ? "off" : "polite");
-  $("place").textContent = placeText(state);
-  $("place").hidden = (state.phase !== "result" && state.phase !== "outcome") || !placeText(state);
+  // A pupil waiting in the class game sees its name large, in its colour, instead of a buzzer.
+  const waitingPupil = classGame && state.phase === "waiting" && owned;
+  $("place").textContent = waitingPupil ? state.player : placeText(state);
+  $("place").hidden = !waitingPupil &&
+    ((state.phase !== "result" && state.phase !== "outcome") || !placeText(state));
   $("buzz").classList.toggle("quiet", state.phase !== "claims" && owned);
   showAnswers(state);
   showScores(state);
@@ -379,6 +389,7 @@ function receive(text) {
   if (message.type === "state") show(normalised(message));
   if (message.type === "pong") pong(message);
   if (message.type === "welcome" && typeof message.name === "string") {
+    classGame = message.game === "class";
     ownName = message.name;
     showWho(lastState);
   }

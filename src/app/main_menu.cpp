@@ -1,8 +1,6 @@
 #include "main_menu.h"
 
 #include "frame/interface.h"
-#include "platform/platform.h"
-#include "screens/shared_fonts.h"
 #include "scores/score_state.h"
 #include "screens/common_screen.h"
 #include "screens/screen_tools.h"
@@ -19,6 +17,7 @@ enum MainMenuId : int32_t {
     kScoresButton = 4,
     kBrowserButton = 5,
     kClassButton = 6,
+    kClassHint = 47,
     kMultiHint = 48,
     kBrowserHint = 49,
     kSingleHint = 50,
@@ -45,38 +44,6 @@ void BuildFrameButtons() {
     AddCentredHint(kSoundHint, "Bitmaps\\tt_snd", kHiddenPersistent);
 }
 
-// The class game's entry: a label button on the menu's free corner, the next step up the
-// diagonal the other entries climb.
-class MenuLabel : public Control {
-public:
-    MenuLabel() : Control(kClassButton) { SetFlags(kTransparent); }
-    void Render() override {
-        if (!Picture()) return;
-        gfx::Canvas canvas(*Picture());
-        canvas.FillRect({0, 0, Width(), Height()}, IsPointerIn() ? 0x3A8AD8 : 0x2A5A98);
-        canvas.SetBackgroundMode(gfx::BackgroundMode::Transparent);
-        canvas.SetTextColor(0xFFFFFF);
-        canvas.SelectFont(FontBold20);
-        const std::string label = platform::Utf8ToCp1250("Celá třída");
-        const gfx::Size size = canvas.TextExtent(label);
-        canvas.TextOut((Width() - size.width) / 2, (Height() - size.height) / 2, label);
-    }
-    void HandleInput(int32_t code, int32_t, int32_t* handled) override {
-        if (code == Interface::kInputMouseMove) Render();
-        // `handled` stays 1 until a control takes the input.
-        if (code != Interface::kInputLeftDown || !IsPointerIn() || controlsFrozen || !*handled) return;
-        *handled = 0;
-        Interface::ReportControlEvent(this, 1, 1);
-    }
-};
-
-void AddClassEntry() {
-    auto* entry = AddToScreen(new MenuLabel());
-    if (!entry) return;
-    entry->SetPosition(660, 60);
-    entry->SetSize(130, 44);
-}
-
 }  // namespace
 
 void BuildMainMenu() {
@@ -89,11 +56,13 @@ void BuildMainMenu() {
     AddMenuButton(kScoresButton, 219, 265, "Bitmaps\\MMenu\\tt_b", "Bitmaps\\MMenu\\tt_ba", 54);
     AddMenuButton(kMultiButton, 370, 191, "Bitmaps\\MMenu\\tp_b", "Bitmaps\\MMenu\\tp_ba", 51);
     AddMenuButton(kSingleButton, 520, 116, "Bitmaps\\MMenu\\op_b", "Bitmaps\\MMenu\\op_ba", 51);
-    AddClassEntry();
+    // The class game sits above the one-player entry: the climb runs out of screen there.
+    AddMenuButton(kClassButton, 520, 16, "Bitmaps\\MMenu\\ct_b", "Bitmaps\\MMenu\\ct_ba", 51);
     AddCentredHint(kSingleHint, "Bitmaps\\MMenu\\op_ttip", Control::kHidden);
     AddCentredHint(kMultiHint, "Bitmaps\\MMenu\\tp_ttip", Control::kHidden);
     AddCentredHint(kBrowserHint, "Bitmaps\\MMenu\\coc_ttip", Control::kHidden);
     AddCentredHint(kScoresHint, "Bitmaps\\MMenu\\tt_ttip", Control::kHidden);
+    AddCentredHint(kClassHint, "Bitmaps\\MMenu\\ct_ttip", Control::kHidden);
     AddPicture(kAdvertPicture, 0, 0, "Bitmaps\\reklama", 1, 0.0f, Control::kHidden);
 }
 

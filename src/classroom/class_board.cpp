@@ -3,10 +3,10 @@
 #include "class_mode.h"
 #include "frame/interface.h"
 #include "gfx/text_wrap.h"
-#include "phones/join_address.h"
 #include "phones/phone_server.h"
-#include "phones/qr_code.h"
 #include "platform/platform.h"
+#include "room/join_code.h"
+#include "room/player_colours.h"
 #include "screens/screen_tools.h"
 #include "screens/shared_fonts.h"
 
@@ -25,6 +25,7 @@ constexpr uint32_t kButton = 0x7A5020;
 constexpr uint32_t kChosenButton = 0x2A9A3A;
 constexpr uint32_t kAnswerColours[kAnswers] = {0x3F3FD0, 0xC07020, 0x30A040};
 constexpr gfx::Rect kQrArea = {20, 50, 300, 330};
+constexpr gfx::Rect kOtherAddress = {20, 374, 160, 400};
 constexpr gfx::Rect kStart = {560, 480, 770, 530};
 constexpr gfx::Rect kConfirm = {200, 230, 600, 350};
 constexpr gfx::Rect kYes = {240, 300, 380, 336};
@@ -70,6 +71,8 @@ public:
         SetFlags(kTransparent);
     }
     void Render() override;
+    std::size_t Addresses() const { return code_.AddressCount(); }
+    void NextAddress() { code_.NextAddress(); }
     int secondsShown = -1;
 
 private:
@@ -82,6 +85,7 @@ private:
     void DrawSaved(gfx::Canvas& canvas, int top);
 
     const phones::PhoneServer* server_;
+    room::JoinCode code_;
 };
 
 Board* TheBoard() { return dynamic_cast<Board*>(Interface::FindControl(kBoardId)); }
@@ -103,35 +107,28 @@ void Board::Render() {
 }
 
 void Board::DrawQr(gfx::Canvas& canvas) {
-    if (!server_ || !server_->Running()) {
+    code_.Follow(server_);
+    if (code_.Url().empty()) {
         canvas.SelectFont(FontBold20);
         canvas.DrawText(Cp("Telefony nejdou zapnout (viz Debug.log)"), kQrArea);
         return;
     }
-    const std::vector<std::string> addresses =
-        phones::JoinAddressesFor(server_->BindAddress(), platform::NetworkInterfaces());
-    if (addresses.empty()) return;
-    const std::string url = phones::JoinUrl(addresses.front(), server_->Port(), server_->Token());
-    const std::optional<phones::QrCode> code = phones::EncodeQr(url);
-    canvas.FillRect(kQrArea, 0xFFFFFF);
-    if (code) {
-        const int side = kQrArea.right - kQrArea.left;
-        const int module = side / (code->size + 4);
-        const int origin = kQrArea.left + (side - module * code->size) / 2;
-        const int top = kQrArea.top + (side - module * code->size) / 2;
-        for (int y = 0; y < code->size; ++y) {
-            for (int x = 0; x < code->size; ++x) {
-                if (code->Dark(x, y)) {
-                    canvas.FillRect({origin + x * module, top + y * module, origin + (x + 1) * module,
-                                     top + (y + 1) * module}, 0);
-                }
-            }
-        }
+    if (code_.NoNetwork()) {
+        canvas.FillRect(kQrArea, 0xFFFFFF);
+        room::DrawNoNetwork(canvas, kQrArea.left + 20, kQrArea.top + 20, 0x3A2010);
     }
+    code_.DrawQr(canvas, kQrArea, 2);
     canvas.SelectFont(FontSmall14);
     canvas.SetTextColor(kText);
-    canvas.DrawText(Cp(phones::JoinUrlForLog(addresses.front(), server_->Port())),
-                    {kQrArea.left, kQrArea.bottom + 6, kQrArea.right + 20, kQrArea.bottom + 26});
+    int y = kQrArea.bottom + 4;
+    for (const std::string& line : code_.AddressLines(canvas, kQrArea.right - kQrArea.left)) {
+        canvas.TextOut(kQrArea.left, y, line);
+        y += 16;
+    }
+    if (code_.AddressCount() > 1) {
+        canvas.SelectFont(FontSmall14);
+        Button(canvas, kOtherAddress, "Jiná adresa", false);
+    }
 }
 
 void Board::DrawLobby(gfx::Canvas& canvas) {
@@ -147,7 +144,7 @@ void Board::DrawLobby(gfx::Canvas& canvas) {
     for (int seat = 0, shown = 0; seat < kMaxPupils; ++seat) {
         const Pupil& pupil = game.PupilAt(seat);
         if (!pupil.present || pupil.removed) continue;
-        canvas.SetTextColor(pupil.connected ? SeatColour(seat) : kDim);
+        canvas.SetTextColor(pupil.connected ? room::SeatColour(seat) : kDim);
         canvas.DrawText(Cp(pupil.name), NameArea(shown++));
     }
     canvas.SelectFont(FontBold20);
@@ -241,7 +238,7 @@ void Board::DrawReveal(gfx::Canvas& canvas) {
         const int seat = ranking[i];
         const Pupil& pupil = game.PupilAt(seat);
         const int top = 350 + 36 * i;
-        canvas.SetTextColor(SeatColour(seat));
+        canvas.SetTextColor(room::SeatColour(seat));
         canvas.TextOut(40, top, Cp(std::to_string(game.PlaceOf(seat)) + ". " + pupil.name));
         canvas.SetTextColor(kText);
         canvas.TextOut(420, top, std::to_string(pupil.points));
@@ -276,7 +273,7 @@ void Board::DrawPodium(gfx::Canvas& canvas) {
         const int seat = ranking[i];
         const int left = 100 + kColumn[i] * 210;
         const gfx::Rect block = {left, 500 - kHeight[i], left + 180, 500};
-        canvas.FillRect(block, SeatColour(seat));
+        canvas.FillRect(block, room::SeatColour(seat));
         canvas.SetTextColor(0);
         canvas.SelectFont(FontBold26);
         Centred(canvas, {block.left, block.top + 10, block.right, block.top + 50},
@@ -303,7 +300,7 @@ void Board::DrawRanking(gfx::Canvas& canvas) {
         const int seat = ranking[i];
         const Pupil& pupil = game.PupilAt(seat);
         const int top = 60 + 28 * (i - first);
-        canvas.SetTextColor(SeatColour(seat));
+        canvas.SetTextColor(room::SeatColour(seat));
         canvas.TextOut(40, top, Cp(std::to_string(game.PlaceOf(seat)) + ". " + pupil.name));
         canvas.SetTextColor(kText);
         canvas.TextOut(460, top, std::to_string(pupil.points));
@@ -330,6 +327,10 @@ void RefreshBoard() {
     if (Board* board = TheBoard()) board->Render();
 }
 
+void NextBoardAddress() {
+    if (Board* board = TheBoard()) board->NextAddress();
+}
+
 int BoardSecondsShown() {
     const Board* board = TheBoard();
     return board ? board->secondsShown : -1;
@@ -344,6 +345,10 @@ BoardHit HitBoard(int x, int y) {
     for (int i = 0; i < 3; ++i) {
         if (Inside(LengthArea(i), x, y)) return {BoardHit::Length, i};
         if (Inside(TimeArea(i), x, y)) return {BoardHit::Time, i};
+    }
+    if (Inside(kOtherAddress, x, y)) {
+        Board* board = TheBoard();
+        if (board && board->Addresses() > 1) return {BoardHit::OtherAddress, 0};
     }
     if (Inside(kStart, x, y)) return Game().Seated() > 0 ? BoardHit{BoardHit::Start, 0} : BoardHit{};
     for (int seat = 0, shown = 0; seat < kMaxPupils; ++seat) {

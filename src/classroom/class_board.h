@@ -21,7 +21,7 @@ constexpr int32_t kScanDown = 0x150;
 
 // What a click on the lobby lies on.
 struct BoardHit {
-    enum Kind { None, Length, Time, Start, Pupil, ConfirmYes, ConfirmNo } kind = None;
+    enum Kind { None, Length, Time, Start, Pupil, ConfirmYes, ConfirmNo, OtherAddress } kind = None;
     int index = 0;  // Length and Time: the option; Pupil: the seat
 };
 
@@ -29,6 +29,8 @@ void AddBoard(const phones::PhoneServer* server);
 // Draws the board again from the game's state.
 void RefreshBoard();
 BoardHit HitBoard(int x, int y);
+// The join code shows the machine's next address, when it has several.
+void NextBoardAddress();
 // The clock's seconds as the board shows them now.
 int BoardSecondsShown();
 

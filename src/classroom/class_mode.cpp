@@ -1,14 +1,15 @@
 #include "class_mode.h"
 
 #include "class_board.h"
+#include "class_side_board.h"
 #include "frame/interface.h"
 #include "frame/profile_keys.h"
-#include "phones/join_address.h"
 #include "phones/phone_server.h"
 #include "platform/phone_keys.h"
 #include "platform/platform.h"
 #include "quiz/quiz_state.h"
 #include "quiz/topic_choice.h"
+#include "room/player_colours.h"
 #include "screens/screen_tools.h"
 #include "screens/state_words.h"
 #include "screens/topic_panel.h"
@@ -37,14 +38,6 @@ std::unique_ptr<phones::PhoneServer> server;
 std::array<phones::PhoneView, platform::kClassSeats> sent;
 std::array<bool, platform::kClassSeats> sentOnce{};
 uint32_t stageStart = 0;
-
-constexpr uint32_t kSeatColours[] = {0x29B9F6, 0xA5B51F, 0x3F5AEC, 0xE99B3D, 0x55BF3F,
-                                     0xD070C0, 0x40A0FF, 0xC0C0C0, 0x80E0E0, 0xFF9080};
-
-uint32_t PhoneColour(int seat) {
-    const uint32_t bgr = SeatColour(seat);
-    return (bgr & 0xFF) << 16 | (bgr & 0xFF00) | (bgr >> 16 & 0xFF);
-}
 
 int ProfileNumber(std::string_view key, int fallback) {
     const std::optional<std::string> value = profile::ReadValue(key);
@@ -101,7 +94,7 @@ phones::PhoneView ViewFor(int seat) {
     const Pupil& pupil = game.PupilAt(seat);
     phones::PhoneView phone;
     phone.player = pupil.name;
-    phone.colour = PhoneColour(seat);
+    phone.colour = room::PhoneRgb(room::SeatColour(seat));
     const int8_t choice = game.Question() >= 0 && game.Question() < static_cast<int>(pupil.choices.size())
                               ? pupil.choices[game.Question()]
                               : kNotPlaying;
@@ -236,6 +229,7 @@ void HandleLobbyClick(int x, int y) {
             view.confirmSeat = -1;
             break;
         case BoardHit::ConfirmNo: view.confirmSeat = -1; break;
+        case BoardHit::OtherAddress: NextBoardAddress(); break;
         case BoardHit::None: return;
     }
     RefreshBoard();
@@ -246,7 +240,6 @@ void HandleLobbyClick(int x, int y) {
 const ClassGame& Game() { return game; }
 const ClassView& View() { return view; }
 phones::PhoneServer* ClassServer() { return server.get(); }
-uint32_t SeatColour(int seat) { return kSeatColours[(seat % 10 + 10) % 10]; }
 
 // A press from the phones carries its stamp; the frame hands the game only the key, so the
 // server's stamp travels beside it.
@@ -317,6 +310,9 @@ void ClassTick() {
         }
     }
     PublishViews();
+    // The bands follow the questions; the lobby and the end have the whole screen's board.
+    const bool asking = view.stage == Stage::Showing || view.stage == Stage::Open || view.stage == Stage::Reveal;
+    platform::SetSideBands(ClassSideBands(game, asking ? view.number : -1));
 }
 
 void ClassInput(int32_t code, int32_t value, int32_t* handled) {

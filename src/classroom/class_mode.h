@@ -50,7 +50,5 @@ struct ClassView {
 const ClassGame& Game();
 const ClassView& View();
 phones::PhoneServer* ClassServer();
-// The seat's colour: 0x00BBGGRR on screen.
-uint32_t SeatColour(int seat);
 
 }  // namespace classroom

@@ -10,7 +10,7 @@
 #include "multi_player.h"
 #include "multi_state.h"
 #include "pad_buzzers.h"
-#include "phone_join_panel.h"
+#include "phone_switch.h"
 #include "play_presentation.h"
 #include "platform/pad_keys.h"
 #include "platform/phone_keys.h"

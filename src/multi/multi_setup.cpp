@@ -12,7 +12,7 @@
 #include "phone_buzzers.h"
 #include "platform/phone_keys.h"
 #include "play_presentation.h"
-#include "player_colours.h"
+#include "room/player_colours.h"
 #include "player_keys.h"
 #include "screens/common_screen.h"
 #include "screens/screen_tools.h"
@@ -319,7 +319,7 @@ void MpShowRow(int row) {
     }
     if (EditField* field = NameField(row)) {
         field->ClearFlags(Control::kDisabled | EditField::kSeeThrough);
-        field->SetTextColor(PlayerColour(row));
+        field->SetTextColor(room::PlayerColour(row));
         field->Refresh();
         if (players[row].name[0] == '\0') Interface::SetFocus(field);
     }

@@ -4,7 +4,8 @@
 #include "frame/startup_properties.h"
 #include "multi_player.h"
 #include "multi_state.h"
-#include "phone_roster.h"
+#include "room/phone_roster.h"
+#include "room/player_colours.h"
 #include "phones/join_address.h"
 #include "phones/log_throttle.h"
 #include "phones/phone_server.h"
@@ -113,7 +114,7 @@ void StartPhones() {
     const PhoneSettings settings = ReadPhoneSettings();
     if (settings.port >= 0) config.port = static_cast<uint16_t>(settings.port);
     if (!settings.address.empty()) config.bindAddress = settings.address;
-    config.knownPhones = rosterSaved = LoadPhoneRoster();
+    config.knownPhones = rosterSaved = room::LoadPhoneRoster();
     config.rowSlots = rowSlotsSent = RowSlots();
     server = std::make_unique<phones::PhoneServer>();
     sentOnce.fill(false);
@@ -136,18 +137,14 @@ void StartPhones() {
     }
 }
 
-// The player's colour on screen (0x00BBGGRR) as a phone's page writes it, 0xRRGGBB.
-uint32_t PhoneColour(int player) {
-    const uint32_t bgr = ColourOfPlayer(player);
-    return (bgr & 0xFF) << 16 | (bgr & 0xFF00) | (bgr >> 16 & 0xFF);
-}
+uint32_t PhoneColour(int player) { return room::PhoneRgb(ColourOfPlayer(player)); }
 
 // A phone that joined keeps its slot for the next game.
 void SaveRosterIfChanged() {
     std::vector<std::string> ids(platform::kPhoneSlots);
     for (int slot = 0; slot < platform::kPhoneSlots; ++slot) ids[slot] = server->PhoneIdOf(slot);
     if (ids == rosterSaved) return;
-    if (!SavePhoneRoster(ids)) Interface::Log("Phones: System\\phones.txt could not be written", false);
+    if (!room::SavePhoneRoster(ids)) Interface::Log("Phones: System\\phones.txt could not be written", false);
     rosterSaved = std::move(ids);
 }
 

@@ -8,7 +8,7 @@
 #include "multi_player.h"
 #include "phone_buzzers.h"
 #include "platform/platform.h"
-#include "player_colours.h"
+#include "room/player_colours.h"
 #include "screens/screen_tools.h"
 #include "side_board.h"
 
@@ -141,7 +141,7 @@ std::string PanelName(int player) {
 }
 
 uint32_t ColourOfPlayer(int player) {
-    return player >= 0 && player < kRows ? PlayerColour(playerRows[player]) : kWhite;
+    return player >= 0 && player < kRows ? room::PlayerColour(playerRows[player]) : kWhite;
 }
 
 void AddPlayPresentation() {

@@ -154,10 +154,11 @@ std::optional<PhoneCommand> ParsePhoneCommand(std::string_view text) {
     return CommandOf(message);
 }
 
-std::string EncodeWelcome(int slot, std::string_view nameUtf8) {
+std::string EncodeWelcome(int slot, std::string_view nameUtf8, bool classRoom) {
     json message = Message("welcome");
     message["slot"] = slot;
     message["name"] = std::string(nameUtf8);
+    if (classRoom) message["game"] = "class";
     return Dump(message);
 }
 

@@ -36,7 +36,8 @@ struct PhoneCommand {
 std::optional<PhoneCommand> ParsePhoneCommand(std::string_view text);
 
 // The game's messages.
-std::string EncodeWelcome(int slot, std::string_view nameUtf8);
+// A class room says so, for the page to show a class phone no buzzer.
+std::string EncodeWelcome(int slot, std::string_view nameUtf8, bool classRoom);
 std::string EncodeState(const PhoneView& view);
 std::string EncodePong(double pingTime);
 std::string EncodeRefused(std::string_view what, std::string_view why);

@@ -157,7 +157,7 @@ Outcome PhoneRoom::Join(ConnectionId id, Connection& connection, const std::stri
     connection.slot = slot;
     connection.waiting = false;
     outcome.joined = true;
-    outcome.replies.push_back(EncodeWelcome(slot, platform::Cp1250ToUtf8(s.name)));
+    outcome.replies.push_back(EncodeWelcome(slot, platform::Cp1250ToUtf8(s.name), limits_.classRoom));
     outcome.replies.push_back(EncodeState(s.view));
     outcome.log = "Phones: phone " + std::to_string(slot + 1) + " joined";
     return outcome;

@@ -108,7 +108,7 @@ TEST(RenderedPictures, ForwardHoverStripsRunFromTheNormalToTheFocusedRow) {
         EXPECT_TRUE(frames.Crop((strip.frames - 1) * w, 0, w, h) == rows.Crop(0, h, w, h));
         ++checked;
     }
-    EXPECT_EQ(checked, 4 + 2 + 3 + 3 + 5);
+    EXPECT_EQ(checked, 5 + 2 + 3 + 3 + 5);
 }
 
 // The same picture drawn by two separate libraries gives the same file bytes.

@@ -1,6 +1,7 @@
 """The phone page in headless chromium (Selenium, 390 x 844) against phone_host on 127.0.0.1:
 what each phase says on two phones, the final place outliving the connection, a stopped
-server noticed, a stale code, a second tab, blocked storage, and the feature check.
+server noticed, a stale code, a second tab, blocked storage, the class game's phases, and the
+feature check.
 
 Usage: page_test.py <phone_host> <web folder> <output folder>. Every wait is bounded and every
 host stops by itself. Saves a screenshot of each phase in the output folder. Prints
@@ -33,9 +34,10 @@ results = {"passed": 0, "failed": 0}
 class Host:
     """A phone_host: the server alone, views published from its standard input."""
 
-    def __init__(self, port=0):
+    def __init__(self, port=0, class_room=False):
         self.process = subprocess.Popen(
-            [HOST_PROGRAM, "--web", WEB, "--seconds", "90", "--port", str(port)],
+            [HOST_PROGRAM, "--web", WEB, "--seconds", "90", "--port", str(port),
+             "--class", "1" if class_room else "0"],
             stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, bufsize=1)
         words = self.process.stdout.readline().split()
         assert words and words[0] == "ready", f"host did not start: {words}"
@@ -223,6 +225,42 @@ def test_result_outlives_the_game(host, eva, ota):
     eva.shot("result")
 
 
+def test_class_phases(eva):
+    """The class game's phone: no buzzer at all, the lobby's wait, a late joiner's wait, choosing,
+    the locked choice, the outcome and the final place."""
+    host = Host(class_room=True)
+    try:
+        eva.open(host.url, name="Eva")
+        pupil = {"player": "Eva", "colour": EVA["colour"]}
+        answers = ["Praha", "Brno", "Ostrava"]
+        host.view(0, phase="waiting", **pupil)
+        check(eva.wait_text("phase", "Čekáme na začátek hry") and eva.text("place") == "Eva" and
+              not eva.shown("buzz"), "the class lobby: the name large, the wait for the start, no buzzer")
+        eva.shot("class_lobby")
+        host.view(0, phase="waiting", note="running", **pupil)
+        check(eva.wait_text("phase", "od příští otázky") and not eva.shown("buzz"),
+              "a late pupil waits for the next question")
+        eva.shot("class_late")
+        host.view(0, phase="choose", answers=answers, seconds=20, q=0, **pupil)
+        check(eva.wait_text("phase", "Vyber odpověď") and eva.shown("answers") and
+              not eva.shown("buzz"), "choosing: three answers, no buzzer")
+        eva.shot("class_choose")
+        host.view(0, phase="chosen", answers=answers, q=0, chosen=1, **pupil)
+        check(eva.wait_text("phase", "Odpověď odeslána"), "the choice is locked")
+        eva.shot("class_chosen")
+        host.view(0, phase="outcome", verdict="right", chosen=1, points=850, total=850, place=1, of=24,
+                  streak=1, **pupil)
+        check(eva.wait_text("phase", "Správně!") and eva.wait_text("place", "1. místo z 24") and
+              not eva.shown("buzz"), "the outcome: verdict, points and place, no buzzer")
+        eva.shot("class_outcome")
+        host.view(0, phase="result", total=2400, place=3, of=24, **pupil)
+        check(eva.wait_text("place", "3. místo z 24") and not eva.shown("buzz"),
+              "the end: the final place of the class")
+        eva.shot("class_result")
+    finally:
+        host.stop()
+
+
 def test_stopped_server(eva):
     """A server that stops answering is noticed, and a press meanwhile is said to be lost."""
     host = Host()
@@ -319,6 +357,7 @@ def main():
         test_answer_and_verdicts(host, eva, ota)
         test_blocked_storage(host)
         test_result_outlives_the_game(host, eva, ota)
+        test_class_phases(eva)
         test_stopped_server(eva)
         test_new_code(eva)
         test_second_tab(eva)

@@ -5,7 +5,7 @@
 // fields of a state message), set the rows' slots ("rows [slot...]", answered "rows set"),
 // ask for a slot's status ("status <slot>", answered "status <slot> <connected 0/1> <round
 // trip ms>") or stop it ("quit"); so does the end of standard input. It stops by itself
-// after --seconds (default 120).
+// after --seconds (default 120). "--class 1" makes it the class game's room of 60 seats.
 #include "phones/phone_protocol.h"
 #include "phones/phone_server.h"
 #include "platform/headless/headless.h"
@@ -39,7 +39,7 @@ void ReadInput() {
 }
 
 phones::Phase PhaseNamed(const std::string& name) {
-    for (int i = 0; i <= static_cast<int>(phones::Phase::Result); ++i) {
+    for (int i = 0; i <= static_cast<int>(phones::Phase::Outcome); ++i) {
         const auto phase = static_cast<phones::Phase>(i);
         if (name == phones::PhaseName(phase)) return phase;
     }
@@ -74,6 +74,11 @@ phones::PhoneView ViewOf(const nlohmann::json& fields) {
     view.right = fields.value("verdict", "") == "right";
     view.points = fields.value("points", 0);
     view.place = fields.value("place", 0);
+    view.question = fields.value("q", -1);
+    view.chosen = fields.value("chosen", -1);
+    view.total = fields.value("total", 0);
+    view.of = fields.value("of", 0);
+    view.streak = fields.value("streak", 0);
     for (const auto& score : fields.value("scores", nlohmann::json::array())) {
         view.scores.push_back(ScoreOf(score));
     }
@@ -139,6 +144,7 @@ int main(int argc, char** argv) {
         if (!std::strcmp(argv[i], "--address")) config.bindAddress = argv[i + 1];
         if (!std::strcmp(argv[i], "--seconds")) seconds = std::atoi(argv[i + 1]);
         if (!std::strcmp(argv[i], "--idle-ms")) config.idleTimeoutMs = std::atoi(argv[i + 1]);
+        if (!std::strcmp(argv[i], "--class")) config.classRoom = std::atoi(argv[i + 1]) != 0;
         if (!std::strcmp(argv[i], "--request-ms")) config.requestTimeoutMs = std::atoi(argv[i + 1]);
     }
     std::setvbuf(stdout, nullptr, _IOLBF, 0);

@@ -1,6 +1,6 @@
 // Phones seen in earlier games keep their slots: the roster file read back whatever it holds,
 // and the room keeping a remembered slot for its phone only.
-#include "multi/phone_roster.h"
+#include "room/phone_roster.h"
 #include "phones/phone_protocol.h"
 #include "phones/phone_room.h"
 #include "platform/phone_keys.h"
@@ -28,15 +28,15 @@ TEST(PhoneRosterTest, ReadsBackWhatItWritesAndSkipsEverythingElse) {
     std::vector<std::string> ids(platform::kPhoneSlots);
     ids[0] = "phone-aaaa-0001";
     ids[15] = "phone-pppp-0016";
-    EXPECT_EQ(multi::ParsePhoneRoster(multi::FormatPhoneRoster(ids)), ids);
+    EXPECT_EQ(room::ParsePhoneRoster(room::FormatPhoneRoster(ids)), ids);
 
-    const auto parsed = multi::ParsePhoneRoster(
+    const auto parsed = room::ParsePhoneRoster(
         "0 phone-zero-0000\n17 phone-over-0017\n3 short\n4 bad/char/id\n"
         "x phone-xxxx-0000\n5phone-nosp-0005\n-2 phone-neg-00002\n2 phone-bbbb-0002\r\n");
     std::vector<std::string> expected(platform::kPhoneSlots);
     expected[1] = "phone-bbbb-0002";
     EXPECT_EQ(parsed, expected);
-    EXPECT_EQ(multi::ParsePhoneRoster(std::string(1 << 20, '9')).size(),
+    EXPECT_EQ(room::ParsePhoneRoster(std::string(1 << 20, '9')).size(),
               static_cast<std::size_t>(platform::kPhoneSlots));
 }
 

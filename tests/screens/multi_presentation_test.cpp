@@ -3,7 +3,7 @@
 // Czech, the seconds left to claim and the call to go on.
 #include "multi/play_presentation.h"
 #include "multi/game_length.h"
-#include "multi/player_colours.h"
+#include "room/player_colours.h"
 #include "multi/results_screen.h"
 #include "multi_game_fixture.h"
 #include "gfx/font.h"
@@ -48,8 +48,8 @@ TEST_F(PresentationTest, TheClaimerIsNamedBigInTheirRowsColourAndTheLockedOutIsM
     ASSERT_EQ(mp::answeringPlayer, 2);
     EXPECT_TRUE(Shown(mp::kClaimerBanner));
     EXPECT_EQ(LabelText(mp::kClaimerBanner), "Cyril");
-    EXPECT_EQ(LabelColour(mp::kClaimerBanner), mp::PlayerColour(4));
-    EXPECT_EQ(LabelColour(mp::kFirstScoreLabel), mp::PlayerColour(1));
+    EXPECT_EQ(LabelColour(mp::kClaimerBanner), room::PlayerColour(4));
+    EXPECT_EQ(LabelColour(mp::kFirstScoreLabel), room::PlayerColour(1));
     // Neither the question nor the first answer lies under the name.
     const Control* banner = Find(mp::kClaimerBanner);
     EXPECT_GE(banner->Y(), Find(mp::kQuestionText)->Y() + Find(mp::kQuestionText)->Height());
@@ -186,9 +186,9 @@ TEST_F(PresentationTest, ALongClaimerNameStaysWithinTheQuestionsWidth) {
     EXPECT_GE(banner->X(), question->X());
     EXPECT_LE(banner->X() + banner->Width(), question->X() + question->Width());
     // Rows 1, 3 and 4 played; what the next test starts from has each player in their own row.
-    EXPECT_EQ(mp::ColourOfPlayer(0), mp::PlayerColour(1));
+    EXPECT_EQ(mp::ColourOfPlayer(0), room::PlayerColour(1));
     MpResetState();
-    EXPECT_EQ(mp::ColourOfPlayer(0), mp::PlayerColour(0));
+    EXPECT_EQ(mp::ColourOfPlayer(0), room::PlayerColour(0));
 }
 
 TEST_F(PresentationTest, FivePlayersStillLeaveRoomForEveryControlOfTheGameScreen) {
@@ -207,6 +207,6 @@ TEST_F(PresentationTest, FivePlayersStillLeaveRoomForEveryControlOfTheGameScreen
     ClickControl(mp::kStartButton);
     WaitForClaims();
     Buzz(kKeyP);
-    EXPECT_EQ(LabelColour(mp::kClaimerBanner), mp::PlayerColour(4));
+    EXPECT_EQ(LabelColour(mp::kClaimerBanner), room::PlayerColour(4));
     SaveScreenshot("multi_five_players");
 }

@@ -2,7 +2,8 @@
 // decodes (with Debian's zbarimg) to the join address, joined phones are listed, and the
 // switch turns the server on and off. The server listens on 127.0.0.1 only here.
 #include "multi/phone_buzzers.h"
-#include "multi/phone_join_panel.h"
+#include "multi/phone_switch.h"
+#include "room/phone_join_panel.h"
 #include "multi_game_fixture.h"
 #include "phones/join_address.h"
 #include "phones/phone_server.h"
@@ -40,21 +41,21 @@ protected:
         mp::StopPhones();
         MultiPlayerTest::TearDown();
     }
-    static mp::PhoneJoinPanel* Panel() {
-        return dynamic_cast<mp::PhoneJoinPanel*>(Interface::FindControl(mp::kPhoneJoinPanel));
+    static room::PhoneJoinPanel* Panel() {
+        return dynamic_cast<room::PhoneJoinPanel*>(Interface::FindControl(room::kPhoneJoinPanel));
     }
 };
 
 TEST_F(PhoneJoinPanelTest, TheSwitchStartsPhonesAndTheCodeOnScreenDecodesToTheJoinAddress) {
     OpenSetUp();
     ASSERT_TRUE(Shown(mp::kPhoneSwitch));
-    EXPECT_FALSE(Shown(mp::kPhoneJoinPanel));
+    EXPECT_FALSE(Shown(room::kPhoneJoinPanel));
     EXPECT_EQ(mp::RunningPhoneServer(), nullptr);
 
     ClickControl(mp::kPhoneSwitch);
     const phones::PhoneServer* server = mp::RunningPhoneServer();
     ASSERT_NE(server, nullptr);
-    ASSERT_TRUE(Shown(mp::kPhoneJoinPanel));
+    ASSERT_TRUE(Shown(room::kPhoneJoinPanel));
     RunFor(100);
     const std::string url = phones::JoinUrl("127.0.0.1", server->Port(), server->Token());
     EXPECT_EQ(Panel()->Url(), url);
@@ -84,7 +85,7 @@ TEST_F(PhoneJoinPanelTest, TheSwitchStartsPhonesAndTheCodeOnScreenDecodesToTheJo
 
     // Hidden with the switch, the code is gone from the screen; the server keeps running.
     ClickControl(mp::kPhoneSwitch);
-    EXPECT_FALSE(Shown(mp::kPhoneJoinPanel));
+    EXPECT_FALSE(Shown(room::kPhoneJoinPanel));
     EXPECT_NE(mp::RunningPhoneServer(), nullptr);
     SaveScreenshot("phone_join_panel_hidden");
     EXPECT_EQ(DecodedCodes(std::string(BRELLIK_SCREENSHOT_DIR) + "/phone_join_panel_hidden.png"), "");
@@ -94,12 +95,12 @@ TEST_F(PhoneJoinPanelTest, SwitchingOffStopsTheServerAndAFreshGameForgetsTheSwit
     OpenSetUp();
     ClickControl(mp::kPhoneSwitch);
     ASSERT_NE(mp::RunningPhoneServer(), nullptr);
-    const mp::PhoneJoinPanel* panel = Panel();
+    const room::PhoneJoinPanel* panel = Panel();
     // "Vypnout telefony", the panel's last button.
-    const gfx::Rect off = mp::PhoneJoinPanel::ButtonRect(0);
+    const gfx::Rect off = room::PhoneJoinPanel::ButtonRect(0);
     ClickAt(panel->X() + (off.left + off.right) / 2, panel->Y() + (off.top + off.bottom) / 2);
     EXPECT_EQ(mp::RunningPhoneServer(), nullptr);
-    EXPECT_FALSE(Shown(mp::kPhoneJoinPanel));
+    EXPECT_FALSE(Shown(room::kPhoneJoinPanel));
     EXPECT_FALSE(mp::PhonesSwitchedOn());
 
     MpResetState();

@@ -2,7 +2,7 @@
 // window's own resolution, in the players' colours, the play area untouched; on 4:3 nothing
 // changes.
 #include "multi/play_presentation.h"
-#include "multi/player_colours.h"
+#include "room/player_colours.h"
 #include "multi/side_board.h"
 #include "multi_game_fixture.h"
 #include "platform/platform.h"
@@ -106,7 +106,7 @@ TEST_F(WideScreenTest, TheBoardAndCounterFillTheBandsLargeInTheirColoursThePlayA
     const headless::Frame& window = Window(1920, 1080);
     SaveWindow("wide_board_1920x1080");
     for (int player = 0; player < 5; ++player) {
-        const uint32_t colour = Rgb(mp::PlayerColour(player));
+        const uint32_t colour = Rgb(room::PlayerColour(player));
         const std::vector<Ink> lines = LinesOf(window, colour, 1920 - kBand, 1920);
         ASSERT_EQ(lines.size(), 2u) << "a name and the points, player " << player;
         // A capital over 25 pixels is a cell of over 40; a digit over 37, one of over 60.
@@ -125,7 +125,7 @@ TEST_F(WideScreenTest, TheBoardAndCounterFillTheBandsLargeInTheirColoursThePlayA
     platform::SetSideBands({});
     const headless::Frame& plain = headless::WindowPicture();
     EXPECT_EQ(Area(plain, kBand, 0, 1920 - kBand, 1080), withBoard);
-    EXPECT_FALSE(InkOf(plain, Rgb(mp::PlayerColour(0)), 1920 - kBand, 1920).Found());
+    EXPECT_FALSE(InkOf(plain, Rgb(room::PlayerColour(0)), 1920 - kBand, 1920).Found());
 }
 
 TEST_F(WideScreenTest, MarksFollowThePanelAndTheBoardIsPaintedOnlyWhenItChanges) {
@@ -144,7 +144,7 @@ TEST_F(WideScreenTest, MarksFollowThePanelAndTheBoardIsPaintedOnlyWhenItChanges)
     SaveWindow("wide_board_locked_out");
     EXPECT_GT(headless::BandPaintCount(), painted);
     const Ink cross = InkOf(window, Rgb(mp::kLockedOutColour), right, 1920);
-    const std::vector<Ink> cyril = LinesOf(window, Rgb(mp::PlayerColour(2)), right, 1920);
+    const std::vector<Ink> cyril = LinesOf(window, Rgb(room::PlayerColour(2)), right, 1920);
     ASSERT_TRUE(cross.Found());
     ASSERT_EQ(cyril.size(), 2u);
     // The × stands on Cyril's points line, left of the points.
@@ -158,7 +158,7 @@ TEST_F(WideScreenTest, MarksFollowThePanelAndTheBoardIsPaintedOnlyWhenItChanges)
     Interface::SetState(StateMainMenu, false);
     RunFor(100);
     const headless::Frame& menu = headless::WindowPicture();
-    EXPECT_FALSE(InkOf(menu, Rgb(mp::PlayerColour(0)), right, 1920).Found());
+    EXPECT_FALSE(InkOf(menu, Rgb(room::PlayerColour(0)), right, 1920).Found());
     EXPECT_FALSE(InkOf(menu, Rgb(0x00FFFF), 0, kBand).Found());
 }
 
@@ -173,7 +173,7 @@ TEST_F(WideScreenTest, LongNamesShrinkWholeIntoTheBandAndStayApart) {
     int below = 0;
     for (int player = 0; player < 5; ++player) {
         const std::vector<Ink> lines =
-            LinesOf(window, Rgb(mp::PlayerColour(player)), 1920 - kBand, 1920);
+            LinesOf(window, Rgb(room::PlayerColour(player)), 1920 - kBand, 1920);
         // The name in one or two rows, then the points.
         ASSERT_GE(lines.size(), 2u) << player;
         ASSERT_LE(lines.size(), 3u) << player;

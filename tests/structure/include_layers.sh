@@ -1,6 +1,6 @@
 #!/bin/bash
 # Checks that every include between the rooms of src/ runs downward:
-#   app > single, multi, classroom > scores > screens > sound > controls > frame > gfx, quiz,
+#   app > single, multi, classroom > scores, room > screens > sound > controls > frame > gfx, quiz,
 #   phones, sets
 #   > platform
 # (the modes write their results into the score tables; the tables know no mode).
@@ -16,7 +16,7 @@ declare -A level=(
     [controls]=3
     [sound]=4
     [screens]=5
-    [scores]=6
+    [scores]=6 [room]=6
     [single]=7 [multi]=7 [classroom]=7
     [app]=8
 )

@@ -30,6 +30,24 @@ void PersonPath(cairo_t* cr, double cx, double cy, double s) {
     cairo_close_path(cr);
 }
 
+// A phone showing three answer bars between two pupils' heads and shoulders.
+void DrawPhones(cairo_t* cr, double cx, double cy, double s, const Rgb& colour) {
+    PersonPath(cr, cx - s * 0.38, cy + s * 0.08, s * 0.5);
+    PersonPath(cr, cx + s * 0.38, cy + s * 0.08, s * 0.5);
+    Fill(cr, colour);
+    const Box body{cx - s * 0.15, cy - s * 0.32, s * 0.3, s * 0.62};
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    RoundedRectPath(cr, body, s * 0.05);
+    RoundedRectPath(cr, body.Inset(s * 0.04), s * 0.02);
+    Fill(cr, colour);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    for (int k = 0; k < 3; ++k) {
+        RoundedRectPath(cr, {body.x + s * 0.07, body.y + s * (0.1 + 0.15 * k), body.width - s * 0.14, s * 0.09},
+                        s * 0.02);
+        Fill(cr, colour);
+    }
+}
+
 void ArrowPath(cairo_t* cr, double cx, double cy, double s, int direction) {
     const double d = direction;
     cairo_move_to(cr, cx + d * s * 0.38, cy);
@@ -173,6 +191,7 @@ void DrawIcon(cairo_t* cr, Icon icon, double cx, double cy, double s, const Rgb&
             cairo_fill_preserve(cr);
             break;
         case Icon::Trophy: DrawTrophy(cr, cx, cy, s, colour); break;
+        case Icon::Phones: DrawPhones(cr, cx, cy, s, colour); break;
         case Icon::Question:
             DrawCentred(cr, "?", cx - s / 2, cy - s / 2, s, s, Font{s * 0.9, Weight::Bold}, colour);
             break;

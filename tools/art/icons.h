@@ -29,6 +29,7 @@ enum class Icon {
     SortDown,
     Star,
     Key,
+    Phones,     // the class game: a phone with three answers before a row of pupils
 };
 
 void DrawIcon(cairo_t* cr, Icon icon, double cx, double cy, double size, const Rgb& colour);

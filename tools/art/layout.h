@@ -53,6 +53,8 @@ constexpr Point kMenuSingle{520, 116};
 constexpr Point kMenuMulti{370, 191};
 constexpr Point kMenuScores{219, 265};
 constexpr Point kMenuBrowser{67, 341};
+// The class game: above the one-player entry, where the climb runs out of screen.
+constexpr Point kMenuClass{520, 16};
 constexpr Point kClockGameButton{367, 188};
 constexpr Point kLivesGameButton{219, 266};
 constexpr Point kBackButton{18, 501};

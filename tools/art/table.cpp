@@ -154,10 +154,12 @@ void AddMainMenu(std::vector<PictureSpec>& table) {
     menuButton("tp", layout::kMenuMulti, {Icon::People, palette::kTeal, "Více hráčů"});
     menuButton("tt", layout::kMenuScores, {Icon::Trophy, palette::kGold, "Tabulky"});
     menuButton("coc", layout::kMenuBrowser, {Icon::Question, palette::kSky, "Otázky"});
+    menuButton("ct", layout::kMenuClass, {Icon::Phones, palette::kGold, "Celá třída"});
     table.push_back(Hint("MMenu\\op_ttip", "Jeden hráč: hra na čas, nebo o životy"));
     table.push_back(Hint("MMenu\\tp_ttip", "Více hráčů: dva až pět hráčů u jedné klávesnice"));
     table.push_back(Hint("MMenu\\coc_ttip", "Otázky: procházení otázek bez bodování"));
     table.push_back(Hint("MMenu\\tt_ttip", "Tabulky nejlepších výsledků"));
+    table.push_back(Hint("MMenu\\ct_ttip", "Celá třída: každý žák odpovídá na svém telefonu"));
 }
 
 void AddSinglePlayer(std::vector<PictureSpec>& table) {

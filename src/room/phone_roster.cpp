@@ -7,7 +7,7 @@
 #include <charconv>
 #include <cstdio>
 
-namespace multi {
+namespace room {
 
 namespace {
 
@@ -56,4 +56,4 @@ bool SavePhoneRoster(const std::vector<std::string>& ids) {
     return platform::WriteFileAtomically(RosterPath(), text.data(), text.size());
 }
 
-}  // namespace multi
+}  // namespace room

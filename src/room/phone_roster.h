@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace multi {
+namespace room {
 
 constexpr std::size_t kMaxRosterBytes = 4096;
 
@@ -19,4 +19,4 @@ std::vector<std::string> LoadPhoneRoster();
 // Writes the file when `ids` differ from what it holds; false when it could not be written.
 bool SavePhoneRoster(const std::vector<std::string>& ids);
 
-}  // namespace multi
+}  // namespace room
