@@ -412,7 +412,9 @@ void AddSetsChoice(int x, int y) {
 
 bool ShowOnSetsPanel(const std::string& message) {
     SetsPanel* panel = Panel();
-    if (!panel) return false;
+    // Not while the button is held back: another panel (the keyboard) holds the screen.
+    const Control* button = Interface::FindControl(kSetsButton);
+    if (!panel || !button || (button->GetFlags() & (Control::kHidden | Control::kDisabled))) return false;
     panel->Open();
     panel->Reread(message);
     return true;

@@ -25,7 +25,7 @@ constexpr int32_t kSetsPanel = 1904;
 void AddSetsChoice(int x, int y);
 
 // Opens the screen's sets panel, read afresh, with `message` (UTF-8) on it; false when the
-// screen has none.
+// screen has none or its button is held back.
 bool ShowOnSetsPanel(const std::string& message);
 
 class SetsPanel : public Control {

@@ -159,6 +159,7 @@ TEST_F(SetsPanelTest, ASetOverTheLimitPlaysItsFirstQuestionsWithANotice) {
     OpenPanelOn(StateSingleMenu);
     const int big = EntryOf("velká.csv");
     ASSERT_NE(big, -1);
+    ClickArea(Panel()->SwitchArea(0));  // the shipped set off
     ClickArea(Panel()->SwitchArea(big));
     ClickArea(Panel()->DoneArea());
     ASSERT_TRUE(Panel()->IsOpen()) << "the cut is shown first";
@@ -166,6 +167,12 @@ TEST_F(SetsPanelTest, ASetOverTheLimitPlaysItsFirstQuestionsWithANotice) {
     EXPECT_EQ(quiz::TotalTopicQuestions(), 1500);
     ClickArea(Panel()->DoneArea());
     EXPECT_FALSE(Panel()->IsOpen());
+
+    Interface::SetState(StateBrowser, false);
+    RunFor(200);
+    EXPECT_EQ(std::string(singleQuiz->bank[singleQuiz->order[0]].question).rfind(
+                  platform::Utf8ToCp1250("Otázka ze sady"), 0),
+              0u) << "the browser shows the chosen set";
 }
 
 TEST_F(SetsPanelTest, TheClassLobbyOffersThePanelToo) {
