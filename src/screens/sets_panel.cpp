@@ -21,7 +21,7 @@ constexpr int kWidth = 640;
 constexpr int kTitleHeight = 50;
 constexpr int kRowHeight = 30;
 constexpr int kShownRows = 8;
-constexpr int kNoticeHeight = 52;
+constexpr int kNoticeHeight = 58;
 constexpr int kLineHeight = 24;
 constexpr int kNoticeLines = 2;
 constexpr int kMargin = 16;
@@ -308,7 +308,7 @@ void SetsPanel::DrawSets(gfx::Canvas& canvas) {
         canvas.SelectFont(FontRegular20);
         DrawCentred(canvas, button, set.unreadable ? Cp("proč?") : Problems(static_cast<int>(set.problems.size())));
     }
-    const int top = kTitleHeight + kShownRows * kRowHeight + 2;
+    const int top = kTitleHeight + kShownRows * kRowHeight + 8;
     const auto lines = Wrapped(notice_.empty() ? "Vybráno: " + platform::Cp1250ToUtf8(Questions(ChosenQuestions()))
                                                : notice_,
                                *FontBold20, kWidth - 2 * kMargin, kNoticeLines);

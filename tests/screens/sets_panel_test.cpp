@@ -146,6 +146,16 @@ TEST_F(SetsPanelTest, DropsNeverOverwriteAndOtherFilesAreRefusedWithAMessage) {
     EXPECT_EQ(Profile().find("Question sets="), std::string::npos);
     SaveScreenshot("sets_panel_refused");
 
+    // More sets than rows: the arrows scroll the list.
+    for (const char* name : {"a.txt", "b.txt", "c.txt"}) dir.Write("home/Sady otázek/" + std::string(name), "");
+    ClickArea(Panel()->TemplateArea());
+    ASSERT_EQ(Panel()->Entries().size(), 9u);
+    EXPECT_EQ(Panel()->SwitchArea(8).Width(), 0) << "below the shown rows";
+    ClickArea(Panel()->DownArea());
+    EXPECT_EQ(Panel()->SwitchArea(0).Width(), 0);
+    EXPECT_GT(Panel()->SwitchArea(8).Width(), 0);
+    SaveScreenshot("sets_panel_scrolled");
+
     ClickArea(Panel()->FolderArea());
     ASSERT_EQ(headless::OpenedFolders().size(), 1u);
     EXPECT_EQ(headless::OpenedFolders()[0], screens::SetsFolder());

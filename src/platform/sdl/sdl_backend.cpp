@@ -256,11 +256,10 @@ private:
             case SDL_MOUSEBUTTONUP: OnButton(event.button); break;
             case SDL_WINDOWEVENT: OnWindowEvent(event.window); break;
             case SDL_DROPFILE:
-                if (event.drop.file) {
-                    PostDroppedFile(event.drop.file);
-                    SDL_free(event.drop.file);
-                }
+                if (event.drop.file) PostDroppedFile(event.drop.file);
+                SDL_free(event.drop.file);
                 break;
+            case SDL_DROPTEXT: SDL_free(event.drop.file); break;  // only files become sets
             case SDL_RENDER_TARGETS_RESET:
             case SDL_RENDER_DEVICE_RESET:
                 // The picture is gone with the textures: the frame draws it again.
