@@ -10,7 +10,7 @@
 #include "multi/multi_player.h"
 #include "multi/phone_buzzers.h"
 #include "question_browser.h"
-#include "question_sets.h"
+#include "screens/question_sets.h"
 #include "quiz/intro_layout.h"
 #include "quiz/question_bank.h"
 #include "quiz/topic_choice.h"
@@ -93,6 +93,19 @@ void LoadQuestions() {
         quiz::SetTopics({});
     }
 }
+
+// The shipped questions, then the chosen sets over them, handed to every mode. Run at start-up
+// and again whenever the host changes the choice of sets.
+screens::SetsOutcome ReadQuestions() {
+    LoadQuestions();
+    const screens::SetsOutcome outcome =
+        screens::PlayChosenSets(*questionBank, questionBank->Count());
+    screens::ReadTopicChoice();  // the sets' topics may differ from the file's
+    SingleAttachQuestionBank(questionBank->First(), outcome.questions);
+    MpAttachQuestionBank(questionBank->First(), outcome.questions);
+    ClassAttachQuestionBank(questionBank->First(), outcome.questions);
+    return outcome;
+}
 }  // namespace
 
 void ResetGameState() {
@@ -125,12 +138,8 @@ int AppInit() {
     Interface::SetState(StateIntro, false);
     Interface::SetHintStyle(0x000000, 0x99C6DB, 0x000000);
     questionBank = new quiz::QuestionBank();
-    LoadQuestions();
-    const int questions = app::PlayChosenSets(*questionBank, questionBank->Count());
-    screens::ReadTopicChoice();  // the sets' topics may differ from the file's
-    SingleAttachQuestionBank(questionBank->First(), questions);
-    MpAttachQuestionBank(questionBank->First(), questions);
-    ClassAttachQuestionBank(questionBank->First(), questions);
+    ReadQuestions();
+    screens::SetSetsReloader(ReadQuestions);
     CreateSharedFonts();
     sound::StartUp();
     return 1;
@@ -143,6 +152,7 @@ void AppShutdown() {
     screens::SetIntroLayout(nullptr);
     delete introLayout;
     introLayout = nullptr;
+    screens::SetSetsReloader(nullptr);
     delete questionBank;
     questionBank = nullptr;
     SingleShutDown();

@@ -12,6 +12,7 @@
 #include "question_browser.h"
 #include "scores/score_screen.h"
 #include "screens/common_screen.h"
+#include "screens/set_drop.h"
 #include "screens/state_words.h"
 #include "single/single_player.h"
 #include "sound/sound.h"
@@ -88,6 +89,10 @@ void OnTick() {
 }
 
 int32_t OnInput(int32_t code, int32_t value, int32_t* handled) {
+    if (code == Interface::kInputFileDropped) {
+        screens::HandleDroppedFiles();
+        return 0;
+    }
     // Phones stay joined between games; their buttons mean something on the buzzer screens only.
     if (code == Interface::kInputKeyDown && platform::IsPhoneKey(value) &&
         ScreenIdOf(Interface::GetState()) != kScreenMulti) {

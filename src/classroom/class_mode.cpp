@@ -12,6 +12,7 @@
 #include "room/player_colours.h"
 #include "screens/screen_tools.h"
 #include "screens/state_words.h"
+#include "screens/sets_panel.h"
 #include "screens/topic_panel.h"
 #include "sound/sound.h"
 
@@ -276,7 +277,9 @@ void ClassBuildScreen() {
         game.Start(0);
     }
     AddBoard(server.get());
-    if (state == StateClassLobby) screens::AddTopicChoice(kTopicButtonX, kTopicButtonY);
+    if (state != StateClassLobby) return;
+    screens::AddTopicChoice(kTopicButtonX, kTopicButtonY);
+    screens::AddSetsChoice(kSetsButtonX, kSetsButtonY);
 }
 
 void ClassOnControlEvent(int32_t, int32_t, int32_t) {}

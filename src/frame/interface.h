@@ -39,6 +39,8 @@ enum InputCode : int32_t {
     kInputRestored = 258,
     kInputActivated = 259,
     kInputDeactivated = 260,
+    // A file was dropped onto the window (platform::TakeDroppedFile); the game alone hears it.
+    kInputFileDropped = 261,
 };
 
 // Picture loading flags.

@@ -89,6 +89,7 @@ void HandleMessage(const platform::Message& m) {
         case platform::kWmClose: s.quit = true; break;
         case platform::kWmPaint: s.repaintNeeded = true; break;
         case platform::kWmPresentationChanged: detail::StorePresentation(); break;
+        case platform::kWmDropFile: NotifyGame(kInputFileDropped); break;
         case platform::kWmDestroy: platform::PostQuitMessage(0); return;
         default: break;
     }

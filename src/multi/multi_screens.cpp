@@ -17,6 +17,7 @@
 #include "player_keys.h"
 #include "screens/common_screen.h"
 #include "screens/screen_tools.h"
+#include "screens/sets_panel.h"
 #include "screens/topic_panel.h"
 #include "quiz/topic_choice.h"
 
@@ -183,6 +184,7 @@ void BuildSetUp() {
     AddButton(kAdvertButton, 577, 408, "Bitmaps\\rekl_b", 0);
     // Below the advert button; the advert, shown over the whole screen, covers it.
     AddTopicChoice(570, 528);
+    AddSetsChoice(400, 462);  // below the game length, clear of "Další"
     AddPicture(kAdvertPicture, 0, 0, "Bitmaps\\reklama", 1, 0.0f, Control::kHidden);
     AddPhoneJoinControls();
 }

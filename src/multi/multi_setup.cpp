@@ -17,6 +17,7 @@
 #include "screens/common_screen.h"
 #include "screens/screen_tools.h"
 #include "screens/state_words.h"
+#include "screens/sets_panel.h"
 #include "screens/topic_panel.h"
 #include "setup_guide.h"
 
@@ -96,6 +97,7 @@ void MpBeginKeyChoice() {
     // The keyboard takes clicks while the topic panel holds the screen: it would choose a
     // key for a click on the panel above it.
     Enable(screens::kTopicButton, false);
+    Enable(screens::kSetsButton, false);
 }
 
 void MpEndKeyChoice() {
@@ -107,6 +109,7 @@ void MpEndKeyChoice() {
     Enable(kBackButton, true);
     Enable(kNextButton, true);
     Enable(screens::kTopicButton, true);
+    Enable(screens::kSetsButton, true);
 }
 
 void OpenKeyboard(int row) {

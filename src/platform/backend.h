@@ -40,6 +40,8 @@ public:
     virtual void PostFromAnyThread(const Message& message) = 0;
 
     virtual void ShowMessageBox(const char* text, const char* caption, BoxIcon icon) = 0;
+    // See OpenFolderOnDesktop.
+    virtual std::string OpenFolderOnDesktop(const std::string& path) = 0;
 
     virtual uint32_t GetTickCount() = 0;
     virtual void Sleep(uint32_t ms) = 0;

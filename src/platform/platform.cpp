@@ -1,4 +1,5 @@
 #include "backend.h"
+#include "desktop.h"
 #include "message_queue.h"
 
 #include <cassert>
@@ -14,6 +15,7 @@ std::unique_ptr<Backend>& Installed() {
 
 void InstallBackend(std::unique_ptr<Backend> backend) {
     MessageQueue().clear();
+    ForgetDroppedFiles();
     // A new screen starts with black bands.
     SetSideBands({});
     Installed() = std::move(backend);

@@ -166,6 +166,8 @@ enum : uint32_t {
     // A phone's button was pressed: wParam is its phone key (phone_keys.h), lParam the tick
     // count when the press was made (its arrival less half the phone's round trip).
     kWmPhoneButtonDown = 0x8003,
+    // A file was dropped onto the window: TakeDroppedFile gives its path.
+    kWmDropFile = 0x8004,
 };
 
 struct Message {
@@ -196,6 +198,17 @@ void PostQuitMessage(int code);
 void PostFromAnyThread(const Message& message);
 // The platform's default handling of a message (closing destroys the window, and so on).
 void DefaultHandling(const Message& message);
+
+// ---- The desktop -------------------------------------------------------------------------------
+// A backend's drop of a file onto the window: the path waits for the game, and a kWmDropFile
+// message says so. At most kMaxWaitingDrops wait; further ones are dropped.
+constexpr std::size_t kMaxWaitingDrops = 16;
+void PostDroppedFile(const std::string& path);
+// The oldest dropped path not yet taken; false when none waits.
+bool TakeDroppedFile(std::string& path);
+// Opens a folder in the desktop's file manager (xdg-open) without waiting for it. Empty when
+// it was started, else why not (Czech, UTF-8).
+std::string OpenFolderOnDesktop(const std::string& path);
 
 // ---- Message boxes ------------------------------------------------------------------------
 enum class BoxIcon { Information, Error };

@@ -2,36 +2,18 @@
 
 #include "frame/interface.h"
 #include "frame/profile_keys.h"
+#include "panel_drawing.h"
 #include "platform/platform.h"
 #include "quiz/topic_choice.h"
 #include "screen_tools.h"
 #include "shared_fonts.h"
 #include "sound/sound.h"
 
-#include <algorithm>
-#include <cmath>
 #include <string>
 
 namespace screens {
 
 namespace {
-
-constexpr uint32_t Rgb(uint32_t r, uint32_t g, uint32_t b) { return r | g << 8 | b << 16; }
-
-// The colours of the game's cards and buttons: navy cards with a light blue rim and gold
-// headings, blue buttons and the green of the play button.
-constexpr uint32_t kPanelColor = Rgb(0x16, 0x2C, 0x6E);
-constexpr uint32_t kRimColor = Rgb(0x5B, 0x7F, 0xD0);
-constexpr uint32_t kHeadingColor = Rgb(0xF7, 0xC9, 0x48);
-constexpr uint32_t kTextColor = Rgb(0xFF, 0xFF, 0xFF);
-constexpr uint32_t kCountColor = Rgb(0xC8, 0xD6, 0xF0);
-constexpr uint32_t kButtonColor = Rgb(0x2A, 0x5C, 0xC0);
-constexpr uint32_t kButtonRimColor = Rgb(0x9F, 0xC0, 0xF0);
-constexpr uint32_t kOnColor = Rgb(0x3C, 0xB0, 0x4A);
-constexpr uint32_t kOffColor = Rgb(0x6A, 0x78, 0x96);
-constexpr uint32_t kKnobColor = Rgb(0xFF, 0xFF, 0xFF);
-constexpr uint32_t kRefusalColor = Rgb(0xFF, 0x9A, 0x8A);
-constexpr int kPanelRadius = 14;
 
 constexpr int kWidth = 560;
 constexpr int kTitleHeight = 50;
@@ -46,86 +28,7 @@ constexpr int kShortcutWidth = 90;
 constexpr int kDoneWidth = 130;
 constexpr int kButtonHeight = 34;
 
-std::string Cp(const char* utf8) { return platform::Utf8ToCp1250(utf8); }
-
-// "1 otázka", "3 otázky", "12 otázek" (Windows-1250).
-std::string Questions(int count) {
-    const char* word = count == 1 ? "otázka" : count >= 2 && count <= 4 ? "otázky" : "otázek";
-    return std::to_string(count) + " " + Cp(word);
-}
-
-// A rectangle with corners rounded by `radius`, filled row by row.
-void FillRounded(gfx::Canvas& canvas, const gfx::Rect& box, int radius, uint32_t color) {
-    radius = std::min({radius, box.Width() / 2, box.Height() / 2});
-    for (int y = box.top; y < box.bottom; ++y) {
-        const int fromEdge = std::min(y - box.top, box.bottom - 1 - y);
-        int inset = 0;
-        if (fromEdge < radius) {
-            const double dy = radius - fromEdge - 0.5;
-            inset = radius - static_cast<int>(std::lround(std::sqrt(radius * radius - dy * dy)));
-        }
-        canvas.FillRect({box.left + inset, y, box.right - inset, y + 1}, color);
-    }
-}
-
-// A rounded box with a two-pixel rim.
-void DrawBox(gfx::Canvas& canvas, const gfx::Rect& box, int radius, uint32_t rim,
-             uint32_t fill) {
-    FillRounded(canvas, box, radius, rim);
-    FillRounded(canvas, {box.left + 2, box.top + 2, box.right - 2, box.bottom - 2}, radius - 2,
-                fill);
-}
-
-void DrawCentred(gfx::Canvas& canvas, const gfx::Rect& box, const std::string& text) {
-    const gfx::Size size = canvas.TextExtent(text);
-    canvas.TextOut(box.left + (box.Width() - size.width) / 2,
-                   box.top + (box.Height() - size.height) / 2, text);
-}
-
-void DrawButton(gfx::Canvas& canvas, const gfx::Rect& box, const std::string& label,
-                uint32_t fill = kButtonColor) {
-    DrawBox(canvas, box, box.Height() / 2, kButtonRimColor, fill);
-    canvas.SetTextColor(kTextColor);
-    canvas.SelectFont(FontBold20);
-    DrawCentred(canvas, box, label);
-}
-
-bool Contains(const gfx::Rect& rect, int x, int y) {
-    return rect.left <= x && x < rect.right && rect.top <= y && y < rect.bottom;
-}
-
 TopicPanel* Panel() { return dynamic_cast<TopicPanel*>(Interface::FindControl(kTopicPanel)); }
-
-// A text button drawn like the panel's, which runs `clicked` when pressed.
-class TextButton : public Control {
-public:
-    TextButton(int32_t id, void (*clicked)()) : Control(id), clicked_(clicked) {
-        SetFlags(kTransparent);
-    }
-
-    void SetLabel(std::string label) {
-        label_ = std::move(label);
-        Render();
-    }
-    void Render() override {
-        if (!Picture()) return;
-        gfx::Canvas canvas(*Picture());
-        canvas.FillRect({0, 0, Width(), Height()}, gfx::kKeyColor);
-        canvas.SetBackgroundMode(gfx::BackgroundMode::Transparent);
-        DrawButton(canvas, {0, 0, Width(), Height()}, label_);
-    }
-    void HandleInput(int32_t code, int32_t, int32_t* handled) override {
-        if (controlsFrozen || (GetFlags() & (kHidden | kDisabled)) || !*handled) return;
-        if (code != Interface::kInputLeftDown || !IsPointerIn(Bounds())) return;
-        *handled = 0;
-        sound::PlaySound(sound::SoundId::Click);
-        clicked_();
-    }
-
-private:
-    void (*clicked_)();
-    std::string label_;
-};
 
 std::string ChoiceLabel() {
     return Cp("Témata: ") + Questions(quiz::ChoiceIsPlayable() ? quiz::ChosenQuestionCount()
@@ -211,9 +114,13 @@ bool TopicPanel::Close() {
     if (!WriteTopicChoice()) Interface::Log("Topics: the choice could not be saved", false);
     SetFlags(kHidden);
     controlsFrozen = 0;
+    RefreshTopicChoice();
+    return true;
+}
+
+void RefreshTopicChoice() {
     if (auto* button = dynamic_cast<TextButton*>(Interface::FindControl(kTopicButton)))
         button->SetLabel(ChoiceLabel());
-    return true;
 }
 
 void TopicPanel::Render() {
@@ -237,10 +144,7 @@ void TopicPanel::DrawRow(gfx::Canvas& canvas, int topic) {
     const int switchTop = row.top + (row.Height() - kSwitchHeight) / 2;
     const gfx::Rect track = {row.left, switchTop, row.left + kSwitchWidth,
                              switchTop + kSwitchHeight};
-    FillRounded(canvas, track, kSwitchHeight / 2, on ? kOnColor : kOffColor);
-    const int knobLeft = on ? track.right - kSwitchHeight + 2 : track.left + 2;
-    FillRounded(canvas, {knobLeft, track.top + 2, knobLeft + kSwitchHeight - 4, track.bottom - 2},
-                kSwitchHeight / 2 - 2, kKnobColor);
+    DrawSwitch(canvas, track, on);
     canvas.SelectFont(FontRegular20);
     canvas.SetTextColor(kCountColor);
     const std::string count = std::to_string(quiz::QuestionsOfTopic(topic));

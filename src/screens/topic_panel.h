@@ -20,6 +20,9 @@ constexpr int32_t kBrowserTopicButton = 1902;
 // a picture that covers the whole screen, so that covers the button.
 void AddTopicChoice(int x, int y);
 
+// Shows the chosen questions on the button again, after the topics changed.
+void RefreshTopicChoice();
+
 // The browser's button at (x, y); `changed` is called with the topic shown (-1 for all).
 void AddBrowserTopicButton(int x, int y, void (*changed)(int topic));
 

@@ -4,6 +4,7 @@
 #include "screens/screen_tools.h"
 #include "screens/shared_fonts.h"
 #include "screens/state_words.h"
+#include "screens/sets_panel.h"
 #include "screens/topic_panel.h"
 #include "quiz/topic_choice.h"
 #include "single_player.h"
@@ -79,6 +80,7 @@ void BuildVariantChoice() {
     AddPicture(kHelp, 124, 85, "Bitmaps\\OneP\\help_mm", 1, 0.0f, Control::kHidden);
     // Below the advert button; the advert, shown over the whole screen, covers it.
     AddTopicChoice(570, 528);
+    AddSetsChoice(390, 528);
     AddPicture(kAdvertPicture, 0, 0, "Bitmaps\\reklama", 1, 0.0f, Control::kHidden);
     AddCentredHint(kSwitchOnHint, "Bitmaps\\tt_ans_y", Control::kHidden);
     AddCentredHint(kSwitchOffHint, "Bitmaps\\tt_ans_n", Control::kHidden);

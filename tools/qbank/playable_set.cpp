@@ -33,6 +33,7 @@ PlayableSet ReadPlayableSet(const std::string& path, bool fit) {
                                 std::to_string(good.size()) + " questions; the first " +
                                     std::to_string(kMaxQuestions) + " are played"});
         good.resize(kMaxQuestions);
+        set.cut = true;
     }
     for (const EncodedQuestion* question : good) {
         const std::string& topic = checked.topics[question->fileIndex];

@@ -17,6 +17,7 @@ struct PlayableSet {
     std::vector<std::string> topics;                          // Windows-1250
     std::vector<uint8_t> topicOf;                             // one per question
     std::vector<Problem> problems;  // of the file, its rows or lines, and of a cut
+    bool cut = false;               // it held more good questions than kMaxQuestions
 };
 
 // Reads and checks one set file (our text format or a spreadsheet). `fit` also checks that

@@ -50,6 +50,9 @@ void PressPadButton(int slot, int button);
 // A phone's button press as the phone server posts it: from any thread, stamped now.
 void PressPhoneButton(int slot, int button);
 
+// A file dropped onto the window, as a desktop's file manager drops one.
+void DropFile(const std::string& path);
+
 // ---- What the program did -------------------------------------------------------------------
 struct BoxRecord {
     std::string text;     // Windows-1250, as the program passed it
@@ -57,6 +60,10 @@ struct BoxRecord {
     platform::BoxIcon icon;
 };
 const std::vector<BoxRecord>& Boxes();
+// The folders the game asked the desktop to open, oldest first; none is opened.
+const std::vector<std::string>& OpenedFolders();
+// From now on opening a folder fails with `why`.
+void FailOpeningFolders(const std::string& why);
 
 struct WindowState {
     bool exists = false;

@@ -146,6 +146,10 @@ public:
     void ShowMessageBox(const char* text, const char* caption, platform::BoxIcon icon) override {
         boxes_.push_back({text, caption, icon});
     }
+    std::string OpenFolderOnDesktop(const std::string& path) override {
+        openedFolders_.push_back(path);
+        return openFolderFailure_;
+    }
 
     uint32_t GetTickCount() override { return tick_; }
     void Sleep(uint32_t ms) override { Advance(ms); }
@@ -173,6 +177,8 @@ public:
     uint64_t subSecond_ = 0;
     WindowState window_;
     std::vector<BoxRecord> boxes_;
+    std::vector<std::string> openedFolders_;
+    std::string openFolderFailure_;
     Frame screen_;
     int presentCount_ = 0;
     platform::PadSlots pads_;
@@ -348,6 +354,12 @@ void PressPadButton(int slot, int button) {
 }
 
 const std::vector<BoxRecord>& Boxes() { return Current().boxes_; }
+void DropFile(const std::string& path) {
+    Current();
+    platform::PostDroppedFile(path);
+}
+const std::vector<std::string>& OpenedFolders() { return Current().openedFolders_; }
+void FailOpeningFolders(const std::string& why) { Current().openFolderFailure_ = why; }
 const WindowState& Window() { return Current().window_; }
 const Frame& Screen() { return Current().ScreenFrame(); }
 int PresentCount() { return Current().presentCount_; }

@@ -1,5 +1,6 @@
 // The real backend: the game's SDL window (sdl_screen.h) and its events as Windows messages.
 #include "../backend.h"
+#include "../desktop.h"
 #include "../message_queue.h"
 #include "scancodes.h"
 #include "sdl_pads.h"
@@ -200,6 +201,9 @@ public:
         SDL_PushEvent(&event);
     }
 
+    std::string OpenFolderOnDesktop(const std::string& path) override {
+        return LaunchFileManager(path);
+    }
     void ShowMessageBox(const char* text, const char* caption, BoxIcon icon) override {
         const Uint32 flags =
             icon == BoxIcon::Error ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
@@ -251,6 +255,11 @@ private:
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP: OnButton(event.button); break;
             case SDL_WINDOWEVENT: OnWindowEvent(event.window); break;
+            case SDL_DROPFILE:
+                if (event.drop.file) PostDroppedFile(event.drop.file);
+                SDL_free(event.drop.file);
+                break;
+            case SDL_DROPTEXT: SDL_free(event.drop.file); break;  // only files become sets
             case SDL_RENDER_TARGETS_RESET:
             case SDL_RENDER_DEVICE_RESET:
                 // The picture is gone with the textures: the frame draws it again.

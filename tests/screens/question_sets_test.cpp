@@ -1,6 +1,6 @@
 // The question sets in the user folder: the chosen ones fill the bank with their good
 // questions and their topics; without a choice the shipped questions play as before.
-#include "app/question_sets.h"
+#include "screens/question_sets.h"
 #include "platform/platform.h"
 #include "quiz/topic_choice.h"
 #include "screens/game_fixture.h"
@@ -25,23 +25,23 @@ protected:
         quiz::SetTopics({});
         GameTest::TearDown();
     }
-    std::string SetPath(const std::string& name) { return app::SetsFolder() + "/" + name; }
+    std::string SetPath(const std::string& name) { return screens::SetsFolder() + "/" + name; }
 };
 
 TEST_F(QuestionSetsTest, TheChosenSetsFillTheBankWithTheirGoodQuestionsAndTopics) {
-    std::filesystem::create_directories(app::SetsFolder());
+    std::filesystem::create_directories(screens::SetsFolder());
     sets::TextRows mine = Rows("Otázka ze sady", 40, "Sudá");
     mine.push_back({"Vadná otázka", "", "ne", "nevím"});
     ASSERT_EQ(sets::WriteSheet(SetPath("sada.csv"), mine), "");
     ASSERT_EQ(sets::WriteSheet(SetPath("jiná.ods"), Rows("Jiná", 35)), "");
     dir.Write("home/Sady otázek/poznámky.pdf", "not a set");
-    EXPECT_EQ(app::SetFileNames(), (std::vector<std::string>{"jiná.ods", "sada.csv"}));
+    EXPECT_EQ(screens::SetFileNames(), (std::vector<std::string>{"jiná.ods", "sada.csv"}));
 
     quiz::QuestionBank bank;
-    EXPECT_EQ(app::PlayChosenSets(bank, 0), 0) << "no choice: the shipped set alone";
+    EXPECT_EQ(screens::PlayChosenSets(bank, 0).questions, 0) << "no choice: the shipped set alone";
     std::strcpy(bank.records[0].question, "Lodní otázka");
-    ASSERT_TRUE(app::WriteChosenSetNames({"sada.csv"}));
-    EXPECT_EQ(app::PlayChosenSets(bank, 1), 40) << "the faulty row is left out";
+    ASSERT_TRUE(screens::WriteChosenSetNames({"sada.csv"}));
+    EXPECT_EQ(screens::PlayChosenSets(bank, 1).questions, 40) << "the faulty row is left out";
     EXPECT_STREQ(bank.records[0].question, "Ot\xE1zka ze sady \xE8\xEDslo 0?");
     ASSERT_EQ(quiz::TopicCount(), 2);
     EXPECT_EQ(quiz::TopicName(0), "sada");
@@ -49,27 +49,27 @@ TEST_F(QuestionSetsTest, TheChosenSetsFillTheBankWithTheirGoodQuestionsAndTopics
 
     std::strcpy(bank.records[0].question, "Lodní otázka");
     quiz::SetTopics({});
-    ASSERT_TRUE(app::WriteChosenSetNames({"jiná.ods", app::kShippedSetName, "sada.csv"}));
-    EXPECT_EQ(app::PlayChosenSets(bank, 1), 1 + 35 + 40);
+    ASSERT_TRUE(screens::WriteChosenSetNames({"jiná.ods", screens::kShippedSetName, "sada.csv"}));
+    EXPECT_EQ(screens::PlayChosenSets(bank, 1).questions, 1 + 35 + 40);
     EXPECT_STREQ(bank.records[0].question, "Lodní otázka");
-    EXPECT_EQ(quiz::TopicName(0), platform::Utf8ToCp1250(app::kShippedSetName));
+    EXPECT_EQ(quiz::TopicName(0), platform::Utf8ToCp1250(screens::kShippedSetName));
     EXPECT_EQ(quiz::TopicCount(), 4);
     EXPECT_EQ(std::string(bank.records[1].question).substr(0, 4), "Jin\xE1");
 }
 
 TEST_F(QuestionSetsTest, TheTemplatesAndAChoiceTooSmallForAGame) {
-    ASSERT_EQ(app::WriteTemplates(), "");
-    EXPECT_EQ(app::SetFileNames(), (std::vector<std::string>{"Šablona.ods", "Šablona.xlsx"}));
+    ASSERT_EQ(screens::WriteTemplates(), "");
+    EXPECT_EQ(screens::SetFileNames(), (std::vector<std::string>{"Šablona.ods", "Šablona.xlsx"}));
     ASSERT_EQ(sets::WriteSheet(SetPath("malá.csv"), Rows("Malá", 27)), "");
     quiz::QuestionBank bank;
     std::strcpy(bank.records[0].question, "Lodní otázka");
-    ASSERT_TRUE(app::WriteChosenSetNames({"Šablona.ods", "malá.csv"}));
-    EXPECT_EQ(app::PlayChosenSets(bank, 1), 1) << "29 questions: too few, the shipped ones play";
+    ASSERT_TRUE(screens::WriteChosenSetNames({"Šablona.ods", "malá.csv"}));
+    EXPECT_EQ(screens::PlayChosenSets(bank, 1).questions, 1) << "29 questions: too few, the shipped ones play";
     EXPECT_STREQ(bank.records[0].question, "Lodní otázka");
-    ASSERT_TRUE(app::WriteChosenSetNames({"Šablona.ods", "Šablona.xlsx", "malá.csv"}));
-    EXPECT_EQ(app::PlayChosenSets(bank, 1), 1) << "a question two sets hold counts once";
-    ASSERT_TRUE(app::WriteChosenSetNames({"Šablona.ods", "malá.csv", app::kShippedSetName}));
-    EXPECT_EQ(app::PlayChosenSets(bank, 1), 30);
+    ASSERT_TRUE(screens::WriteChosenSetNames({"Šablona.ods", "Šablona.xlsx", "malá.csv"}));
+    EXPECT_EQ(screens::PlayChosenSets(bank, 1).questions, 1) << "a question two sets hold counts once";
+    ASSERT_TRUE(screens::WriteChosenSetNames({"Šablona.ods", "malá.csv", screens::kShippedSetName}));
+    EXPECT_EQ(screens::PlayChosenSets(bank, 1).questions, 30);
     EXPECT_EQ(quiz::TopicCount(), 4) << "the shipped set's name, the templates' two, malá";
 }
 

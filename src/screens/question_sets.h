@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace app {
+namespace screens {
 
 constexpr const char* kSetsFolderName = "Sady otázek";
 constexpr const char* kShippedSetName = "Otázky Brelliku";
@@ -26,12 +26,26 @@ std::string WriteTemplates();
 std::vector<std::string> ChosenSetNames();
 bool WriteChosenSetNames(const std::vector<std::string>& names);
 
+struct SetsOutcome {
+    int questions = 0;    // what the bank holds afterwards
+    bool refused = false;  // the chosen sets were too few questions; the shipped ones play
+    std::string notice;    // for the player (UTF-8, Czech): a refusal or a cut; else empty
+};
+
 // When the profile switches on any set besides the shipped one, refills the bank with the
 // chosen sets' good questions (the shipped set's first `shippedCount` records when it is
 // chosen, then each set in file-name order, up to kBankSize) and sets their topics: each
-// set's own, else its name. Returns the questions the bank then holds, or `shippedCount` when
-// nothing changed: also when the chosen sets hold fewer than kSmallestChoice questions. Each
-// set's problems and any cut go to the log.
-int PlayChosenSets(quiz::QuestionBank& bank, int shippedCount);
+// set's own, else its name. The outcome holds `shippedCount` when nothing changed: also when
+// the chosen sets hold fewer than kSmallestChoice questions. Each set's problems and any cut
+// go to the log.
+SetsOutcome PlayChosenSets(quiz::QuestionBank& bank, int shippedCount);
+// The shipped set's questions, as the last PlayChosenSets was given them.
+int ShippedQuestionCount();
 
-}  // namespace app
+// The game's way of reading the questions afresh after the choice of sets changed: it reloads
+// the shipped file, plays the chosen sets and hands the bank to every mode.
+using SetsReloader = SetsOutcome (*)();
+void SetSetsReloader(SetsReloader reloader);
+SetsOutcome ReloadSets();
+
+}  // namespace screens

@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <set>
 
-namespace app {
+namespace screens {
 
 namespace {
 constexpr std::string_view kSetsKey = "Question sets=";
@@ -87,7 +87,8 @@ void AddShipped(const quiz::QuestionBank& bank, int count, Filling& filling) {
     for (int i = 0; i < count; ++i) filling.Add(bank.records[static_cast<std::size_t>(i)], topicOf[i]);
 }
 
-void AddSet(const std::string& name, Filling& filling) {
+// Adds the set's good questions; true when the bank was full before the last of them.
+bool AddSet(const std::string& name, Filling& filling) {
     const qbank::PlayableSet set = qbank::ReadPlayableSet(SetsFolder() + "/" + name, true);
     for (const qbank::Problem& problem : set.problems)
         Log("Sets: " + name + ": " + (problem.line ? std::to_string(problem.line) + ": " : "") +
@@ -97,10 +98,15 @@ void AddSet(const std::string& name, Filling& filling) {
         filling.AddFields(set.questions[i], set.topics[set.topicOf[i]]);
     const int added = filling.Count() - before;
     Log("Sets: " + name + ": " + std::to_string(added) + " questions");
-    if (filling.Full() && static_cast<std::size_t>(added) < set.questions.size())
+    const bool cut = filling.Full() && static_cast<std::size_t>(added) < set.questions.size();
+    if (cut)
         Log("Sets: the chosen sets hold more than " + std::to_string(quiz::kBankSize) +
             " questions; " + name + " is cut");
+    return cut || set.cut;
 }
+
+int shippedQuestions = 0;
+SetsReloader reloader = nullptr;
 }  // namespace
 
 std::string SetsFolder() { return platform::UserFolder() + "/" + kSetsFolderName; }
@@ -149,26 +155,45 @@ bool WriteChosenSetNames(const std::vector<std::string>& names) {
     return profile::WriteValue(kSetsKey, value);
 }
 
-int PlayChosenSets(quiz::QuestionBank& bank, int shippedCount) {
+SetsOutcome PlayChosenSets(quiz::QuestionBank& bank, int shippedCount) {
+    shippedQuestions = shippedCount;
     const std::vector<std::string> chosen = ChosenSetNames();
     const bool shipped = std::find(chosen.begin(), chosen.end(), kShippedSetName) != chosen.end();
     std::vector<std::string> files;
     for (const std::string& name : SetFileNames()) {
         if (std::find(chosen.begin(), chosen.end(), name) != chosen.end()) files.push_back(name);
     }
-    if (files.empty()) return shippedCount;
+    if (files.empty()) return {shippedCount, false, {}};
     Filling filling(bank);
     if (shipped) AddShipped(bank, shippedCount, filling);
-    for (const std::string& name : files) AddSet(name, filling);
+    std::string cutSets;
+    for (const std::string& name : files) {
+        if (AddSet(name, filling)) cutSets += (cutSets.empty() ? "" : ", ") + name;
+    }
+    const std::string smallest = std::to_string(quiz::kSmallestChoice);
     if (filling.Count() < quiz::kSmallestChoice) {
         Log("Sets: the chosen sets hold " + std::to_string(filling.Count()) +
-            " questions, fewer than a game needs (" + std::to_string(quiz::kSmallestChoice) +
-            "); the shipped questions play");
-        return shippedCount;
+            " questions, fewer than a game needs (" + smallest + "); the shipped questions play");
+        return {shippedCount, true,
+                "Vybrané sady mají jen " + std::to_string(filling.Count()) +
+                    " dobrých otázek; hra jich potřebuje aspoň " + smallest + "."};
     }
     filling.Finish();
     Log("Sets: " + std::to_string(filling.Count()) + " questions from the chosen sets");
-    return filling.Count();
+    SetsOutcome outcome{filling.Count(), false, {}};
+    if (!cutSets.empty())
+        outcome.notice = "Hraje se jen prvních " + std::to_string(quiz::kBankSize) +
+                         " otázek (víc hra nepojme); zkráceno: " + cutSets + ".";
+    return outcome;
 }
 
-}  // namespace app
+int ShippedQuestionCount() { return shippedQuestions; }
+
+void SetSetsReloader(SetsReloader function) { reloader = function; }
+
+SetsOutcome ReloadSets() {
+    if (reloader) return reloader();
+    return {0, true, "Otázky teď nejde načíst znovu."};
+}
+
+}  // namespace screens
