@@ -37,6 +37,9 @@ std::unique_ptr<phones::PhoneServer> server;
 std::array<phones::PhoneView, platform::kClassSeats> sent;
 std::array<bool, platform::kClassSeats> sentOnce{};
 uint32_t stageStart = 0;
+// An answer only marks the board: a class answering at once would otherwise redraw it sixty
+// times between two frames and hold the frame up.
+bool boardStale = false;
 
 constexpr uint32_t kSeatColours[] = {0x29B9F6, 0xA5B51F, 0x3F5AEC, 0xE99B3D, 0x55BF3F,
                                      0xD070C0, 0x40A0FF, 0xC0C0C0, 0x80E0E0, 0xFF9080};
@@ -74,6 +77,7 @@ void StartServer() {
 void SetStage(Stage stage) {
     view.stage = stage;
     stageStart = platform::GetTickCount();
+    boardStale = false;
     RefreshBoard();
 }
 
@@ -220,7 +224,7 @@ void Advance() {
 void TakeAnswer(int32_t key, uint32_t stamp) {
     const AnswerResult result = game.Answer(platform::ClassSeatOf(key), platform::ClassQuestionOf(key),
                                             platform::ClassAnswerOf(key), stamp);
-    if (result == AnswerResult::Taken) RefreshBoard();
+    if (result == AnswerResult::Taken) boardStale = true;
 }
 
 void HandleLobbyClick(int x, int y) {
@@ -260,6 +264,7 @@ void ClassResetState() {
     game = ClassGame{};
     view = ClassView{};
     asked.clear();
+    boardStale = false;
 }
 
 void ClassStartUp() { classQuiz = new (std::nothrow) quiz::QuizState(); }
@@ -311,8 +316,9 @@ void ClassTick() {
                 game.Close();
                 sound::PlaySound(sound::SoundId::TimeOut);
                 SetStage(Stage::Reveal);
-            } else if (BoardSecondsShown() != game.SecondsLeft(now)) {
+            } else if (boardStale || BoardSecondsShown() != game.SecondsLeft(now)) {
                 RefreshBoard();
+                boardStale = false;
             }
         }
     }
