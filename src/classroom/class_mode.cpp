@@ -188,8 +188,9 @@ void NextQuestion() {
 void StartGame() {
     if (game.Seated() == 0 || !classQuiz) return;
     classQuiz->Reset();
-    classQuiz->Shuffle(quiz::kDeckSize, quiz::ChosenRecords());
-    game.Start(view.length);
+    // A bank or a choice of topics smaller than the length plays what it has, and says so.
+    const int deck = classQuiz->Shuffle(quiz::kDeckSize, quiz::ChosenRecords());
+    game.Start(std::min(view.length, deck));
     asked.clear();
     view.saved = {};
     view.scroll = 0;
