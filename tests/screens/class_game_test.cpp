@@ -14,6 +14,7 @@
 
 #include <sys/socket.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 
@@ -200,6 +201,31 @@ TEST_F(ClassGameTest, AClassPlaysFromTheLobbyToTheResultsFiles) {
     SaveScreenshot("class_ranking");
     TypeChar(' ', 0x39);
     EXPECT_EQ(Interface::GetState(), StateClassLobby);
+}
+
+TEST_F(ClassGameTest, ABankShorterThanTheGamePlaysTheQuestionsItHas) {
+    static quiz::Question few[3]{};
+    for (quiz::Question& record : few) {
+        std::snprintf(record.question, sizeof record.question, "Kolik?");
+        for (int k = 0; k < quiz::kAnswerCount; ++k) {
+            std::snprintf(record.answers[k], sizeof record.answers[k], "%d", k);
+        }
+    }
+    ClassAttachQuestionBank(few, 3);
+    OpenLobby();
+    Join(1, "Anna");
+    ASSERT_TRUE(SeatedSoon(1));
+    ClickAt(665, 505);  // Začít: ten questions
+    ASSERT_EQ(Interface::GetState(), StateClassGame);
+    EXPECT_EQ(classroom::Game().Questions(), 3);
+    for (int q = 0; q < 3; ++q) {
+        ASSERT_TRUE(StageSoon(classroom::Stage::Open, 6000)) << "question " << q;
+        RunFor(20100);  // nobody answers: the clock runs out
+        ASSERT_EQ(classroom::View().stage, classroom::Stage::Reveal);
+        TypeChar(' ', 0x39);
+    }
+    EXPECT_EQ(classroom::View().stage, classroom::Stage::Podium);
+    EXPECT_EQ(classroom::Game().Tallies().size(), 3u);
 }
 
 }  // namespace
