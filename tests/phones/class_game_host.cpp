@@ -8,7 +8,8 @@
 // its first frame to the next question's ("cpu <question> <cpu ms> <wall ms>"); a key goes on
 // a second after each question. At the podium it waits a second for the phones' results, then
 // prints the frames of the game ("frames <count> <late> <longest ms>": late ones came over a
-// frame after the one before), the memory again and "stopped". It stops after --seconds
+// frame after the one before), the longest pass of its own work ("work <ms>"), the memory
+// again and "stopped". It stops after --seconds
 // (default 180), on "quit" or at the end of standard input.
 #include "app/app.h"
 #include "classroom/class_board.h"
@@ -19,6 +20,7 @@
 #include "platform/headless/headless.h"
 #include "screens/state_words.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -147,18 +149,23 @@ int main(int argc, char** argv) {
     host_tools::FramePace pace(std::chrono::milliseconds(27));
     StageWatch watch;
     std::optional<Clock::time_point> podiumAt;
+    // The longest pass of the game's own work (input, then a frame when due): a late frame
+    // with short passes was the machine's doing.
+    Clock::duration longestWork{};
     while (running() && (!podiumAt || Clock::now() - *podiumAt < kGoOnAfter)) {
+        const auto workStart = Clock::now();
         Interface::PumpMessages();
         watch.Follow(classroom::View().stage);
         if (watch.GoOnNow()) headless::PressKey(0x39, ' ');
         if (!podiumAt && classroom::View().stage == Stage::Podium) podiumAt = Clock::now();
-        if (pace.Due(Clock::now())) {
-            Frame(27);
-        } else {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));  // as the game's loop
-        }
+        const bool due = pace.Due(Clock::now());
+        if (due) Frame(27);
+        longestWork = std::max(longestWork, Clock::now() - workStart);
+        if (!due) std::this_thread::sleep_for(std::chrono::milliseconds(10));  // as the game's loop
     }
     std::printf("frames %ld %ld %ld\n", pace.Frames(), pace.Late(), pace.LongestMs());
+    std::printf("work %lld\n", static_cast<long long>(
+                                   std::chrono::duration_cast<std::chrono::milliseconds>(longestWork).count()));
     PrintMemory();
     AppShutdown();
     Interface::Shutdown();
