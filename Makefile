@@ -9,6 +9,7 @@
 # make bench-phones  from a phone's buzz to the game's claim, p50/p99 (PHONE_CLAIMS, default 1000)
 # make bench-crowd   16 and 60 phones opening the page at once, p50/p99 (PHONE_CROWD_ROUNDS, 5)
 # make soak-phones   16 phones and 200 hostile connections (PHONE_SOAK_MINUTES, default 10)
+# make bench-class   60 phones play ten class-game questions: results p50/p99, frames, CPU, memory
 
 BUILD ?= build
 ASAN_BUILD ?= build-asan
@@ -23,7 +24,7 @@ PHONE_SOAK_MINUTES ?= 10
 PHONE_CROWD_ROUNDS ?= 5
 
 .PHONY: all deps build play test test-plain test-whole test-asan test-fuzz test-package fuzz \
-        bench soak bench-phones bench-crowd soak-phones \
+        bench soak bench-phones bench-crowd bench-class soak-phones \
         install uninstall package clean
 
 all: build
@@ -93,6 +94,13 @@ bench-crowd: $(BUILD)/CMakeCache.txt
 	    $(PHONE_CROWD_ROUNDS)
 	/usr/bin/python3 bench/phone_crowd_bench.py $(BUILD)/tests/phone_host $(BUILD)/game/web \
 	    $(PHONE_CROWD_ROUNDS) --stranger
+
+# Phones from 127.0.0.10 on: loopback only.
+bench-class: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS) --target class_game_host
+	rm -rf $(BUILD)/class-bench-home
+	/usr/bin/python3 bench/class_bench.py $(BUILD)/tests/class_game_host $(BUILD)/game \
+	    $(BUILD)/class-bench-home
 
 soak-phones: build
 	cmake --build $(BUILD) -j$(JOBS) --target phone_game_host

@@ -45,8 +45,9 @@ async def response(reader):
     return int(head.split()[1])
 
 
-async def phone(port, token, address):
-    """(seconds to the page, seconds to the join's answer), or None on a failure."""
+async def load_page(port, token, address):
+    """Seconds to the page with its script and style, as a browser loads them; None on a
+    failure. GET / on one keep-alive connection, then phone.js and phone.css on two."""
     start = time.monotonic()
     writers = []
     try:
@@ -59,9 +60,21 @@ async def phone(port, token, address):
         writers[0].write(request(port, "/phone.js"))
         writers[1].write(request(port, "/phone.css"))
         statuses = await asyncio.gather(*(response(reader) for reader, _ in connections))
-        if statuses != [200, 200]:
-            return None
-        page = time.monotonic() - start
+        return time.monotonic() - start if statuses == [200, 200] else None
+    except (OSError, asyncio.TimeoutError, asyncio.IncompleteReadError):
+        return None
+    finally:
+        for writer in writers:
+            writer.close()
+
+
+async def phone(port, token, address):
+    """(seconds to the page, seconds to the join's answer), or None on a failure."""
+    start = time.monotonic()
+    page = await load_page(port, token, address)
+    if page is None:
+        return None
+    try:
         async with websockets.connect(f"ws://{HOST}:{port}/ws?t={token}",
                                       origin=f"http://{HOST}:{port}", open_timeout=WAIT,
                                       local_addr=(address, 0)) as ws:
@@ -71,12 +84,8 @@ async def phone(port, token, address):
                 message = json.loads(await asyncio.wait_for(ws.recv(), WAIT))
                 if message["type"] in ("welcome", "refused"):
                     return page, time.monotonic() - start
-    except (OSError, asyncio.TimeoutError, asyncio.IncompleteReadError,
-            websockets.WebSocketException):
+    except (OSError, asyncio.TimeoutError, websockets.WebSocketException):
         return None
-    finally:
-        for writer in writers:
-            writer.close()
 
 
 async def round_of(program, web, phones, with_stranger):
@@ -117,4 +126,5 @@ async def main():
               if done else f"{phones} phones: every one failed")
 
 
-asyncio.run(main())
+if __name__ == "__main__":
+    asyncio.run(main())

@@ -39,6 +39,9 @@ std::unique_ptr<phones::PhoneServer> server;
 std::array<phones::PhoneView, platform::kClassSeats> sent;
 std::array<bool, platform::kClassSeats> sentOnce{};
 uint32_t stageStart = 0;
+// An answer only marks the board: a class answering at once would otherwise redraw it sixty
+// times between two frames and hold the frame up.
+bool boardStale = false;
 
 int ProfileNumber(std::string_view key, int fallback) {
     const std::optional<std::string> value = profile::ReadValue(key);
@@ -68,6 +71,7 @@ void StartServer() {
 void SetStage(Stage stage) {
     view.stage = stage;
     stageStart = platform::GetTickCount();
+    boardStale = false;
     RefreshBoard();
 }
 
@@ -178,8 +182,9 @@ void NextQuestion() {
 void StartGame() {
     if (game.Seated() == 0 || !classQuiz) return;
     classQuiz->Reset();
-    classQuiz->Shuffle(quiz::kDeckSize, quiz::ChosenRecords());
-    game.Start(view.length);
+    // A bank or a choice of topics smaller than the length plays what it has, and says so.
+    const int deck = classQuiz->Shuffle(quiz::kDeckSize, quiz::ChosenRecords());
+    game.Start(std::min(view.length, deck));
     asked.clear();
     view.saved = {};
     view.scroll = 0;
@@ -214,7 +219,7 @@ void Advance() {
 void TakeAnswer(int32_t key, uint32_t stamp) {
     const AnswerResult result = game.Answer(platform::ClassSeatOf(key), platform::ClassQuestionOf(key),
                                             platform::ClassAnswerOf(key), stamp);
-    if (result == AnswerResult::Taken) RefreshBoard();
+    if (result == AnswerResult::Taken) boardStale = true;
 }
 
 void HandleLobbyClick(int x, int y) {
@@ -254,6 +259,7 @@ void ClassResetState() {
     game = ClassGame{};
     view = ClassView{};
     asked.clear();
+    boardStale = false;
 }
 
 void ClassStartUp() { classQuiz = new (std::nothrow) quiz::QuizState(); }
@@ -307,8 +313,9 @@ void ClassTick() {
                 game.Close();
                 sound::PlaySound(sound::SoundId::TimeOut);
                 SetStage(Stage::Reveal);
-            } else if (BoardSecondsShown() != game.SecondsLeft(now)) {
+            } else if (boardStale || BoardSecondsShown() != game.SecondsLeft(now)) {
                 RefreshBoard();
+                boardStale = false;
             }
         }
     }

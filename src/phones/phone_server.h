@@ -28,7 +28,9 @@ struct ServerConfig {
     int maxWaiting = 256;
     int maxWaitingPerAddress = 12;
     uint32_t requestTimeoutMs = 5000;     // to send a whole request, or to join after upgrading
-    uint32_t idleTimeoutMs = 30000;       // a WebSocket that sends nothing, not even a pong
+    // A WebSocket that sends no message for this long is let go. Pongs do not count (the
+    // WebSocket layer restarts its clock only on messages): the page pings every 5 s.
+    uint32_t idleTimeoutMs = 30000;
     uint32_t pingIntervalMs = 2000;       // the server's pings to joined phones, for round trips
     std::size_t maxRequestBytes = 4096;   // request line and headers
     int pressesPerSecond = 10;            // presses a phone may send on average (more dropped)

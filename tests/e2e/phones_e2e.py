@@ -16,16 +16,18 @@ import subprocess
 import sys
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 
 GAME, QBANK, XCLOSE, OUT = sys.argv[1:5]
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "phones"))
+from phone_browser import phone_browser  # noqa: E402
+from x11_screen import Screen  # noqa: E402
+
 WIDTH, HEIGHT = 1920, 1080
 RIGHT = "Správná odpověď je tento dlouhý řádek"
 folder = os.path.join(OUT, "phones")
-env = dict(os.environ)
+screen = None  # the game's Xvfb screen, from main()
 failures = []
 
 
@@ -34,55 +36,23 @@ def fail(what):
     failures.append(what)
 
 
-def run(*command, **kwargs):
-    return subprocess.run(command, env=env, capture_output=True, text=True, timeout=60, **kwargs)
-
-
-def at(x, y):
-    """The screen point that shows play-area point (x, y): 800 x 600 scaled to fill 1080."""
-    height = HEIGHT
-    width = HEIGHT * 800 // 600
-    return (WIDTH - width) // 2 + (2 * x + 1) * width // 1600, (2 * y + 1) * height // 1200
-
-
 def click(x, y, pause=1.0):
-    px, py = at(x, y)
-    run("xdotool", "mousemove", str(px), str(py))
-    time.sleep(0.2)
-    run("xdotool", "mousedown", "1")
-    time.sleep(0.1)
-    run("xdotool", "mouseup", "1")
-    time.sleep(pause)
+    screen.click(x, y, pause)
 
 
 def shot(name):
-    path = os.path.join(folder, name + ".png")
-    run("import", "-window", "root", path)
-    return path
-
-
-def pixel(x, y):
-    path = shot("probe")
-    px, py = at(x, y)
-    out = run("convert", path, "-format", f"%[fx:int(255*p{{{px},{py}}}.r)] "
-              f"%[fx:int(255*p{{{px},{py}}}.g)] %[fx:int(255*p{{{px},{py}}}.b)]", "info:").stdout
-    return tuple(int(v) for v in out.split())
+    return screen.shot(name)
 
 
 def is_green(x, y):
-    r, g, b = pixel(x, y)
+    r, g, b = screen.pixel(x, y)
     return g > r + 50 and g > b + 50
 
 
 class Phone:
     def __init__(self, name):
         self.name = name
-        options = webdriver.ChromeOptions()
-        for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--window-size=390,844",
-                         "--no-first-run", "--disable-background-networking"):
-            options.add_argument(argument)
-        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-        self.driver.set_window_size(390, 844)
+        self.driver = phone_browser()
         self.seen = []
 
     def text(self, element):
@@ -146,7 +116,7 @@ def open_set_up():
 def join_address():
     """The address in the QR code on the screen, as a phone's camera would read it."""
     path = shot("setup_phone_panel_1920x1080")
-    out = run("zbarimg", "--quiet", "--raw", path).stdout.strip()
+    out = screen.run("zbarimg", "--quiet", "--raw", path).stdout.strip()
     if not out.startswith("http://127.0.0.1:") or "/?t=" not in out:
         fail(f"the code on the screen reads {out!r}")
     return out
@@ -245,19 +215,10 @@ def check_scores():
 def main():
     os.makedirs(folder, exist_ok=True)
     make_game()
-    # Xvfb picks a free display and tells its number: other tests may run beside this one.
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                             f"{WIDTH}x{HEIGHT}x24", "-nolisten", "tcp"],
-                            pass_fds=(write_end,), stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as numbers:
-        env["DISPLAY"] = ":" + numbers.readline().strip()
+    global screen
+    screen = Screen(WIDTH, HEIGHT, folder)
     log = open(os.path.join(folder, "game.log"), "w")
-    game = subprocess.Popen(["./brellik"], cwd=os.path.join(folder, "game"),
-                            env=dict(env, BRELLIK_HOME=os.path.join(folder, "home"),
-                                     SDL_VIDEODRIVER="x11"),
-                            stdout=log, stderr=subprocess.STDOUT)
+    game = screen.start_game(os.path.join(folder, "game"), os.path.join(folder, "home"), log)
     phones = []
     try:
         time.sleep(3)
@@ -290,8 +251,7 @@ def main():
         click(695, 254, 0.5)  # Start
         play(ada, bob)
         shot("game_after_three_questions")
-        run("xdotool", "key", "Escape")
-        time.sleep(2)
+        screen.key("Escape", 2)
         bob.wait_for("Konec hry", seconds=10)
         bob.shot("result")
         check_final_place(bob)
@@ -300,17 +260,10 @@ def main():
     finally:
         for phone in phones:
             phone.quit()
-        windows = run("xdotool", "search", "--name", "^Brellik$").stdout.split()
-        if windows:
-            run(XCLOSE, windows[0])
-        try:
-            if game.wait(timeout=10) != 0:
-                fail(f"the game ended with status {game.returncode}")
-        except subprocess.TimeoutExpired:
-            fail("the game did not end")
-            game.kill()
-        xvfb.terminate()
-        xvfb.wait(timeout=10)
+        problem = screen.close_game(game, XCLOSE)
+        if problem:
+            fail(problem)
+        screen.stop()
     if not failures:
         print("two phones played three questions; both in mp2.sco")
 

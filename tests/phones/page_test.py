@@ -15,12 +15,11 @@ import sys
 import threading
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import page_features  # noqa: E402
+from phone_browser import phone_browser  # noqa: E402
 
 HOST_PROGRAM, WEB, OUT = sys.argv[1:4]
 SOURCE_WEB = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data", "web")
@@ -78,12 +77,7 @@ class Host:
 class Phone:
     def __init__(self, label, block_storage=False):
         self.label = label
-        options = webdriver.ChromeOptions()
-        for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--window-size=390,844",
-                         "--no-first-run", "--disable-background-networking"):
-            options.add_argument(argument)
-        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-        self.driver.set_window_size(390, 844)
+        self.driver = phone_browser()
         if block_storage:  # as a browser that refuses site data does
             self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": (
                 "Object.defineProperty(window, 'localStorage', {get: function () {"

@@ -18,6 +18,7 @@
 // 201 the set-up).
 #include "app/app.h"
 #include "frame/interface.h"
+#include "host_tools.h"
 #include "multi/multi_player.h"
 #include "multi/multi_state.h"
 #include "multi/phone_buzzers.h"
@@ -28,42 +29,20 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace {
 
-std::atomic<bool> inputEnded{false};
-std::mutex commandsMutex;
-std::vector<std::string> commands;
-
-void WatchInput() {
-    std::string line;
-    while (std::getline(std::cin, line) && line != "quit") {
-        std::lock_guard lock(commandsMutex);
-        commands.push_back(line);
-    }
-    inputEnded = true;
-}
-
 // The host's commands, on the game's thread.
 void ObeyCommands() {
-    std::vector<std::string> lines;
-    {
-        std::lock_guard lock(commandsMutex);
-        lines.swap(commands);
-    }
-    for (const std::string& line : lines) {
+    for (const std::string& line : host_tools::TakeLines()) {
         if (line == "esc") headless::PressKey(1, 27);
         if (line.rfind("state ", 0) == 0) {
             Interface::SetState(static_cast<int32_t>(std::strtol(line.c_str() + 6, nullptr, 16)),
@@ -81,19 +60,6 @@ std::string Record(const char* name, int32_t key) {
     }
     bytes[40] = 1;
     return bytes;
-}
-
-void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-long ResidentKb() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-    }
-    return -1;
 }
 
 void Frame(uint32_t ms) {
@@ -126,7 +92,7 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     home = std::filesystem::absolute(home).string();
     ::setenv("BRELLIK_HOME", home.c_str(), 1);
-    WriteFile(home + "/tarvex_p.ini", "[Brellik]\nRuntime path=" + home +
+    host_tools::WriteFile(home + "/tarvex_p.ini", "[Brellik]\nRuntime path=" + home +
                                           "/\nPhones=1\nPhone address=127.0.0.1\nPhone port=0\n");
     static const char* const kNames[] = {"Ada", "Bob", "Cyril", "Dana", "Emil"};
     std::string rows;
@@ -134,14 +100,14 @@ int main(int argc, char** argv) {
         rows += i < playerCount ? Record(kNames[i], platform::MakePhoneKey(i, platform::kPhoneBuzzer))
                                 : std::string(44, '\0');
     }
-    WriteFile(home + "/System/users2.dat", rows);
+    host_tools::WriteFile(home + "/System/users2.dat", rows);
     std::string roster;
     for (int i = 0; i < playerCount; ++i) {
         char id[16];
         std::snprintf(id, sizeof id, "%04d", i);
         roster += std::to_string(i + 1) + " " + idPrefix + id + "\n";
     }
-    WriteFile(home + "/System/phones.txt", roster);
+    host_tools::WriteFile(home + "/System/phones.txt", roster);
     std::filesystem::current_path(gameFolder);
 
     ResetGameState();
@@ -160,23 +126,21 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("ready %u %s\n", server->Port(), server->Token().c_str());
-    std::thread(WatchInput).detach();
+    std::thread(host_tools::WatchInput).detach();
 
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::seconds(seconds);
-    auto lastFrame = Clock::now();
     // The game starts when both phones are in.
-    while (!inputEnded && Clock::now() < deadline && server->JoinedCount() < playerCount) {
+    while (!host_tools::InputEnded() && Clock::now() < deadline && server->JoinedCount() < playerCount) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         Interface::PumpMessages();
         Frame(27);
     }
     multi::GameOnControlEvent(multi::kStartButton, 1);
     std::array<long, platform::kPhoneSlots> presses{};
-    long frames = 0, late = 0;
-    Clock::duration longest{};
+    host_tools::FramePace pace(std::chrono::milliseconds(27));
     auto lastRss = Clock::now();
-    while (!inputEnded && Clock::now() < deadline &&
+    while (!host_tools::InputEnded() && Clock::now() < deadline &&
            (stay || Interface::GetState() != StateScores)) {
         ObeyCommands();
         const bool wasAnswering = multi::answerOpen;
@@ -203,27 +167,20 @@ int main(int argc, char** argv) {
             // question that shows its right answer.
             if (multi::awaitingContinue) headless::PressKey(0x39, ' ');
             Frame(100);
-        } else if (now - lastFrame >= std::chrono::milliseconds(27)) {
-            const auto gap = now - lastFrame;
-            if (frames > 0 && gap > std::chrono::milliseconds(54)) ++late;
-            longest = std::max(longest, frames > 0 ? gap : Clock::duration{});
-            ++frames;
-            lastFrame = now;
+        } else if (pace.Due(now)) {
             Frame(27);
         } else {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         if (now - lastRss >= std::chrono::seconds(10)) {
             lastRss = now;
-            std::printf("rss %ld\n", ResidentKb());
+            std::printf("rss %ld\n", host_tools::StatusKb("VmRSS"));
         }
     }
     for (int slot = 0; slot < platform::kPhoneSlots; ++slot) {
         std::printf("presses %d %ld\n", slot, presses[slot]);
     }
-    std::printf("frames %ld %ld %lld\n", frames, late,
-                static_cast<long long>(
-                    std::chrono::duration_cast<std::chrono::milliseconds>(longest).count()));
+    std::printf("frames %ld %ld %ld\n", pace.Frames(), pace.Late(), pace.LongestMs());
     AppShutdown();
     Interface::Shutdown();
     std::printf("stopped\n");

@@ -18,6 +18,7 @@
 #include <sys/socket.h>
 
 #include <array>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -319,6 +320,31 @@ TEST_F(ClassGameTest, ALateJoinerPlaysFromTheNextQuestionAndADroppedPhoneKeepsIt
     EXPECT_NE(lines[2].find(right[1] == 0 ? ";2;0;0;1;66" : right[1] == 1 ? ";0;2;0;1;66" : ";0;0;2;1;66"),
               std::string::npos)
         << lines[2];
+}
+
+TEST_F(ClassGameTest, ABankShorterThanTheGamePlaysTheQuestionsItHas) {
+    static quiz::Question few[3]{};
+    for (quiz::Question& record : few) {
+        std::snprintf(record.question, sizeof record.question, "Kolik?");
+        for (int k = 0; k < quiz::kAnswerCount; ++k) {
+            std::snprintf(record.answers[k], sizeof record.answers[k], "%d", k);
+        }
+    }
+    ClassAttachQuestionBank(few, 3);
+    OpenLobby();
+    Join(1, "Anna");
+    ASSERT_TRUE(SeatedSoon(1));
+    ClickAt(665, 505);  // Začít: ten questions
+    ASSERT_EQ(Interface::GetState(), StateClassGame);
+    EXPECT_EQ(classroom::Game().Questions(), 3);
+    for (int q = 0; q < 3; ++q) {
+        ASSERT_TRUE(StageSoon(classroom::Stage::Open, 6000)) << "question " << q;
+        RunFor(20100);  // nobody answers: the clock runs out
+        ASSERT_EQ(classroom::View().stage, classroom::Stage::Reveal);
+        TypeChar(' ', 0x39);
+    }
+    EXPECT_EQ(classroom::View().stage, classroom::Stage::Podium);
+    EXPECT_EQ(classroom::Game().Tallies().size(), 3u);
 }
 
 }  // namespace
