@@ -116,8 +116,14 @@ function phaseText(state) {
     return claimerName(state) ? "Odpovídá " + claimerName(state) : "Odpovídá někdo jiný";
   }
   if (state.phase === "heard") return heardText(state);
-  if (state.phase === "outcome") return state.verdict === "right" ? "Správně!" : "Špatně";
+  if (state.phase === "outcome") return outcomeText(state);
   return kPhases[state.phase] || "";
+}
+
+// A pupil who gave no answer is told so, not that the answer was wrong.
+function outcomeText(state) {
+  if (state.verdict === "right") return "Správně!";
+  return typeof state.chosen === "number" && state.chosen >= 0 ? "Špatně" : "Bez odpovědi";
 }
 
 function placeText(state) {

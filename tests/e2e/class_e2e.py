@@ -249,11 +249,13 @@ def play_question(screen, browsers, clients, q):
         screen.shot("game_question")
     for phone in browsers:
         phone.answer(q)
-    if q == 0:
-        ada.wait_for("Odpověď odeslána")
-        ada.shot("chosen")
+        if q == 0 and phone is ada:
+            # Before the others answer: the last answer ends the question at once.
+            ada.wait_for("Odpověď odeslána")
+            ada.shot("chosen")
+    verdicts = {"right": "Správně!", "wrong": "Špatně", "none": "Bez odpovědi"}
     for phone in browsers:
-        phone.wait_for("Správně!", "Špatně", seconds=35)
+        phone.wait_for(verdicts[plan(phone.seat, q)], seconds=35)
         if plan(phone.seat, q) != "right" or q == 0:
             phone.shot(f"outcome_{q + 1}_{plan(phone.seat, q)}")
     bounded_wait(lambda: all((seat, q) in clients.outcomes for seat in clients.seats.values()),

@@ -247,6 +247,9 @@ def test_class_phases(eva):
         check(eva.wait_text("phase", "Správně!") and eva.wait_text("place", "1. místo z 24") and
               not eva.shown("buzz"), "the outcome: verdict, points and place, no buzzer")
         eva.shot("class_outcome")
+        host.view(0, phase="outcome", verdict="wrong", chosen=-1, points=0, total=850, place=2, of=24,
+                  **pupil)
+        check(eva.wait_text("phase", "Bez odpovědi"), "no answer is not called a wrong one")
         host.view(0, phase="result", total=2400, place=3, of=24, **pupil)
         check(eva.wait_text("place", "3. místo z 24") and not eva.shown("buzz"),
               "the end: the final place of the class")
