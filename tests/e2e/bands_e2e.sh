@@ -30,7 +30,7 @@ nonzero() { awk -v v="$1" 'BEGIN { exit !(v > 0) }'; }
 shots=$dir
 start_game "$dir"
 sleep 1
-for _ in 1 2 3; do click 650 60 1.5; done   # skip the intro, however slowly it starts
+for _ in 1 2 3; do click 40 440 1.5; done   # skip the intro, however slowly it starts
 click 425 241 2                             # Více hráčů
 shot setup
 nonzero "$(band_share setup 'rgb(0,0,0)')" || fail "no black band beside the set-up"

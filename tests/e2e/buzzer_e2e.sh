@@ -43,9 +43,9 @@ next_right_answer() {  # screenshot name
 }
 
 # A loaded machine may start slowly: skip the intro until the main menu takes the click
-# that opens the set-up (the point of the intro click is a blank spot of the main menu).
+# that opens the set-up (the point of the intro click is a blank spot of the main menu, the set-up and the class lobby).
 for _ in $(seq 10); do
-    click 650 60 1.5           # skip the intro
+    click 40 440 1.5           # skip the intro
     click 425 241 2            # Více hráčů
     pixel_is 469 543 green && break
 done

@@ -67,7 +67,7 @@ setup_open() {
 }
 
 for _ in $(seq 10); do
-    click 650 60 1.5           # skip the intro
+    click 40 440 1.5           # skip the intro
     click 425 241 2            # Více hráčů
     setup_open && break
 done

@@ -203,7 +203,7 @@ def make_game():
 def open_lobby(screen):
     """The lobby's join address, read from the QR code on the screen."""
     for _ in range(10):  # a loaded machine may start slowly
-        screen.click(650, 60, 1.5)  # skip the intro
+        screen.click(40, 440, 1.5)  # skip the intro
         screen.click(725, 82, 2)    # Celá třída
         out = screen.run("zbarimg", "--quiet", "--raw", screen.shot("lobby_empty")).stdout.strip()
         if out:

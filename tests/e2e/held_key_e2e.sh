@@ -40,7 +40,7 @@ is_green() {
 
 # A loaded machine may start slowly: skip the intro until the main menu opens the set-up.
 for _ in $(seq 10); do
-    click 650 60 1.5
+    click 40 440 1.5
     click 425 241 2
     is_green 469 543 && break
 done

@@ -105,7 +105,7 @@ def make_game():
 
 def open_set_up():
     for _ in range(10):  # a loaded machine may start slowly
-        click(650, 60, 1.5)   # skip the intro
+        click(40, 440, 1.5)   # skip the intro
         click(425, 241, 2)    # Více hráčů
         if is_green(469, 543):
             return True
