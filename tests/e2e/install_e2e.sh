@@ -58,7 +58,7 @@ snapshot >"$work/before.txt"
 # Xvfb picks a free display itself: fixed numbers clash with other runs on the same machine.
 Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done  # a loaded machine starts it slowly
 display=":$(head -n 1 "$work/display")"
 (cd "$elsewhere" && PATH="$bin:$PATH" BRELLIK_HOME="$home" DISPLAY=$display SDL_VIDEODRIVER=x11 \
     brellik >"$work/game.log" 2>&1) &

@@ -128,7 +128,7 @@ home="$out/home" elsewhere="$out/elsewhere"
 mkdir -p "$home" "$elsewhere"
 Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$out/display" >"$out/xvfb.log" 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$out/display" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$out/display" ] && break; sleep 0.1; done  # a loaded machine starts it slowly
 display=":$(head -n 1 "$out/display")"
 (cd "$elsewhere" && exec env PATH=$user_path BRELLIK_HOME="$home" DISPLAY=$display \
     SDL_VIDEODRIVER=x11 brellik >"$out/game.log" 2>&1) &
