@@ -1,9 +1,10 @@
 # Shell helpers for the end-to-end tests under Xvfb. Expects $display to be set.
 
-# Prints the id of the mapped top-level window with exactly this name, waiting up to 10 s.
+# Prints the id of the mapped top-level window with exactly this name, waiting up to 30 s
+# (a loaded machine starts the game slowly).
 wait_for_window() {
     local name=$1 id
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         for id in $(DISPLAY=$display xwininfo -root -children 2>/dev/null |
                     awk -v name="\"$name\":" 'index($0, name) {print $1}'); do
             if DISPLAY=$display xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable'; then
@@ -21,7 +22,7 @@ start_xvfb() {
     local depth=$1 log=$2 size=${3:-1024x768}
     Xvfb "$display" -screen 0 "$size"x"$depth" -nolisten tcp >"$log" 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
+    for _ in $(seq 300); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && return; sleep 0.1; done
 }
 
 stop_xvfb() {
