@@ -6,6 +6,7 @@
 #include "qbank/encoding.h"
 #include "qbank/playable_set.h"
 #include "quiz/topic_choice.h"
+#include "sets/sheet_file.h"
 #include "sets/sheet_writer.h"
 
 #include <algorithm>
@@ -18,13 +19,6 @@ namespace screens {
 namespace {
 constexpr std::string_view kSetsKey = "Question sets=";
 constexpr char kSeparator = '|';
-
-bool IsSetFile(const std::filesystem::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".txt" || extension == ".csv" || extension == ".xlsx" || extension == ".ods";
-}
 
 void Log(const std::string& line) { Interface::Log(line.c_str(), false); }
 
@@ -111,11 +105,15 @@ SetsReloader reloader = nullptr;
 
 std::string SetsFolder() { return platform::UserFolder() + "/" + kSetsFolderName; }
 
+bool IsSetFileName(const std::string& path) {
+    return sets::IsSheetFile(path) || sets::LowerExtension(path) == ".txt";
+}
+
 std::vector<std::string> SetFileNames() {
     std::vector<std::string> names;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(SetsFolder(), error)) {
-        if (IsSetFile(entry.path())) names.push_back(entry.path().filename().string());
+        if (IsSetFileName(entry.path().string())) names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());
     return names;

@@ -16,6 +16,8 @@ constexpr const char* kSetsFolderName = "Sady otázek";
 constexpr const char* kShippedSetName = "Otázky Brelliku";
 
 std::string SetsFolder();
+// Whether a file of this name is a set: our text format or a spreadsheet.
+bool IsSetFileName(const std::string& path);
 // The set files in the folder, by name.
 std::vector<std::string> SetFileNames();
 

@@ -6,7 +6,6 @@
 #include "question_sets.h"
 #include "sets_panel.h"
 
-#include <algorithm>
 #include <filesystem>
 
 namespace screens {
@@ -15,17 +14,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kMostNumberedNames = 999;
-
-std::string LowerExtension(const fs::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
-}
-
-bool IsSetExtension(const std::string& extension) {
-    return extension == ".txt" || extension == ".csv" || extension == ".xlsx" || extension == ".ods";
-}
 
 DropOutcome Refused(std::string message) { return {false, {}, std::move(message)}; }
 
@@ -49,7 +37,7 @@ DropOutcome CopyUnderFreeName(const fs::path& from, const fs::path& folder) {
 DropOutcome AddDroppedFile(const std::string& path) {
     const fs::path from(path);
     const std::string name = from.filename().string();
-    if (!IsSetExtension(LowerExtension(from)))
+    if (!IsSetFileName(path))
         return Refused("„" + name + "“ není sada otázek: hra bere soubory .txt, .csv, .xlsx a .ods.");
     std::error_code error;
     if (!fs::is_regular_file(from, error))

@@ -12,19 +12,19 @@
 namespace sets {
 
 namespace {
-std::string LowerExtension(const std::string& path) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension;
-}
-
 Sheet Refused(std::string message) {
     Sheet sheet;
     sheet.error = std::move(message);
     return sheet;
 }
 }  // namespace
+
+std::string LowerExtension(const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
 
 bool IsSheetFile(const std::string& path) {
     const std::string extension = LowerExtension(path);

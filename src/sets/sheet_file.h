@@ -8,6 +8,8 @@
 
 namespace sets {
 
+// The file name's extension in lower case, with its dot (".xlsx"); empty without one.
+std::string LowerExtension(const std::string& path);
 // Whether the file name ends in an extension a sheet reader takes.
 bool IsSheetFile(const std::string& path);
 Sheet ReadSheetFile(const std::string& path);

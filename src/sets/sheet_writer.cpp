@@ -1,9 +1,8 @@
 #include "sheet_writer.h"
 
+#include "sheet_file.h"
 #include "zip_writer.h"
 
-#include <algorithm>
-#include <filesystem>
 #include <fstream>
 
 namespace sets {
@@ -132,9 +131,7 @@ std::string CsvBytes(const TextRows& rows) {
 }
 
 std::string WriteSheet(const std::string& path, const TextRows& rows) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string extension = LowerExtension(path);
     std::string bytes;
     if (extension == ".xlsx") bytes = XlsxBytes(rows);
     else if (extension == ".ods") bytes = OdsBytes(rows);
